@@ -1,0 +1,28 @@
+#pragma once
+// Port: what the reading engine does to the main window. The Qt main window
+// implements it and moves every call onto the GUI thread; tests record the
+// calls with their virtual time.
+#include <string_view>
+
+#include "common/message_sink.h"
+#include "reader/engine/control_ids.h"
+
+namespace fuda {
+
+enum class Enablement { Disabled, Enabled };
+enum class ReadMode : int { Manual = 0, Automatic = 1 };
+
+class ReaderView : public MessageSink {
+ public:
+  // All methods: GUI thread or a reading thread.
+  virtual void setText(ControlId id, std::string_view text) = 0;
+  virtual void setEnabled(ControlId id, Enablement state) = 0;
+  // Sets one radio button and clears the other.
+  virtual void setReadModeRadio(ReadMode mode) = 0;
+  // Ends any pointer confinement of the mouse lock and shows the arrow.
+  virtual void releasePointer() = 0;
+  // Ends the program (shutdown sequence), from any thread.
+  virtual void quitProgram() = 0;
+};
+
+}  // namespace fuda

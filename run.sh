@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds as needed, makes the default voice on first run, and starts the reader.
+#   ./run.sh        Japanese build
+#   ./run.sh en     English build
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+
+lang="${1:-ja}"
+case "$lang" in
+  ja|en) ;;
+  *) echo "usage: ./run.sh [ja|en]" >&2; exit 2 ;;
+esac
+
+ensure_packages
+configure_and_build build
+mkdir -p work
+cd work
+exec ../build/reader-"$lang"

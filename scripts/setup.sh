@@ -1,0 +1,37 @@
+# Shared by test.sh and run.sh: the Debian packages the project needs, and the
+# build.
+
+packages=(
+  g++ cmake make pkg-config
+  qt6-base-dev libgl-dev
+  libsdl2-dev
+  libgtest-dev libgmock-dev
+  lame vorbis-tools sox
+  espeak-ng libespeak-ng-dev
+  fonts-ipafont-gothic fonts-liberation2
+  xvfb xdotool imagemagick
+)
+
+ensure_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [extra cmake args...]
+configure_and_build() {
+  local dir="$1"; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}

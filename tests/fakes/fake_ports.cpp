@@ -1,0 +1,180 @@
+#include "tests/fakes/fake_ports.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace fuda::testing {
+
+// ---- VirtualClock
+
+LocalTime VirtualClock::localTime() {
+  std::tm start{};
+  start.tm_year = startYear_ - 1900;
+  start.tm_mon = startMonth_ - 1;
+  start.tm_mday = startDay_;
+  start.tm_hour = startHour_;
+  start.tm_min = startMinute_;
+  start.tm_sec = startSecond_;
+  const std::time_t base = timegm(&start);
+  const auto wholeMs = static_cast<long long>(now_);
+  const std::time_t t = base + static_cast<std::time_t>(wholeMs / 1000);
+  std::tm local{};
+  gmtime_r(&t, &local);
+  LocalTime result;
+  result.year = local.tm_year + 1900;
+  result.month = local.tm_mon + 1;
+  result.dayOfWeek = local.tm_wday;
+  result.day = local.tm_mday;
+  result.hour = local.tm_hour;
+  result.minute = local.tm_min;
+  result.second = local.tm_sec;
+  result.millisecond = static_cast<int>(wholeMs % 1000);
+  return result;
+}
+
+SleepResult VirtualClock::sleepMs(double ms) {
+  if (shutDown_) return SleepResult::Interrupted;
+  advanceTo(now_ + std::max(0.0, ms));
+  return shutDown_ ? SleepResult::Interrupted : SleepResult::Completed;
+}
+
+void VirtualClock::at(double atMs, std::function<void()> action) {
+  actions_.push_back({atMs, nextOrder_++, std::move(action)});
+}
+
+void VirtualClock::advanceTo(double atMs) {
+  for (;;) {
+    auto due = actions_.end();
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+      if (it->atMs > atMs) continue;
+      if (due == actions_.end() || it->atMs < due->atMs ||
+          (it->atMs == due->atMs && it->order < due->order)) {
+        due = it;
+      }
+    }
+    if (due == actions_.end()) break;
+    auto run = std::move(due->run);
+    now_ = std::max(now_, due->atMs);
+    actions_.erase(due);
+    run();  // may sleep, and so move time further on
+  }
+  now_ = std::max(now_, atMs);
+}
+
+void VirtualClock::setLocalStart(int hour, int minute, int second, int year,
+                                 int month, int day) {
+  startHour_ = hour;
+  startMinute_ = minute;
+  startSecond_ = second;
+  startYear_ = year;
+  startMonth_ = month;
+  startDay_ = day;
+}
+
+// ---- RecordingSound
+
+RecordingSound::Event& RecordingSound::start(Kind kind, const ClipRef& clip,
+                                             std::optional<double> gap) {
+  const double now = clock_.nowMs();
+  // Starting a clip cuts the one still sounding.
+  double previousEnd = -1.0;
+  if (current_) {
+    Event& previous = events_[*current_];
+    previous.heardUntilMs = std::min(previous.heardUntilMs, std::max(now, previous.heardFromMs));
+    previousEnd = previous.heardUntilMs;
+  }
+  Event event{kind, clip ? clip->name : std::string(), now, now, now, gap};
+  if (gap && previousEnd >= 0.0) event.heardFromMs = std::max(now, previousEnd + *gap);
+  event.heardUntilMs = event.heardFromMs + (clip ? clip->playingMs : 0.0);
+  events_.push_back(event);
+  current_ = clip ? std::optional<std::size_t>(events_.size() - 1) : std::nullopt;
+  return events_.back();
+}
+
+void RecordingSound::playAsync(ClipRef clip, std::optional<double> gap) {
+  // The recorded end is final only if nothing cuts it; see start().
+  Event& event = start(Kind::Async, clip, gap);
+  (void)event;
+}
+
+void RecordingSound::playSync(ClipRef clip, std::optional<double> gap) {
+  const double until = start(Kind::Sync, clip, gap).heardUntilMs;
+  clock_.sleepMs(until - clock_.nowMs());
+}
+
+void RecordingSound::stop() {
+  const double now = clock_.nowMs();
+  if (current_) {
+    Event& previous = events_[*current_];
+    previous.heardUntilMs = std::min(previous.heardUntilMs, std::max(now, previous.heardFromMs));
+  }
+  current_.reset();
+  events_.push_back({Kind::Stop, {}, now, now, now, {}});
+}
+
+std::vector<std::string> RecordingSound::played() const {
+  std::vector<std::string> names;
+  for (const auto& event : events_) {
+    if (event.kind != Kind::Stop && !event.clip.empty()) names.push_back(event.clip);
+  }
+  return names;
+}
+
+// ---- FakeClipSource
+
+ClipRef FakeClipSource::load(ClipFolder folder, std::string_view name) {
+  const std::string key(name);
+  loads_.push_back(key);
+  if (std::find(missing_.begin(), missing_.end(), key) != missing_.end()) {
+    const std::string path =
+        (folder == ClipFolder::Verses ? "./data/" : "./data/Mesg/") + key + ".WAV";
+    messages_.showMessage(path, "File not Found!");
+    return nullptr;
+  }
+  auto clip = std::make_shared<SoundClip>();
+  clip->name = key;
+  auto length = lengths_.find(key);
+  if (length != lengths_.end()) {
+    clip->playingMs = length->second;
+  } else if (folder == ClipFolder::Announcements) {
+    clip->playingMs = 2000.0;
+  } else {
+    clip->playingMs = !key.empty() && key.back() == 'A' ? 4000.0 : 3000.0;
+  }
+  return clip;
+}
+
+// ---- RecordingMessages
+
+void RecordingMessages::showMessage(std::string_view caption, std::string_view text,
+                                    MessageOwner owner) {
+  messages.push_back({std::string(caption), std::string(text), owner});
+}
+
+// ---- RecordingReaderView
+
+void RecordingReaderView::setText(ControlId id, std::string_view text) {
+  texts[id] = std::string(text);
+  textChanges.push_back({clock_.nowMs(), id, std::string(text)});
+}
+
+void RecordingReaderView::setEnabled(ControlId id, Enablement state) {
+  enabled[id] = state;
+}
+
+void RecordingReaderView::showMessage(std::string_view caption, std::string_view text,
+                                      MessageOwner owner) {
+  messages.push_back({std::string(caption), std::string(text), owner});
+}
+
+bool RecordingReaderView::isEnabled(ControlId id) const {
+  auto it = enabled.find(id);
+  return it == enabled.end() || it->second == Enablement::Enabled;
+}
+
+std::string RecordingReaderView::text(ControlId id) const {
+  auto it = texts.find(id);
+  return it == texts.end() ? std::string() : it->second;
+}
+
+}  // namespace fuda::testing
