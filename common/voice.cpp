@@ -48,3 +48,21 @@ std::filesystem::path settingsPath(std::string_view value) {
 }
 
 }  // namespace fuda
+
+#include "common/settings_file.h"
+
+namespace fuda {
+
+VoiceChoice chooseVoice(const SettingsFile& settings, std::string_view number) {
+  const std::string key = "Data" + std::string(number);
+  const auto root = settingsPath(settings.read("Path", key, ".\\data"));
+  VoiceChoice choice;
+  choice.location.voiceDir = root;
+  choice.location.announceDir = root / "Mesg";
+  const auto format = probeClipFormat(root);
+  choice.hasClips = format.has_value();
+  choice.location.format = format.value_or(ClipFormat::Wav);
+  return choice;
+}
+
+}  // namespace fuda

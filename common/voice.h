@@ -47,3 +47,17 @@ std::optional<ClipFormat> probeClipFormat(const std::filesystem::path& dir);
 std::filesystem::path settingsPath(std::string_view value);
 
 }  // namespace fuda
+
+namespace fuda {
+
+class SettingsFile;
+
+// Voice `number` ("1".."4", or whatever [Reader] Num holds): the directory of
+// [Path] Data<number> (default ".\data"), its Mesg folder, and its format.
+struct VoiceChoice {
+  VoiceLocation location;
+  bool hasClips = false;  // false: no I-000A clip; the format is then WAV
+};
+VoiceChoice chooseVoice(const SettingsFile& settings, std::string_view number);
+
+}  // namespace fuda

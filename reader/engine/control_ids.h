@@ -52,4 +52,13 @@ enum CommandId : int {
   kCmdTimerStartNow = 1247,
 };
 
+// Mouse gestures on the main window's background reach the same dispatch as
+// the commands, under ids of their own. The double-click on the title
+// picture arrives as kTitlePicture.
+enum GestureId : int {
+  kGestureRightButton = 2001,
+  kGestureRightDoubleClick = 2002,
+  kGestureMiddleDoubleClick = 2003,
+};
+
 }  // namespace fuda

@@ -1,0 +1,42 @@
+#include "reader/engine/reader_settings.h"
+
+#include "common/number_text.h"
+#include "resources/main_window_texts.h"
+
+namespace fuda {
+
+void selectReaderVoice(const SettingsFile& settings, std::string_view number,
+                       CurrentVoice& voice, MessageSink& messages, Language language) {
+  const VoiceChoice choice = chooseVoice(settings, number);
+  // The directories stay in force even without clips, so a voice copied in
+  // later is found at the next clip.
+  voice.set(choice.location);
+  if (!choice.hasClips) {
+    messages.showMessage(pick(language, texts::kNoVoiceCaption),
+                         pick(language, texts::kNoVoiceText));
+  }
+}
+
+TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
+                          CurrentVoice& voice, ReaderView& view, Language language) {
+  const std::string number = settings.read("Reader", "Num", "1");
+  selectReaderVoice(settings, number, voice, view, language);
+
+  if (settings.read("Auto", "Auto", "0") == "1") {
+    view.setReadModeRadio(ReadMode::Automatic);
+    state.mode = kAutomatic;
+  } else {
+    view.setReadModeRadio(ReadMode::Manual);
+    state.mode = kManual;
+  }
+  state.interval = numberFromText(settings.read("Auto", "Itvl", "3"));
+  state.memoState =
+      settings.read("Timer", "Use", "1") == "1" ? kStartWithMemo : kStartWithoutMemo;
+
+  TimerOffsets offsets;
+  offsets.x = integerFromText(settings.read("Timer", "Posx", "180"));
+  offsets.y = integerFromText(settings.read("Timer", "Posy", "340"));
+  return offsets;
+}
+
+}  // namespace fuda

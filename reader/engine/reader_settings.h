@@ -1,0 +1,30 @@
+#pragma once
+// The reader's start-up reading of the settings file and its choice of voice.
+#include <string_view>
+
+#include "common/language.h"
+#include "common/message_sink.h"
+#include "common/settings_file.h"
+#include "common/voice.h"
+#include "reader/engine/reader_view.h"
+#include "reader/engine/reading_state.h"
+
+namespace fuda {
+
+// Offsets of the memorisation timer window from the main window, in pixels.
+struct TimerOffsets {
+  int x = 180;
+  int y = 340;
+};
+
+// GUI thread. Sets the current voice from [Path] Data<number>; a directory
+// without an I-000A clip gets the "no voice" message and WAV as its format.
+void selectReaderVoice(const SettingsFile& settings, std::string_view number,
+                       CurrentVoice& voice, MessageSink& messages, Language language);
+
+// GUI thread, once at start-up: voice, reading mode (with the radio buttons),
+// interval, the memorisation choice, and the timer window offsets.
+TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
+                          CurrentVoice& voice, ReaderView& view, Language language);
+
+}  // namespace fuda

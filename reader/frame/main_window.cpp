@@ -1,0 +1,326 @@
+#include "reader/frame/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QThread>
+
+#include "common/ui/fonts.h"
+#include "resources/main_window_texts.h"
+
+namespace fuda {
+
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// The client area under the menu bar, large enough for every control.
+constexpr QSize kClientSize(524, 335);
+
+// The title picture reports its double-click as a command.
+class TitlePicture : public QLabel {
+ public:
+  explicit TitlePicture(std::function<void()> onDoubleClick)
+      : onDoubleClick_(std::move(onDoubleClick)) {}
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) onDoubleClick_();
+  }
+
+ private:
+  std::function<void()> onDoubleClick_;
+};
+
+QFrame* etchedFrame() {
+  auto* frame = new QFrame;
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setEnabled(false);
+  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return frame;
+}
+
+QLabel* textLabel(std::string_view caption, Qt::Alignment alignment) {
+  auto* label = new QLabel(qs(caption));
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Language language, QtMessageSink& messages,
+                       std::atomic<std::int16_t>& mouseLockFlag)
+    : language_(language), messages_(messages), mouseLock_(mouseLockFlag) {
+  setWindowTitle(qs(pick(language_, texts::kWindowTitle)));
+  setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
+  setFont(controlFont(language_));
+
+  auto* client = new QWidget;
+  client->setFixedSize(kClientSize);
+  client->setMouseTracking(true);
+  client->installEventFilter(this);
+  setCentralWidget(client);
+  mouseLock_.attach(client);
+
+  buildMenus();
+  buildControls();
+
+  auto* status = new QStatusBar;
+  status->setObjectName(QString::number(kStatusBar));
+  status->setSizeGripEnabled(true);
+  auto* notice = new QLabel(qs(pick(language_, texts::kMakerNotice)));
+  status->addWidget(notice, 1);
+  setStatusBar(status);
+
+  messages_.setOwner(this);
+  adjustSize();
+}
+
+MainWindow::~MainWindow() { messages_.setOwner(nullptr); }
+
+template <typename Widget>
+Widget* MainWindow::addControl(int id, Widget* widget, QRect geometry) {
+  widget->setParent(centralWidget());
+  widget->setObjectName(QString::number(id));
+  widget->setFont(controlFont(language_));
+  widget->setGeometry(geometry);
+  controls_[id] = widget;
+  return widget;
+}
+
+void MainWindow::buildControls() {
+  const bool ja = language_ == Language::Japanese;
+
+  auto* title = addControl(kTitlePicture, new TitlePicture([this] {
+                             emit commandIssued(kTitlePicture);
+                           }),
+                           QRect(125, 10, 260, 30));
+  title->setPixmap(QPixmap(QStringLiteral(":/title_picture.png")));
+
+  addControl(kButtonFrame, etchedFrame(), QRect(30, 100, 140, 210))->lower();
+  addControl(kTimingFrame, etchedFrame(),
+             ja ? QRect(230, 270, 240, 40) : QRect(210, 270, 258, 40))
+      ->lower();
+
+  const auto button = [this](int id, LocalText caption, int y) {
+    auto* b = addControl(id, new QPushButton(qs(pick(language_, caption))),
+                         QRect(50, y, 100, 30));
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, id] { emit commandIssued(id); });
+  };
+  button(kAnkiStartButton, texts::kAnkiStartButton, 110);
+  button(kQuickStartButton, texts::kQuickStartButton, 160);
+  button(kNextButton, texts::kNextButton, 215);
+  button(kExitButton, texts::kExitButton, 270);
+
+  trackBar_ = addControl(kTimingTrackBar, new QSlider(Qt::Horizontal),
+                         QRect(340, 278, 125, 30));
+  trackBar_->setRange(0, 100);
+  trackBar_->setTickPosition(QSlider::NoTicks);
+  trackBar_->setFocusPolicy(Qt::ClickFocus);
+  connect(trackBar_, &QSlider::valueChanged, this,
+          [this](int position) { emit trackBarMoved(position); });
+  connect(trackBar_, &QSlider::sliderReleased, this,
+          [this] { emit trackBarMoved(trackBar_->value()); });
+
+  addControl(kUpperVerseLabel, textLabel("Mes_1", Qt::AlignLeft), QRect(230, 115, 230, 30));
+  addControl(kLowerVerseLabel, textLabel("Mes_2", Qt::AlignLeft), QRect(230, 155, 230, 30));
+  addControl(kPoetLabel, textLabel("Mes_3", Qt::AlignRight), QRect(230, 195, 230, 30));
+  addControl(kTimingLabel, textLabel("Mes_4", Qt::AlignLeft),
+             ja ? QRect(240, 285, 100, 20) : QRect(215, 283, 114, 19));
+
+  const auto radio = [this, ja](int id, LocalText caption, int x) {
+    auto* r = addControl(id, new QRadioButton(qs(pick(language_, caption))),
+                         QRect(x, ja ? 63 : 67, 57, 22));
+    r->setFocusPolicy(Qt::ClickFocus);
+    connect(r, &QRadioButton::clicked, this, [this, id] { emit commandIssued(id); });
+  };
+  radio(kManualRadio, texts::kManualRadio, 45);
+  radio(kAutoRadio, texts::kAutoRadio, 110);
+
+  auto* group = addControl(kModeGroupBox, new QGroupBox, QRect(30, ja ? 50 : 54, 139, 39));
+  group->setFocusPolicy(Qt::NoFocus);
+  group->lower();
+
+  auto* kimariji = addControl(kKimarijiLabel, textLabel("Mes_0", Qt::AlignLeft),
+                              QRect(230, 75, 230, 30));
+  QPalette red = kimariji->palette();
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  kimariji->setPalette(red);
+
+  // Tab walks the four buttons in creation order.
+  setTabOrder(control(kAnkiStartButton), control(kQuickStartButton));
+  setTabOrder(control(kQuickStartButton), control(kNextButton));
+  setTabOrder(control(kNextButton), control(kExitButton));
+}
+
+void MainWindow::buildMenus() {
+  struct Item {
+    int id;  // 0: separator
+    LocalText caption;
+  };
+  const auto addMenu = [this](LocalText title, std::initializer_list<Item> items) {
+    QMenu* menu = menuBar()->addMenu(qs(pick(language_, title)));
+    for (const Item& item : items) {
+      if (item.id == 0) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(qs(pick(language_, item.caption)));
+      action->setObjectName(QString::number(item.id));
+      const int id = item.id;
+      connect(action, &QAction::triggered, this, [this, id] { emit commandIssued(id); });
+    }
+  };
+  const Item separator{0, {}};
+  addMenu(texts::kMenuOperation,
+          {{kCmdTestReading, texts::kItemTestReading}, separator,
+           {kCmdCardSelection, texts::kItemCardSelection},
+           {kCmdThirdGame, texts::kItemThirdGame}, separator,
+           {kCmdAnkiStart, texts::kItemAnkiStart}, separator,
+           {kCmdQuickStart, texts::kItemQuickStart}, separator,
+           {kCmdExit, texts::kItemExit}});
+  addMenu(texts::kMenuReader,
+          {{kCmdReader1, texts::kItemReader1}, separator,
+           {kCmdReader2, texts::kItemReader2}, separator,
+           {kCmdReader3, texts::kItemReader3}, separator,
+           {kCmdReader4, texts::kItemReader4}});
+  addMenu(texts::kMenuMode,
+          {{kCmdManualMode, texts::kItemManualMode}, separator,
+           {kCmdAutoMode, texts::kItemAutoMode},
+           {kCmdIntervalDefault, texts::kItemIntervalDefault},
+           {kCmdInterval3, texts::kItemInterval3},
+           {kCmdInterval5, texts::kItemInterval5},
+           {kCmdInterval7, texts::kItemInterval7},
+           {kCmdInterval10, texts::kItemInterval10}});
+  addMenu(texts::kMenuList,
+          {{kCmdExportList, texts::kItemExportList},
+           {kCmdImportList, texts::kItemImportList}, separator,
+           {kCmdWithdraw, texts::kItemWithdraw}});
+  addMenu(texts::kMenuHelp,
+          {{kCmdHelp, texts::kItemHelp}, separator, {kCmdAbout, texts::kItemAbout}});
+}
+
+QWidget* MainWindow::control(int id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second.data();
+}
+
+void MainWindow::onGuiThread(std::function<void()> call) {
+  if (QThread::currentThread() == thread()) {
+    call();
+  } else {
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+  }
+}
+
+void MainWindow::setText(ControlId id, std::string_view text) {
+  onGuiThread([this, id, text = qs(text)] {
+    if (auto* label = qobject_cast<QLabel*>(control(id))) label->setText(text);
+  });
+}
+
+void MainWindow::setEnabled(ControlId id, Enablement state) {
+  onGuiThread([this, id, state] {
+    if (QWidget* widget = control(id)) widget->setEnabled(state == Enablement::Enabled);
+  });
+}
+
+void MainWindow::setReadModeRadio(ReadMode mode) {
+  onGuiThread([this, mode] {
+    auto* manual = qobject_cast<QRadioButton*>(control(kManualRadio));
+    auto* automatic = qobject_cast<QRadioButton*>(control(kAutoRadio));
+    (mode == ReadMode::Manual ? manual : automatic)->setChecked(true);
+  });
+}
+
+void MainWindow::releasePointer() {
+  onGuiThread([this] { mouseLock_.release(); });
+}
+
+void MainWindow::quitProgram() {
+  onGuiThread([this] { close(); });
+}
+
+void MainWindow::showMessage(std::string_view caption, std::string_view text,
+                             MessageOwner owner) {
+  messages_.showMessage(caption, text, owner);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton) {
+        mouseLock_.toggle(mouse->globalPosition().toPoint());
+      } else if (mouse->button() == Qt::RightButton) {
+        mouseLock_.showLockCursor();
+        emit commandIssued(kGestureRightButton);
+      }
+      return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::RightButton) {
+        mouseLock_.showLockCursor();
+        emit commandIssued(kGestureRightDoubleClick);
+      } else if (mouse->button() == Qt::MiddleButton) {
+        emit commandIssued(kGestureMiddleDoubleClick);
+      }
+      return true;
+    }
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      mouseLock_.keepInPlace(mouse->globalPosition().toPoint());
+      mouseLock_.showLockCursor();
+      return false;
+    }
+    case QEvent::MouseButtonRelease:
+      mouseLock_.showLockCursor();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      mouseLock_.resume();
+    } else {
+      mouseLock_.suspend();
+    }
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A tool window is open over the disabled main window: it cannot be closed.
+  if (!isEnabled()) {
+    event->ignore();
+    return;
+  }
+  if (!closing_) {
+    closing_ = true;
+    mouseLock_.release();
+    if (closeHandler_) closeHandler_();
+  }
+  event->accept();
+}
+
+}  // namespace fuda
