@@ -12,7 +12,10 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
 #include <QThread>
+
+#include <algorithm>
 
 #include "common/ui/fonts.h"
 #include "resources/main_window_texts.h"
@@ -42,6 +45,18 @@ class TitlePicture : public QLabel {
  private:
   std::function<void()> onDoubleClick_;
 };
+
+// The stand-in faces run a little wider than the faces the layout was made
+// for; a text that would be clipped is narrowed just enough to fit its place.
+void fitText(QWidget* widget, const QString& text, int available) {
+  QFont font = widget->font();
+  font.setStretch(QFont::Unstretched);
+  const int needed = QFontMetrics(font).horizontalAdvance(text);
+  if (needed > available && available > 0) {
+    font.setStretch(std::max(80, available * 100 / needed));
+  }
+  widget->setFont(font);
+}
 
 QFrame* etchedFrame() {
   auto* frame = new QFrame;
@@ -147,6 +162,9 @@ void MainWindow::buildControls() {
     auto* r = addControl(id, new QRadioButton(qs(pick(language_, caption))),
                          QRect(x, ja ? 63 : 67, 57, 22));
     r->setFocusPolicy(Qt::ClickFocus);
+    const int indicator = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
+                          r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+    fitText(r, r->text(), r->width() - indicator - 2);
     connect(r, &QRadioButton::clicked, this, [this, id] { emit commandIssued(id); });
   };
   radio(kManualRadio, texts::kManualRadio, 45);
@@ -230,7 +248,10 @@ void MainWindow::onGuiThread(std::function<void()> call) {
 
 void MainWindow::setText(ControlId id, std::string_view text) {
   onGuiThread([this, id, text = qs(text)] {
-    if (auto* label = qobject_cast<QLabel*>(control(id))) label->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(control(id))) {
+      label->setText(text);
+      fitText(label, text, label->width());
+    }
   });
 }
 
