@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +10,7 @@
 
 #include "common/text_encoding.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/fakes/temp_folder.h"
 
 namespace fuda {
 namespace {
@@ -32,13 +31,7 @@ std::vector<std::string> splitLines(const std::string& bytes) {
 
 class ReadingListTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "fuda-list-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    state_.running = 1;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { state_.running = 1; }
 
   fs::path listPath() const { return dir_ / "readlist.txt"; }
 
@@ -76,7 +69,8 @@ class ReadingListTest : public ::testing::Test {
     EXPECT_EQ(state_.orderPrepared.load(), 0);
   }
 
-  fs::path dir_;
+  testing::TempFolder folder_;
+  const fs::path& dir_ = folder_.path();
   ReadingOrder order_;
   CardSelection selection_;
   ReadingState state_;
