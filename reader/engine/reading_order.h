@@ -33,11 +33,17 @@ class RandomGenerator {
 void sortPositions(ReadingOrder& order, int first, int last);
 // Puts the pairs of variant 1 or 2 in their fixed order (keys by poem number).
 void applyPairOrder(ReadingOrder& order, int variant);
-// Fills decisiveLength[1..100] from poem[1..100].
+// Fills decisiveLength[1..100] from poem[1..100]; 0 for positions without a
+// card.
 void computeDecisiveLengths(ReadingOrder& order);
 // A new shuffle of the selected cards; `seed` is the tick count in the
 // program and chosen by tests.
 void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
                        std::int16_t orderVariant, std::uint32_t seed);
+// The withdraw's reshuffle: new keys for positions `position`..100 (fillers
+// keep sorting last), sorted, then the decisive lengths of the whole order
+// recomputed. Stepping the reading position back is the caller's part.
+// Does nothing unless `position` is 1..100.
+void reshuffleFrom(ReadingOrder& order, int position, std::uint32_t seed);
 
 }  // namespace fuda

@@ -1,0 +1,64 @@
+#pragma once
+// The reading-order list file "readlist.txt" in the program directory: the
+// order of the game in progress written out, one line per reading position,
+// and such a file loaded back to replace the next game's shuffle.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/language.h"
+#include "common/message_sink.h"
+#include "reader/cards/card_selection.h"
+#include "reader/cards/poem_table.h"
+#include "reader/engine/reading_order.h"
+#include "reader/engine/reading_state.h"
+
+namespace fuda {
+
+inline constexpr std::string_view kReadingListName = "readlist.txt";
+// A list is 100 short lines (about 13 KB); anything far larger is not one,
+// and is refused rather than read whole.
+inline constexpr std::size_t kReadingListMaxBytes = 1024 * 1024;
+
+// Menu command "Writing of the List" (GUI thread). Writes the order of the
+// game in progress; does nothing when no game is on. Reports completion, or
+// the path and reason when the file cannot be written; a failed write leaves
+// any earlier file as it was.
+void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
+                        const std::filesystem::path& programDir,
+                        Language language, const PoemTable& poems,
+                        MessageSink& messages);
+
+// Menu command "Reading of the List" (GUI thread). Does nothing during a
+// game. A list the reading can play replaces the next game's shuffle (the
+// decisive lengths are computed for it); any other file is refused with a
+// message and nothing changes.
+void readingOrderImport(ReadingOrder& order, CardSelection& selection,
+                        ReadingState& state,
+                        const std::filesystem::path& programDir,
+                        Language language, MessageSink& messages);
+
+// The file's bytes for `order`: 100 lines ended by CR LF, CP932 in the
+// Japanese build and ASCII in the English one. Positions without a card give
+// empty lines; the others hold the poem number, the position, the decisive
+// syllables shown there (12 bytes), the upper verse (44 bytes) and the lower
+// verse.
+std::string readingListBytes(const ReadingOrder& order, Language language,
+                             const PoemTable& poems);
+
+// One entry of a list file: the line it starts on and the number it reads
+// as (0 for an empty entry). Only the number at the start of an entry counts.
+struct ReadingListEntry {
+  int line = 0;
+  std::int32_t number = 0;
+};
+
+// The first 100 entries of a list file. An entry skips leading blanks and
+// tabs and runs to the end of the line (CR LF or LF), a NUL byte or a comma
+// outside double quotes; the positions after the end of the file are empty.
+std::array<ReadingListEntry, 100> readingListEntries(std::string_view bytes);
+
+}  // namespace fuda
