@@ -2,6 +2,8 @@
 // A private folder for one test, removed with everything in it afterwards.
 #include <stdlib.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,7 +15,10 @@ class TempFolder {
   TempFolder() {
     char pattern[] = "/tmp/fuda-test-XXXXXX";
     const char* made = mkdtemp(pattern);
-    path_ = made ? made : "/tmp";
+    // Without a folder of its own a test cannot run safely; never fall back
+    // to a shared one that the destructor would then remove.
+    if (made == nullptr) std::abort();
+    path_ = made;
   }
   ~TempFolder() {
     std::error_code ignored;
