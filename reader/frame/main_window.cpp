@@ -53,7 +53,7 @@ void fitText(QWidget* widget, const QString& text, int available) {
   font.setStretch(QFont::Unstretched);
   const int needed = QFontMetrics(font).horizontalAdvance(text);
   if (needed > available && available > 0) {
-    font.setStretch(std::max(80, available * 100 / needed));
+    font.setStretch(std::max(65, available * 100 / needed));
   }
   widget->setFont(font);
 }
