@@ -13,6 +13,9 @@ class Shell {
   // once, without waiting for it.
   virtual ShellStart startScript(const std::filesystem::path& script,
                                  const std::filesystem::path& workingDir) = 0;
+  // Any thread. Ends every script started here that still runs, with the
+  // programs it started: a decoder that never finishes is cut off this way.
+  virtual void stopScripts() {}
 };
 
 }  // namespace fuda

@@ -1,0 +1,99 @@
+#pragma once
+// Sound output through SDL2's audio subsystem. One device is opened at
+// construction and runs until destruction, outputting silence while idle, so
+// no clip waits for a device to start and the output clock never stops. The
+// clock is the count of frames handed to the device; clips are placed on it
+// to the frame, which makes the pause between two verses exact.
+#include <SDL2/SDL.h>
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/language.h"
+#include "common/message_sink.h"
+#include "common/sound_out.h"
+
+namespace fuda {
+
+enum class SoundDeviceState { Open, Silent };
+
+class SdlSoundOut : public SoundOut {
+ public:
+  // GUI thread, at start. Without a usable device the object runs silent
+  // (plays keep their timing on `clock`) and says so once through `messages`.
+  SdlSoundOut(Clock& clock, MessageSink& messages, Language language);
+  // After shutdown() and after every thread that plays has been joined.
+  ~SdlSoundOut() override;
+  SdlSoundOut(const SdlSoundOut&) = delete;
+  SdlSoundOut& operator=(const SdlSoundOut&) = delete;
+
+  // Any thread. The clip is converted to the device's format on the calling
+  // thread before it is placed, so the audio thread only copies.
+  void playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
+  void playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
+  void stop() override;
+  // GUI thread, at program end: stops, wakes every playSync, and every later
+  // play returns at once without sound.
+  void shutdown();
+
+  // What the device runs at; for tests and measurements that read the
+  // output back. In silent mode, the format the device was asked for.
+  SoundDeviceState state() const { return state_; }
+  PcmFormat outputFormat() const { return outputFormat_; }
+  std::uint32_t bufferFrames() const { return bufferFrames_; }
+  // Frames handed to the device since it was opened.
+  std::uint64_t framesOutput() const;
+
+  // Where the clip started last lies on the output clock: its first frame and
+  // the frame after its last (earlier if it was cut short).
+  struct Placement {
+    std::uint64_t firstFrame = 0;
+    std::uint64_t endFrame = 0;
+  };
+  std::optional<Placement> lastPlacement() const;
+
+ private:
+  struct Playing {
+    ClipRef clip;  // kept alive while it may sound
+    std::shared_ptr<const std::vector<std::uint8_t>> samples;  // device format; null: silence
+    Placement placement;
+    std::uint64_t ticket = 0;
+  };
+  using Samples = std::shared_ptr<const std::vector<std::uint8_t>>;
+
+  void openDevice();
+  static void SDLCALL fillCallback(void* self, Uint8* stream, int length);
+  void fill(Uint8* stream, int length);
+  Samples convert(const SoundClip& clip) const;
+  std::uint64_t framesFor(const SoundClip& clip, const Samples& samples) const;
+  // Places `clip` and returns its ticket and where it will end.
+  std::optional<Playing> place(ClipRef clip, std::optional<double> gapAfterPreviousMs);
+  void waitUntilHeard(const Playing& playing);
+  std::uint64_t nowFrameLocked() const;
+  void cutCurrentLocked(std::uint64_t now);
+
+  Clock& clock_;
+  SoundDeviceState state_ = SoundDeviceState::Silent;
+  SDL_AudioDeviceID device_ = 0;
+  bool audioInitialised_ = false;
+  PcmFormat outputFormat_;
+  SDL_AudioFormat sdlFormat_ = AUDIO_S16SYS;
+  std::uint8_t silenceByte_ = 0;
+  std::uint32_t bufferFrames_ = 0;
+  double openedAtMs_ = 0.0;
+
+  mutable std::mutex mutex_;
+  std::condition_variable progressed_;
+  std::uint64_t framesOutput_ = 0;         // the output clock; written by the audio thread
+  std::optional<Playing> current_;         // the clip started last
+  bool hasPrevious_ = false;               // a clip was started since the last stop
+  std::uint64_t nextTicket_ = 1;
+  bool shutDown_ = false;
+};
+
+}  // namespace fuda

@@ -1,0 +1,74 @@
+#pragma once
+// Turning an MP3 or Ogg Vorbis clip into a WAV file with the external
+// decoders ("lame --decode", "oggdec -o"). A small shell script is written to
+// the temporary directory beside an empty marker file; the script runs the
+// decoder and then deletes the marker, and the caller polls until the marker
+// is gone.
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "common/clock.h"
+#include "common/shell.h"
+#include "common/voice.h"
+
+namespace fuda {
+
+inline constexpr std::string_view kDecodeScriptName = "fudayomi.sh";
+inline constexpr std::string_view kDecodeMarkerName = "Lock.dat";
+inline constexpr double kDecodePollMs = 10.0;
+// A decoder still running after this long is taken as hung.
+inline constexpr double kDecodeTimeoutMs = 30000.0;
+
+enum class DecodeResult {
+  Finished,     // the script ran to its end; the target may still be missing
+  TimedOut,     // cut off after the time limit
+  Interrupted,  // the program is shutting down
+  NotStarted,   // the script or marker could not be written, or sh not run
+};
+
+// `text` as one word for /bin/sh: in single quotes, each quote written '\''.
+std::string shellQuote(std::string_view text);
+
+// The decoder program for `format`: the one in `programDir` when it is there
+// and executable, else the bare name for the shell to find on PATH.
+std::string decoderProgram(ClipFormat format, const std::filesystem::path& programDir);
+
+// The script's text: change to the program directory, run the decoder, then
+// delete the marker whatever the decoder did. Every path is quoted.
+std::string decodeScript(ClipFormat format, std::string_view decoder,
+                         const std::filesystem::path& programDir,
+                         const std::filesystem::path& source,
+                         const std::filesystem::path& target,
+                         const std::filesystem::path& marker);
+
+class ClipDecoder {
+ public:
+  ClipDecoder(std::filesystem::path tempDir, std::filesystem::path programDir, Shell& shell,
+              Clock& clock, double timeoutMs = kDecodeTimeoutMs);
+
+  // Reading thread or announcement threads. Decodes `source` into `target`
+  // and blocks until the script has ended. Decodes never overlap: they share
+  // the script and the marker. The script is removed afterwards; the target
+  // is removed unless the decode Finished.
+  DecodeResult decode(ClipFormat format, const std::filesystem::path& source,
+                      const std::filesystem::path& target);
+
+  std::filesystem::path scriptPath() const { return tempDir_ / std::string(kDecodeScriptName); }
+  std::filesystem::path markerPath() const { return tempDir_ / std::string(kDecodeMarkerName); }
+
+ private:
+  DecodeResult runLocked(ClipFormat format, const std::filesystem::path& source,
+                         const std::filesystem::path& target);
+  DecodeResult waitForMarker();
+
+  std::filesystem::path tempDir_;
+  std::filesystem::path programDir_;
+  Shell& shell_;
+  Clock& clock_;
+  double timeoutMs_;
+  std::mutex mutex_;
+};
+
+}  // namespace fuda

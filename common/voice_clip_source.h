@@ -1,0 +1,60 @@
+#pragma once
+// The clips of the current voice, read from its directories. WAV clips are
+// read as they are; MP3 and Ogg Vorbis clips are decoded into the private
+// temporary directory first, read, and the decoded file removed at once, so
+// nothing is left behind: the clip lives in memory.
+#include <filesystem>
+#include <mutex>
+
+#include "common/clip_decoder.h"
+#include "common/clip_source.h"
+#include "common/language.h"
+#include "common/message_sink.h"
+#include "common/voice.h"
+#include "common/wav_clip.h"
+
+namespace fuda {
+
+// The message box for a clip that cannot be read; its caption is the path.
+struct MissingClipNotice {
+  MessageOwner owner = MessageOwner::MainWindow;
+  LocalText text;
+};
+
+inline constexpr MissingClipNotice kReaderMissingClip{
+    MessageOwner::MainWindow, {"ファイルが開けません", "File not Found!"}};
+
+struct VoiceClipPlaces {
+  std::filesystem::path tempDir;     // the private temporary directory
+  std::filesystem::path programDir;  // where decoders of our own may lie
+};
+
+class VoiceClipSource : public ClipSource {
+ public:
+  VoiceClipSource(const CurrentVoice& voice, VoiceClipPlaces places, Shell& shell,
+                  Clock& clock, MessageSink& messages, Language language,
+                  MissingClipNotice notice = kReaderMissingClip,
+                  double decodeTimeoutMs = kDecodeTimeoutMs);
+
+  // Reading thread or announcement threads.
+  ClipRef load(ClipFolder folder, std::string_view name) override;
+
+ private:
+  ClipRef loadDecoded(ClipFormat format, const std::filesystem::path& dir,
+                      const std::string& name);
+  ClipRef loadFile(const std::filesystem::path& path, const std::string& name);
+  ClipRef toClip(WavParse parsed, const std::filesystem::path& path, const std::string& name);
+  void reportMissing(const std::filesystem::path& path);
+
+  const CurrentVoice& voice_;
+  std::filesystem::path tempDir_;
+  ClipDecoder decoder_;
+  MessageSink& messages_;
+  Language language_;
+  MissingClipNotice notice_;
+  // Decoding, reading and removing one decoded file is one step: another
+  // thread decoding a clip of the same name must not overwrite or remove it.
+  std::mutex decodeMutex_;
+};
+
+}  // namespace fuda
