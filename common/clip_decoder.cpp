@@ -80,6 +80,9 @@ ClipDecoder::ClipDecoder(std::filesystem::path tempDir, std::filesystem::path pr
 
 DecodeResult ClipDecoder::decode(ClipFormat format, const std::filesystem::path& source,
                                  const std::filesystem::path& target) {
+  // Without our own directory there is nowhere safe to write; never fall
+  // back to the current directory.
+  if (tempDir_.empty()) return DecodeResult::NotStarted;
   std::lock_guard lock(mutex_);
   // A file left by an earlier, cut-off decode must not pass for this output.
   removeQuietly(target);
@@ -92,7 +95,6 @@ DecodeResult ClipDecoder::decode(ClipFormat format, const std::filesystem::path&
 
 DecodeResult ClipDecoder::runLocked(ClipFormat format, const std::filesystem::path& source,
                                     const std::filesystem::path& target) {
-  if (tempDir_.empty()) return DecodeResult::NotStarted;
   const std::string script = decodeScript(format, decoderProgram(format, programDir_),
                                           programDir_, source, target, markerPath());
   if (!writeFile(scriptPath(), script)) return DecodeResult::NotStarted;

@@ -53,6 +53,11 @@ ClipRef VoiceClipSource::loadDecoded(ClipFormat format, const std::filesystem::p
     reportMissing(dir / sourceName);
     return nullptr;
   }
+  if (tempDir_.empty()) {
+    // No private directory could be made: there is nowhere to decode to.
+    reportMissing(*source);
+    return nullptr;
+  }
   const auto target = tempDir_ / (name + extension(ClipFormat::Wav));
   WavParse parsed;
   {
