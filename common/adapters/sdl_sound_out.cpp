@@ -157,28 +157,26 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
     return std::make_shared<const std::vector<std::uint8_t>>(data, data + bytes);
   }
 
-  SDL_AudioStream* stream = SDL_NewAudioStream(
-      source, static_cast<Uint8>(format.channels), static_cast<int>(format.sampleRate),
-      sdlFormat_, static_cast<Uint8>(outputFormat_.channels),
-      static_cast<int>(outputFormat_.sampleRate));
-  if (stream == nullptr) return nullptr;
-  bool ok = true;
-  constexpr std::size_t kPiece = 1u << 24;  // SDL takes int lengths
-  for (std::size_t at = 0; ok && at < bytes; at += kPiece) {
-    const std::size_t piece = std::min(kPiece, bytes - at);
-    ok = SDL_AudioStreamPut(stream, data + at, static_cast<int>(piece)) == 0;
+  // SDL_AudioCVT rather than SDL_AudioStream: the stream's flush drops the
+  // resampler's last few milliseconds, and a clip must be heard whole.
+  SDL_AudioCVT cvt;
+  if (SDL_BuildAudioCVT(&cvt, source, static_cast<Uint8>(format.channels),
+                        static_cast<int>(format.sampleRate), sdlFormat_,
+                        static_cast<Uint8>(outputFormat_.channels),
+                        static_cast<int>(outputFormat_.sampleRate)) < 0) {
+    return nullptr;
   }
-  ok = ok && SDL_AudioStreamFlush(stream) == 0;
-  auto out = std::make_shared<std::vector<std::uint8_t>>();
-  if (ok) {
-    out->resize(static_cast<std::size_t>(std::max(0, SDL_AudioStreamAvailable(stream))));
-    const int got = SDL_AudioStreamGet(stream, out->data(), static_cast<int>(out->size()));
-    out->resize(static_cast<std::size_t>(std::max(0, got)));
-    out->resize(out->size() - out->size() % frameBytes(outputFormat_));
-  }
-  SDL_FreeAudioStream(stream);
-  if (!ok) return nullptr;
-  return out;
+  const auto multiple = static_cast<std::size_t>(std::max(1, cvt.len_mult));
+  if (bytes > static_cast<std::size_t>(INT_MAX) / multiple) return nullptr;
+  std::vector<std::uint8_t> work(bytes * multiple);
+  std::memcpy(work.data(), data, bytes);
+  cvt.buf = work.data();
+  cvt.len = static_cast<int>(bytes);
+  if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
+  work.resize(static_cast<std::size_t>(std::max(0, cvt.len_cvt)));
+  work.resize(work.size() - work.size() % frameBytes(outputFormat_));
+  work.shrink_to_fit();
+  return std::make_shared<const std::vector<std::uint8_t>>(std::move(work));
 }
 
 std::uint64_t SdlSoundOut::framesFor(const SoundClip& clip, const Samples& samples) const {

@@ -46,7 +46,8 @@ class SdlSoundOut : public SoundOut {
   SoundDeviceState state() const { return state_; }
   PcmFormat outputFormat() const { return outputFormat_; }
   std::uint32_t bufferFrames() const { return bufferFrames_; }
-  // Frames handed to the device since it was opened.
+  // Frames our callback has handed to the device since it was opened (the
+  // device may have played a buffer of silence before the first call).
   std::uint64_t framesOutput() const;
 
   // Where the clip started last lies on the output clock: its first frame and
