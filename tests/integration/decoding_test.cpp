@@ -8,7 +8,7 @@
 
 #include "common/adapters/posix_shell.h"
 #include "common/adapters/system_clock.h"
-#include "common/private_temp_dir.h"
+#include "tests/fakes/temp_folder.h"
 #include "common/voice_clip_source.h"
 #include "tests/support/audio_tools.h"
 
@@ -39,6 +39,7 @@ class RealDecodingTest : public ::testing::Test {
     programDir = root / "プログラム dir";
     std::filesystem::create_directories(voiceDir / "Mesg");
     std::filesystem::create_directories(programDir);
+    std::filesystem::create_directories(temp);
   }
 
   // `name` in `dir` as WAV, MP3 and Ogg, `seconds` long.
@@ -49,13 +50,14 @@ class RealDecodingTest : public ::testing::Test {
     ASSERT_TRUE(encodeOgg(dir / (name + ".WAV"), dir / (name + ".ogg")));
   }
   VoiceClipSource source(double timeoutMs = kDecodeTimeoutMs) {
-    return VoiceClipSource(voice, {temp.path(), programDir}, shell, clock, messages,
+    return VoiceClipSource(voice, {temp, programDir}, shell, clock, messages,
                            Language::English, kReaderMissingClip, timeoutMs);
   }
   void useVoice(ClipFormat format) { voice.set({voiceDir, voiceDir / "Mesg", format}); }
 
-  PrivateTempDir base;
-  PrivateTempDir temp{base.path(), "一時 'tmp' "};
+  TempFolder base;
+  // Our private directory, as odd in its name as the rest.
+  std::filesystem::path temp = base / "一時 'tmp'";
   std::filesystem::path root, voiceDir, programDir;
   CurrentVoice voice;
   PosixShell shell;
@@ -64,7 +66,6 @@ class RealDecodingTest : public ::testing::Test {
 };
 
 TEST_F(RealDecodingTest, EachFormatGivesTheSameClipAndLeavesTheTempDirEmpty) {
-  ASSERT_TRUE(temp.isValid());
   makeClip(voiceDir, "I-001A", 0.3);
   makeClip(voiceDir / "Mesg", "anki_s", 0.2);
   auto clips = source();
@@ -78,7 +79,7 @@ TEST_F(RealDecodingTest, EachFormatGivesTheSameClipAndLeavesTheTempDirEmpty) {
     EXPECT_EQ(verse->format.channels, 2);
     EXPECT_NEAR(verse->playingMs, 300.0, 0.1) << static_cast<int>(format);
     EXPECT_NEAR(announcement->playingMs, 200.0, 0.1) << static_cast<int>(format);
-    EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(temp));
   }
   EXPECT_TRUE(messages.captions.empty());
 }
@@ -100,9 +101,9 @@ TEST_F(RealDecodingTest, AMissingDecoderGivesTheMissingFileMessage) {
   EXPECT_FALSE(mp3);
   EXPECT_FALSE(ogg);
   ASSERT_EQ(messages.captions.size(), 2u);
-  EXPECT_EQ(messages.captions[0], (temp.path() / "I-001A.WAV").string());
+  EXPECT_EQ(messages.captions[0], (temp / "I-001A.WAV").string());
   EXPECT_EQ(messages.texts[0], "File not Found!");
-  EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 
 bool isGone(pid_t pid) {
@@ -126,7 +127,7 @@ TEST_F(RealDecodingTest, ADecoderThatNeverFinishesIsCutOffByTheBoundAndEnded) {
   EXPECT_GE(tookMs, 300.0);
   EXPECT_LT(tookMs, 5000.0);
   ASSERT_EQ(messages.captions.size(), 1u);
-  EXPECT_EQ(messages.captions[0], (temp.path() / "I-001A.WAV").string());
+  EXPECT_EQ(messages.captions[0], (temp / "I-001A.WAV").string());
 
   pid_t hung = 0;
   std::ifstream(programDir / "hung.pid") >> hung;
@@ -137,7 +138,7 @@ TEST_F(RealDecodingTest, ADecoderThatNeverFinishesIsCutOffByTheBoundAndEnded) {
     if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_TRUE(gone) << "the hung decoder " << hung << " still runs";
-  EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 
 TEST_F(RealDecodingTest, DecodesFromTwoThreadsNeverMixTheirFiles) {
@@ -161,7 +162,7 @@ TEST_F(RealDecodingTest, DecodesFromTwoThreadsNeverMixTheirFiles) {
   for (double ms : verseMs) EXPECT_NEAR(ms, 200.0, 0.1);
   for (double ms : announcementMs) EXPECT_NEAR(ms, 400.0, 0.1);
   EXPECT_TRUE(messages.captions.empty());
-  EXPECT_TRUE(std::filesystem::is_empty(temp.path()));
+  EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 #include "common/adapters/sdl_sound_out.h"
 #include "common/adapters/system_clock.h"
-#include "common/private_temp_dir.h"
+#include "tests/fakes/temp_folder.h"
 #include "common/wav_clip.h"
 #include "tests/support/audio_tools.h"
 
@@ -58,7 +58,7 @@ class DiskDriverTest : public ::testing::Test {
   std::filesystem::path streamFile() const { return dir.path() / "output.raw"; }
   std::vector<std::int16_t> stream() const { return streamSamples16(streamFile()); }
 
-  PrivateTempDir dir;
+  TempFolder dir;
   ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
   ScopedEnv file{"SDL_DISKAUDIOFILE", (dir.path() / "output.raw").string()};
   SystemClock clock;

@@ -13,8 +13,8 @@ namespace {
 using namespace fuda::testing;
 
 TEST_F(DiskDriverTest, WavMp3AndOggVoicesArePlayedWholeAndInOrder) {
-  PrivateTempDir voices;
-  PrivateTempDir temp;
+  TempFolder voices;
+  TempFolder temp;
   const std::filesystem::path programDir = voices.path() / "program";
   std::filesystem::create_directory(programDir);
   struct Voice {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "common/private_temp_dir.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/support/wav_bytes.h"
@@ -52,7 +52,7 @@ TEST(DecodeScript, RelativeVoicePathsBecomeAbsoluteBecauseTheScriptChangesDirect
 }
 
 TEST(DecoderProgram, OurOwnDirectoryFirstThenThePath) {
-  PrivateTempDir program;
+  testing::TempFolder program;
   EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path()), "lame");
   EXPECT_EQ(decoderProgram(ClipFormat::Ogg, program.path()), "oggdec");
   testing::writeText(program.path() / "lame", "not executable");
@@ -65,8 +65,8 @@ TEST(DecoderProgram, OurOwnDirectoryFirstThenThePath) {
 
 class ClipDecoderTest : public ::testing::Test {
  protected:
-  PrivateTempDir temp;
-  PrivateTempDir program;
+  testing::TempFolder temp;
+  testing::TempFolder program;
   VirtualClock clock;
   std::filesystem::path source() const { return program.path() / "I-001A.mp3"; }
   std::filesystem::path target() const { return temp.path() / "I-001A.WAV"; }

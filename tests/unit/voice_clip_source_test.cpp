@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/private_temp_dir.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/support/wav_bytes.h"
@@ -47,8 +47,8 @@ class VoiceClipSourceTest : public ::testing::Test {
   }
   bool tempIsEmpty() const { return std::filesystem::is_empty(temp.path()); }
 
-  PrivateTempDir base;
-  PrivateTempDir temp;
+  testing::TempFolder base;
+  testing::TempFolder temp;
   std::filesystem::path root, voiceDir, programDir;
   CurrentVoice voice;
   RecordingShell shell;

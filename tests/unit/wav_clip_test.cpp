@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/private_temp_dir.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/support/wav_bytes.h"
 
 namespace fuda {
@@ -114,8 +114,7 @@ TEST(WavClip, UnusableFilesGiveNoClipAndNeverDivideByZero) {
 }
 
 TEST(WavClip, FilesThatCannotBeReadGiveNoClip) {
-  PrivateTempDir dir;
-  ASSERT_TRUE(dir.isValid());
+  testing::TempFolder dir;
   EXPECT_EQ(loadWavFile(dir.path() / "none.wav").problem, WavProblem::Unreadable);
   EXPECT_EQ(loadWavFile(dir.path()).problem, WavProblem::Unreadable);
   const auto bytes = testing::wav16(1, 8000, testing::sine16(80, 1, 8000, 440));
