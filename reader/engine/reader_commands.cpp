@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "reader/engine/read_mode.h"
+#include "resources/main_window_texts.h"
 
 namespace fuda {
 
@@ -97,22 +98,19 @@ void ReaderCommands::dispatchCommand(int id) {
     case kCmdAbout:
       showAbout();
       break;
+    case kGestureRightButton:
+      engine_.rightButtonCommand();
+      break;
+    case kGestureRightDoubleClick:
+      rightDoubleClick();
+      break;
+    case kGestureMiddleDoubleClick:
+      middleDoubleClick();
+      break;
     default:
       break;
   }
 }
-
-void ReaderCommands::leftButtonDown() {
-  if (state_.mouseLock.load() == 0) {
-    state_.mouseLock = 1;
-    host_.holdPointer();
-  } else {
-    state_.mouseLock = 0;
-    view_.releasePointer();
-  }
-}
-
-void ReaderCommands::rightButtonDown() { engine_.rightButtonCommand(); }
 
 void ReaderCommands::rightDoubleClick() {
   if (!state_.idle()) return;
@@ -133,8 +131,7 @@ void ReaderCommands::openToolWindowWhenIdle(std::string_view name) {
 }
 
 void ReaderCommands::showAbout() {
-  view_.showMessage("fudayomi",
-                    pick(language_, {"札読みひばりくん Ver.2.90", "fudayomi hibari kun Ver.2.90"}),
+  view_.showMessage(pick(language_, texts::kAboutCaption), pick(language_, texts::kAboutText),
                     MessageOwner::MainWindow);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Every command of the main window in one place: buttons, radio buttons, the
-// title picture, the menu items and the mouse gestures on the background,
-// with the refusals that belong to the dispatch itself. The operations called
-// check their own conditions.
+// title picture, the menu items and the right and middle mouse gestures on
+// the background, with the refusals that belong to the dispatch itself. The
+// operations called check their own conditions. (The left button's mouse
+// lock is the window's own business.)
 #include "common/language.h"
 #include "common/settings_file.h"
 #include "reader/engine/game_engine.h"
@@ -17,19 +18,15 @@ class ReaderCommands {
   ReaderCommands(GameEngine& engine, ReadingState& state, ReaderView& view, ReaderHost& host,
                  const SettingsFile& settings, Language language);
 
-  // All methods: GUI thread.
-  // A control's click, the title picture's double-click (kTitlePicture) or a
-  // menu item, by id; unknown ids are ignored.
+  // GUI thread. A control's click, the title picture's double-click
+  // (kTitlePicture), a menu item or a gesture (GestureId), by id; unknown ids
+  // are ignored. A right double-click arrives after the kGestureRightButton
+  // of its first press.
   void dispatchCommand(int id);
 
-  // Mouse actions on the main window's own background.
-  void leftButtonDown();  // mouse lock on or off
-  void rightButtonDown();
-  // Arrives after the rightButtonDown of its first press.
+ private:
   void rightDoubleClick();
   void middleDoubleClick();
-
- private:
   void setMode(ReadMode mode, std::optional<double> intervalSeconds = std::nullopt);
   void openToolWindowWhenIdle(std::string_view name);
   void showAbout();

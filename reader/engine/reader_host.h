@@ -1,7 +1,7 @@
 #pragma once
-// Port: what the command dispatch needs from the main window beyond the
-// reading display: dialogs, voices, files and the pointer. The Qt frame
-// implements it; every method is called on the GUI thread.
+// Port: what the command dispatch needs from the program beyond the reading
+// display: dialogs, voices, files and help. The Qt frame implements it; every
+// method is called on the GUI thread.
 #include <string_view>
 
 namespace fuda {
@@ -17,9 +17,6 @@ class ReaderHost {
   // The reading-order list file, with its own conditions and messages.
   virtual void exportList() = 0;
   virtual void importList() = 0;
-  // Mouse lock on: hold the pointer on the 2 x 2 area around where it is now
-  // and show the crosshair. The lock ends through ReaderView::releasePointer.
-  virtual void holdPointer() = 0;
 };
 
 }  // namespace fuda

@@ -359,6 +359,7 @@ TEST_F(GameEngineTest, FinishQuitsWhenNoGameWaits) {
 TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
   useOrder({9, 96, 70});
   state.orderVariant = 2;
+  state.mouseLock = 1;
   memoTimer.countdown = [this] { state.memoState = kMemoRanOut; };
   engine.startReading(Memorisation::With);
   engine.readNext();

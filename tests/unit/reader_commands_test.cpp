@@ -26,7 +26,6 @@ class RecordingHost : public ReaderHost {
   void openHelp() override { calls.push_back("help"); }
   void exportList() override { calls.push_back("export"); }
   void importList() override { calls.push_back("import"); }
-  void holdPointer() override { calls.push_back("hold"); }
   std::vector<std::string> calls;
 };
 
@@ -80,7 +79,7 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
   commands.dispatchCommand(kCmdCardSelection);
   commands.dispatchCommand(kCmdThirdGame);
   commands.dispatchCommand(kTitlePicture);
-  commands.middleDoubleClick();
+  commands.dispatchCommand(kGestureMiddleDoubleClick);
   EXPECT_THAT(host.calls, IsEmpty());
   EXPECT_EQ(state.orderVariant, 0);
 
@@ -90,7 +89,7 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
     ASSERT_EQ(state.busy, kPlaying);
     commands.dispatchCommand(kCmdCardSelection);
     commands.dispatchCommand(kTitlePicture);
-    commands.middleDoubleClick();
+    commands.dispatchCommand(kGestureMiddleDoubleClick);
   });
   commands.dispatchCommand(kCmdTestReading);
   EXPECT_THAT(host.calls, IsEmpty());
@@ -100,7 +99,7 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
   commands.dispatchCommand(kCmdThirdGame);
   commands.dispatchCommand(kTitlePicture);
   EXPECT_EQ(state.orderVariant, 2);
-  commands.middleDoubleClick();  // the later gesture wins
+  commands.dispatchCommand(kGestureMiddleDoubleClick);  // the later gesture wins
   EXPECT_EQ(state.orderVariant, 1);
   EXPECT_THAT(host.calls, ElementsAre("window CSelect", "window HSelect"));
 }
@@ -212,35 +211,19 @@ TEST_F(ReaderCommandsEnglishTest, AboutBox) {
   EXPECT_EQ(view.messages[0].text, "fudayomi hibari kun Ver.2.90");
 }
 
-TEST_F(ReaderCommandsTest, LeftButtonTogglesTheMouseLock) {
-  commands.leftButtonDown();
-  EXPECT_EQ(state.mouseLock, 1);
-  EXPECT_THAT(host.calls, ElementsAre("hold"));
-  commands.leftButtonDown();
-  EXPECT_EQ(state.mouseLock, 0);
-  EXPECT_EQ(view.pointerReleases, 1);
-
-  commands.leftButtonDown();
-  useOrder({10});
-  commands.dispatchCommand(kQuickStartButton);
-  commands.dispatchCommand(kNextButton);  // the game's end releases the lock
-  EXPECT_EQ(state.mouseLock, 0);
-  EXPECT_EQ(view.pointerReleases, 2);
-}
-
 TEST_F(ReaderCommandsTest, RightDoubleClickStartsWithTheCountdownOnlyBeforeTheFirstGame) {
   state.memoState = kStartWithMemo;  // "Timer"/"Use" = "1"
   useOrder({10});
-  commands.rightButtonDown();
-  commands.rightDoubleClick();
+  commands.dispatchCommand(kGestureRightButton);
+  commands.dispatchCommand(kGestureRightDoubleClick);
   EXPECT_EQ(memoTimer.opened, 1);
   EXPECT_EQ(state.running, 1);
   commands.dispatchCommand(kNextButton);  // the one card: game over
   ASSERT_EQ(state.running, 0);
 
   useOrder({10});
-  commands.rightButtonDown();
-  commands.rightDoubleClick();
+  commands.dispatchCommand(kGestureRightButton);
+  commands.dispatchCommand(kGestureRightDoubleClick);
   EXPECT_EQ(memoTimer.opened, 1);
   EXPECT_EQ(state.running, 1);
 }
@@ -248,8 +231,8 @@ TEST_F(ReaderCommandsTest, RightDoubleClickStartsWithTheCountdownOnlyBeforeTheFi
 TEST_F(ReaderCommandsTest, RightDoubleClickDuringAGameActsAsOnePress) {
   gameWaiting();
   const auto threadsBefore = threads.started;
-  commands.rightButtonDown();  // manual and idle: the next step
-  commands.rightDoubleClick();
+  commands.dispatchCommand(kGestureRightButton);  // manual and idle: the next step
+  commands.dispatchCommand(kGestureRightDoubleClick);
   EXPECT_EQ(threads.started, threadsBefore + 1);
   EXPECT_EQ(state.position, 2);
   EXPECT_EQ(memoTimer.opened, 0);
@@ -257,7 +240,7 @@ TEST_F(ReaderCommandsTest, RightDoubleClickDuringAGameActsAsOnePress) {
 
 TEST_F(ReaderCommandsTest, RightButtonDuringAStepAsksItToStop) {
   gameWaiting();
-  at(clock.nowMs() + 1600, [this] { commands.rightButtonDown(); });
+  at(clock.nowMs() + 1600, [this] { commands.dispatchCommand(kGestureRightButton); });
   commands.dispatchCommand(kNextButton);
   EXPECT_EQ(state.position, 1);
   EXPECT_EQ(state.busy, kIdle);
