@@ -38,6 +38,8 @@ GameEngine::GameEngine(ReadingState& state, CardSelection& selection, ReadingOrd
                        GameEnginePorts ports, Language language)
     : state_(state), selection_(selection), order_(order), ports_(ports), language_(language) {}
 
+GameEngine::~GameEngine() { shutdown(); }
+
 // ---- Commands (GUI thread)
 
 void GameEngine::startReading(Memorisation memorisation) {

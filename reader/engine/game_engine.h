@@ -37,6 +37,8 @@ class GameEngine {
  public:
   GameEngine(ReadingState& state, CardSelection& selection, ReadingOrder& order,
              GameEnginePorts ports, Language language);
+  // Shuts down if nobody did: no reading thread may outlive the engine.
+  ~GameEngine();
   GameEngine(const GameEngine&) = delete;
   GameEngine& operator=(const GameEngine&) = delete;
 

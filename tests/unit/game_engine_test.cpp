@@ -443,6 +443,18 @@ TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoo
                                           "I-042B", "I-008A", "I-008B"));
 }
 
+TEST_F(GameEngineTest, FinishDuringTheAutomaticWaitEndsAfterTheCurrentCard) {
+  useOrder({17, 42, 8});
+  state.mode = kAutomatic;
+  state.interval = 10;
+  at(16000, [this] { engine.finishReading(); });
+  engine.startReading(Memorisation::Without);
+  EXPECT_THAT(sound.played(), ElementsAre("I-000A", "I-000B", "I-017A", "I-017B"));
+  EXPECT_EQ(played("I-017B").calledAtMs, 17000);
+  EXPECT_EQ(view.quitRequests, 0);
+  expectGameReset();
+}
+
 TEST_F(GameEngineTest, AutomaticChosenBetweenManualStepsWaitsForNext) {
   useOrder({17, 42, 8});
   engine.startReading(Memorisation::Without);
@@ -647,6 +659,24 @@ TEST_F(GameEngineTest, ShutdownDuringTheUpperVerse) {
   EXPECT_EQ(played("I-017A").heardUntilMs, 12000);
   EXPECT_EQ(state.busy, kPlaying);  // nothing was tidied up: the program ends
   EXPECT_EQ(view.enabledChanges.size(), 10u);
+}
+
+class GameEngineEnglishTest : public GameFixture {
+ protected:
+  GameEngineEnglishTest() : GameFixture(Language::English) {}
+};
+
+TEST_F(GameEngineEnglishTest, DecisiveSyllablesAreCutInTwoLetterUnits) {
+  useOrder({1, 87});
+  order.decisiveLength[2] = 1;
+  engine.startReading(Memorisation::Without);
+  engine.readNext();
+  const Poem& first = PoemTable::forLanguage(Language::English)[1];
+  ASSERT_EQ(first.kimariji.substr(0, 4), "A_Ki");
+  EXPECT_EQ(view.textChanges[0].text, "A_Ki");
+  EXPECT_EQ(view.textChanges[1].text, first.upperVerse);
+  EXPECT_EQ(view.textChanges[4].text,
+            PoemTable::forLanguage(Language::English)[87].kimariji.substr(0, 2));
 }
 
 }  // namespace
