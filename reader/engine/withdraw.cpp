@@ -9,9 +9,8 @@ std::optional<std::int16_t> withdrawFromOrder(ReadingState& state, ReadingOrder&
   const int position = state.position.load();
   if (state.running.load() == 0 || position < 1 || position > 100) return std::nullopt;
   const std::int16_t voided = order.poem[position];
-  reshuffleFrom(order, position, seed);
+  reshuffleFrom(order, position, seed);  // decisive lengths included
   state.position = static_cast<std::int16_t>(position - 1);
-  computeDecisiveLengths(order);
   return voided;
 }
 

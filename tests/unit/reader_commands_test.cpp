@@ -3,10 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
+#include "tests/fakes/temp_folder.h"
 #include "tests/unit/game_fixture.h"
 
 namespace fuda::testing {
@@ -33,14 +32,8 @@ class ReaderCommandsTest : public GameFixture {
  protected:
   explicit ReaderCommandsTest(Language language = Language::Japanese)
       : GameFixture(language),
-        folder_(std::filesystem::temp_directory_path() /
-                ("fuda-commands-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name())),
         settings(folder_ / "fudayomi.ini"),
-        commands(engine, state, view, host, settings, language) {
-    std::filesystem::create_directories(folder_);
-  }
-  ~ReaderCommandsTest() override { std::filesystem::remove_all(folder_); }
+        commands(engine, state, view, host, settings, language) {}
 
   void writeSettings(const std::string& text) { std::ofstream(settings.path()) << text; }
 
@@ -53,7 +46,7 @@ class ReaderCommandsTest : public GameFixture {
     host.calls.clear();
   }
 
-  std::filesystem::path folder_;
+  TempFolder folder_;
   RecordingHost host;
   SettingsFile settings;
   ReaderCommands commands;
