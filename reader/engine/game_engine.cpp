@@ -1,5 +1,6 @@
 #include "reader/engine/game_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
