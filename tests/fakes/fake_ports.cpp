@@ -160,6 +160,7 @@ void RecordingReaderView::setText(ControlId id, std::string_view text) {
 
 void RecordingReaderView::setEnabled(ControlId id, Enablement state) {
   enabled[id] = state;
+  enabledChanges.push_back({clock_.nowMs(), id, state});
 }
 
 void RecordingReaderView::showMessage(std::string_view caption, std::string_view text,

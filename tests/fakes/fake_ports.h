@@ -148,6 +148,12 @@ class RecordingReaderView : public ReaderView {
     std::string text;
   };
   std::vector<TextChange> textChanges;
+  struct EnabledChange {
+    double atMs;
+    ControlId id;
+    Enablement state;
+  };
+  std::vector<EnabledChange> enabledChanges;
   std::vector<Message> messages;
   std::map<int, Enablement> enabled;  // never set: enabled
   std::map<int, std::string> texts;

@@ -1,0 +1,454 @@
+#include "reader/engine/game_engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "common/text_encoding.h"
+#include "reader/cards/poem_table.h"
+#include "reader/engine/withdraw.h"
+
+namespace fuda {
+namespace {
+
+// Thrown from the reading thread's sleeps once shutdown() has begun, so the
+// thread unwinds at once from any depth without touching the view again.
+struct ShutdownUnwind {};
+
+constexpr double kTickMs = 500.0;
+constexpr double kLeadInMs = 1000.0;          // before the preface and each lower verse
+constexpr double kMatchAnnouncementMs = 7000.0;  // after a countdown that ran out
+constexpr double kPrefacePauseMs = 2000.0;    // between the preface's two verses
+
+enum class Verse : char { Upper = 'A', Lower = 'B' };
+
+// "I-001A": the poem number as three digits, then the verse.
+std::string clipName(int poem, Verse verse) {
+  char name[16];
+  std::snprintf(name, sizeof name, "I-%03d%c", poem % 1000, static_cast<char>(verse));
+  return name;
+}
+
+bool isCard(std::int16_t poem) { return poem >= 1 && poem <= kPoemCount; }
+
+}  // namespace
+
+GameEngine::GameEngine(ReadingState& state, CardSelection& selection, ReadingOrder& order,
+                       GameEnginePorts ports, Language language)
+    : state_(state), selection_(selection), order_(order), ports_(ports), language_(language) {}
+
+GameEngine::~GameEngine() { shutdown(); }
+
+// ---- Commands (GUI thread)
+
+void GameEngine::startReading(Memorisation memorisation) {
+  if (state_.running.load() == 1 || state_.busy.load() != kIdle) return;
+  if (selection_.selectionActive.load() == 1 && selection_.countSelected() == 0) {
+    // Only the selection dialog's close box leaves an empty selection in force.
+    ports_.view.showMessage(pick(language_, {"未選択エラー", "Error!"}),
+                            pick(language_, {"一首以上選択してください。", "Select 1 or more."}),
+                            MessageOwner::None);
+    return;
+  }
+  state_.memoState = memorisation == Memorisation::With ? kStartWithMemo : kStartWithoutMemo;
+  if (state_.orderPrepared.load() == 0) {
+    // The game ends after the last card the new order holds, whatever count
+    // a closed-by-the-box selection dialog left behind.
+    selection_.selectedCount = static_cast<std::int16_t>(
+        selection_.selectionActive.load() == 1 ? selection_.countSelected() : kPoemCount);
+    std::lock_guard lock(orderMutex_);
+    buildReadingOrder(order_, selection_, state_.orderVariant.load(), tickCount());
+  }
+  if (state_.memoState.load() == kStartWithMemo) ports_.memoTimer.openMemoTimer();
+  if (shuttingDown_.load()) return;
+  state_.busy = kPlaying;
+  startThread(&GameEngine::openingThread);
+}
+
+void GameEngine::readNext() {
+  if (state_.running.load() == 0) return;
+  const std::int16_t mode = state_.mode.load();
+  if (mode == kAutoLoopRunning) {
+    if (state_.busy.load() == kIdle) skipInterval();
+    return;
+  }
+  if (!claimBusy()) return;
+  startThread(mode == kAutomatic ? &GameEngine::autoLoopThread : &GameEngine::stepThread);
+}
+
+void GameEngine::finishReading() {
+  if (state_.busy.load() != kIdle || state_.running.load() == 0) {
+    ports_.view.quitProgram();
+    return;
+  }
+  selection_.selectedCount = state_.position.load();
+  readNext();
+}
+
+void GameEngine::rightButtonCommand() {
+  if (state_.running.load() == 0) return;
+  if (state_.mode.load() != kManual && state_.busy.load() == kIdle) {
+    skipInterval();
+    return;
+  }
+  // Exchanges, not stores: the step may clear `busy` between our look and
+  // our write, and a stale stop request would then block the game.
+  std::int16_t expected = kPlaying;
+  if (state_.busy.compare_exchange_strong(expected, kStopRequested)) return;
+  expected = kStopRequested;
+  if (state_.busy.compare_exchange_strong(expected, kPlaying)) return;
+  readNext();
+}
+
+void GameEngine::testReading() {
+  if (state_.running.load() == 1 || state_.busy.load() != kIdle) return;
+  state_.running = 1;
+  state_.busy = kPlaying;
+  startThread(&GameEngine::testThread);
+}
+
+void GameEngine::withdrawLastReading() {
+  if (state_.busy.load() != kIdle) return;
+  std::optional<std::int16_t> voided;
+  {
+    std::lock_guard lock(orderMutex_);
+    // A loop step claims `busy` before it takes the lock, so once we hold the
+    // lock with `busy` clear, no step reads the order until we are done.
+    if (state_.busy.load() != kIdle) return;
+    voided = withdrawFromOrder(state_, order_, tickCount());
+  }
+  if (!voided) return;
+  const WithdrawMessage message = withdrawMessage(language_, *voided);
+  ports_.view.showMessage(message.caption, message.text, MessageOwner::MainWindow);
+}
+
+void GameEngine::resetGame() {
+  state_.memoState = kStartWithoutMemo;
+  state_.orderVariant = 0;
+  state_.orderPrepared = 0;
+  state_.mouseLock = 0;
+  selection_.reset();
+  ports_.view.releasePointer();
+  // The flags last: until they clear, the GUI thread treats the game as on
+  // and leaves the selection alone.
+  state_.running = 0;
+  state_.busy = kIdle;
+}
+
+void GameEngine::showPrefacePoem() {
+  const Poem& preface = PoemTable::forLanguage(language_)[0];
+  ports_.view.setText(kKimarijiLabel, preface.kimariji);
+  ports_.view.setText(kUpperVerseLabel, preface.upperVerse);
+  ports_.view.setText(kLowerVerseLabel, preface.lowerVerse);
+  ports_.view.setText(kPoetLabel, preface.poet);
+}
+
+void GameEngine::shutdown() {
+  if (shuttingDown_.exchange(true)) return;
+  ports_.clock.shutdown();
+  ports_.sound.stop();
+  ports_.threads.joinAll();
+  // A clip the thread started just before it saw the shutdown must not sound on.
+  ports_.sound.stop();
+}
+
+// ---- Reading threads
+
+void GameEngine::startThread(void (GameEngine::*body)(int generation)) {
+  const int generation = ++generation_;
+  ports_.threads.start([this, body, generation] {
+    try {
+      (this->*body)(generation);
+    } catch (const ShutdownUnwind&) {
+      // The program is ending; nothing of the game is worth finishing.
+    }
+  });
+}
+
+void GameEngine::openingThread(int generation) {
+  state_.position = 0;
+  state_.running = 1;
+  setEnabled({kAnkiStartButton, kQuickStartButton, kManualRadio, kAutoRadio},
+             Enablement::Disabled);
+  if (state_.memoState.load() == kMemoRanOut) pause(kMatchAnnouncementMs);
+  pause(kLeadInMs);
+  disableReadingControls();
+
+  Prepared prefaceUpper = prepare(clipName(0, Verse::Upper));
+  Prepared prefaceLower = prepare(clipName(0, Verse::Lower));
+  std::int16_t firstPoem = 0;
+  std::int16_t firstLength = 0;
+  {
+    std::lock_guard lock(orderMutex_);
+    state_.position = 1;
+    firstPoem = order_.poem[1];
+    firstLength = order_.decisiveLength[1];
+  }
+  Prepared firstUpper = prepare(clipName(firstPoem, Verse::Upper));
+
+  const bool withPrefaceUpper =
+      selection_.selectionActive.load() != 1 || selection_.selected[0] == 1;
+  if (withPrefaceUpper) {
+    ports_.sound.playAsync(prefaceUpper.clip);
+    if (waitClip(prefaceUpper.playingMs) == WaitResult::Stopped) return abortOpening();
+    pause(kPrefacePauseMs);
+  }
+  // The gap makes the silence heard exact even when the device buffers.
+  ports_.sound.playAsync(prefaceLower.clip,
+                         withPrefaceUpper ? std::optional(kPrefacePauseMs) : std::nullopt);
+  if (waitClip(prefaceLower.playingMs) == WaitResult::Stopped) return abortOpening();
+  const double pauseMs = state_.timingPause.load();
+  pause(pauseMs);
+  showCard(firstPoem, firstLength);
+  ports_.sound.playSync(firstUpper.clip, pauseMs);
+  afterSyncPlay();
+  prefaceUpper = prefaceLower = firstUpper = {};
+
+  // Automatic mode takes the loop over before `busy` clears, so a "Next"
+  // during the first wait skips it rather than starting a second loop.
+  std::int16_t mode = state_.mode.load();
+  while (mode != kManual && !state_.mode.compare_exchange_weak(mode, kAutoLoopRunning)) {
+  }
+  enableIdleControls();
+  state_.busy = kIdle;
+  if (mode == kManual) return;
+  waitInterval();
+  if (!loopGoesOn(generation) || !claimBusy()) return;
+  autoLoop(generation);
+}
+
+void GameEngine::stepThread(int) { readingStep(); }
+
+void GameEngine::autoLoopThread(int generation) {
+  std::int16_t mode = kAutomatic;
+  if (!state_.mode.compare_exchange_strong(mode, kAutoLoopRunning)) {
+    // Manual was chosen between the command and this thread.
+    if (mode == kManual) {
+      state_.busy = kIdle;
+      return;
+    }
+  }
+  autoLoop(generation);
+}
+
+// Entered with `busy` held; reads a step, waits the interval, and goes on
+// while the game runs in automatic mode and no newer thread took over.
+void GameEngine::autoLoop(int generation) {
+  for (;;) {
+    if (!loopGoesOn(generation)) {
+      state_.busy = kIdle;
+      return;
+    }
+    if (readingStep() == StepResult::GameEnded) return;
+    if (!loopGoesOn(generation)) return;
+    waitInterval();
+    if (!loopGoesOn(generation) || !claimBusy()) return;
+  }
+}
+
+GameEngine::StepResult GameEngine::readingStep() {
+  disableReadingControls();
+  std::int16_t lowerPoem = 0;
+  std::int16_t nextPoem = kNoCard;
+  std::int16_t nextLength = 0;
+  bool lastCardRead = false;
+  {
+    std::lock_guard lock(orderMutex_);
+    const int position = state_.position.load();
+    lowerPoem = order_.poem[position];
+    state_.position = static_cast<std::int16_t>(position + 1);
+    lastCardRead = position + 1 > selection_.selectedCount.load() || position + 1 > kPoemCount;
+    if (!lastCardRead) {
+      nextPoem = order_.poem[position + 1];
+      nextLength = order_.decisiveLength[position + 1];
+    }
+  }
+  Prepared lower = prepare(clipName(lowerPoem, Verse::Lower));
+  Prepared upper;
+  if (!lastCardRead) upper = prepare(clipName(nextPoem, Verse::Upper));
+
+  pause(kLeadInMs);
+  ports_.sound.playAsync(lower.clip);
+  if (waitClip(lower.playingMs) == WaitResult::Stopped) {
+    // The step is undone: the same lower verse can be read again.
+    ports_.sound.stop();
+    {
+      std::lock_guard lock(orderMutex_);
+      state_.position = static_cast<std::int16_t>(state_.position.load() - 1);
+    }
+    enableIdleControls();
+    state_.busy = kIdle;
+    return StepResult::Stopped;
+  }
+  const double pauseMs = state_.timingPause.load();
+  pause(pauseMs);
+  if (lastCardRead) {
+    showPrefacePoem();
+  } else {
+    showCard(nextPoem, nextLength);
+    ports_.sound.playSync(upper.clip, pauseMs);
+    afterSyncPlay();
+  }
+  lower = upper = {};
+
+  if (lastCardRead) {
+    endOfGame();
+    return StepResult::GameEnded;
+  }
+  enableIdleControls();
+  state_.busy = kIdle;
+  return StepResult::Read;
+}
+
+void GameEngine::testThread(int) {
+  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton, kNextButton,
+              kExitButton, kTimingLabel, kTimingTrackBar},
+             Enablement::Disabled);
+  Prepared lower = prepare(clipName(0, Verse::Lower));
+  Prepared upper = prepare(clipName(1, Verse::Upper));
+  pause(kLeadInMs);
+  ports_.sound.playAsync(lower.clip);
+  if (waitClip(lower.playingMs) == WaitResult::Played) {
+    const double pauseMs = state_.timingPause.load();
+    pause(pauseMs);
+    std::int16_t poem = 0;
+    std::int16_t length = 0;
+    {
+      std::lock_guard lock(orderMutex_);
+      const int position = state_.position.load();
+      if (position >= 0 && position <= kPoemCount + 1) {
+        poem = order_.poem[position];
+        length = order_.decisiveLength[position];
+      }
+    }
+    showCard(poem, length);
+    ports_.sound.playSync(upper.clip, pauseMs);
+    afterSyncPlay();
+  } else {
+    ports_.sound.stop();
+  }
+  lower = upper = {};
+  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton},
+             Enablement::Enabled);
+  setEnabled({kNextButton}, Enablement::Disabled);
+  setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
+  // `running` first: running with `busy` clear would look like a game
+  // waiting for "Next".
+  state_.running = 0;
+  state_.busy = kIdle;
+}
+
+void GameEngine::abortOpening() {
+  ports_.sound.stop();
+  {
+    std::lock_guard lock(orderMutex_);
+    state_.position = static_cast<std::int16_t>(state_.position.load() - 1);
+  }
+  enableIdleControls();
+  setEnabled({kManualRadio, kAutoRadio, kQuickStartButton}, Enablement::Enabled);
+  setEnabled({kAnkiStartButton, kNextButton}, Enablement::Disabled);
+  state_.memoState = kStartWithoutMemo;
+  state_.running = 0;
+  state_.busy = kIdle;
+}
+
+void GameEngine::endOfGame() {
+  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton},
+             Enablement::Enabled);
+  setEnabled({kNextButton}, Enablement::Disabled);
+  setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
+  resetGame();
+}
+
+// ---- Helpers
+
+bool GameEngine::loopGoesOn(int generation) const {
+  return state_.running.load() == 1 && state_.mode.load() == kAutoLoopRunning &&
+         generation_.load() == generation && !shuttingDown_.load();
+}
+
+bool GameEngine::claimBusy() {
+  std::int16_t idle = kIdle;
+  return state_.busy.compare_exchange_strong(idle, kPlaying);
+}
+
+GameEngine::Prepared GameEngine::prepare(std::string_view name) {
+  ClipRef clip = ports_.clips.load(ClipFolder::Verses, name);
+  if (clip) lastPlayingMs_ = clip->playingMs;
+  return {std::move(clip), lastPlayingMs_};
+}
+
+GameEngine::WaitResult GameEngine::waitClip(double ms) {
+  const double ticks = std::floor(ms / kTickMs);
+  for (double i = 0; i < ticks; ++i) {
+    pause(kTickMs);
+    if (state_.busy.load() == kStopRequested) return WaitResult::Stopped;
+  }
+  pause(ms - kTickMs * ticks);
+  return WaitResult::Played;
+}
+
+void GameEngine::waitInterval() {
+  const double total = std::max(0.0, state_.interval.load() * 1000.0);
+  const double ticks = std::floor(total / kTickMs);
+  state_.waitStep = kTickMs;
+  state_.waitRest = total - kTickMs * ticks;
+  // Both values are read anew before each sleep, so a skip ends the wait.
+  for (double i = 0; i < ticks; ++i) {
+    if (state_.waitStep.load() == 0.0 && state_.waitRest.load() == 0.0) return;
+    pause(state_.waitStep.load());
+  }
+  pause(state_.waitRest.load());
+}
+
+void GameEngine::skipInterval() {
+  state_.waitStep = 0.0;
+  state_.waitRest = 0.0;
+}
+
+void GameEngine::pause(double ms) {
+  const double whole = std::max(0.0, std::trunc(ms));
+  if (ports_.clock.sleepMs(whole) == SleepResult::Interrupted || shuttingDown_.load()) {
+    throw ShutdownUnwind{};
+  }
+}
+
+void GameEngine::afterSyncPlay() {
+  if (shuttingDown_.load()) throw ShutdownUnwind{};
+}
+
+void GameEngine::showCard(std::int16_t poem, std::int16_t decisiveLength) {
+  if (!isCard(poem)) {
+    // Before any game, or after one with fewer than 100 cards, the position
+    // holds the preface poem or no card at all.
+    showPrefacePoem();
+    return;
+  }
+  const Poem& card = PoemTable::forLanguage(language_)[poem];
+  ports_.view.setText(kKimarijiLabel, firstMorae(card.kimariji, decisiveLength));
+  ports_.view.setText(kUpperVerseLabel, card.upperVerse);
+  ports_.view.setText(kLowerVerseLabel, card.lowerVerse);
+  ports_.view.setText(kPoetLabel, card.poet);
+}
+
+void GameEngine::setEnabled(std::initializer_list<ControlId> ids, Enablement state) {
+  for (ControlId id : ids) ports_.view.setEnabled(id, state);
+}
+
+void GameEngine::disableReadingControls() {
+  setEnabled({kManualRadio, kAutoRadio, kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
+             Enablement::Disabled);
+}
+
+void GameEngine::enableIdleControls() {
+  setEnabled({kManualRadio, kAutoRadio, kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
+             Enablement::Enabled);
+}
+
+std::uint32_t GameEngine::tickCount() {
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ports_.clock.nowMs()));
+}
+
+}  // namespace fuda

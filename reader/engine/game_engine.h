@@ -1,0 +1,122 @@
+#pragma once
+// Reading a game: the opening with the preface poem, one step per card (the
+// lower verse of the card read last, the pause, the upper verse of the next),
+// the automatic loop, the test reading and the end of a game. Commands come
+// from the GUI thread; the reading itself runs on one worker thread at a time.
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string_view>
+
+#include "common/clip_source.h"
+#include "common/clock.h"
+#include "common/language.h"
+#include "common/sound_out.h"
+#include "common/worker_threads.h"
+#include "reader/cards/card_selection.h"
+#include "reader/engine/memo_timer_host.h"
+#include "reader/engine/reader_view.h"
+#include "reader/engine/reading_order.h"
+#include "reader/engine/reading_state.h"
+
+namespace fuda {
+
+enum class Memorisation { Without, With };
+
+// The world the engine talks to. Each object outlives the engine.
+struct GameEnginePorts {
+  Clock& clock;
+  SoundOut& sound;
+  ClipSource& clips;
+  ReaderView& view;
+  WorkerThreads& threads;
+  MemoTimerHost& memoTimer;
+};
+
+class GameEngine {
+ public:
+  GameEngine(ReadingState& state, CardSelection& selection, ReadingOrder& order,
+             GameEnginePorts ports, Language language);
+  // Shuts down if nobody did: no reading thread may outlive the engine.
+  ~GameEngine();
+  GameEngine(const GameEngine&) = delete;
+  GameEngine& operator=(const GameEngine&) = delete;
+
+  // Commands: GUI thread. Each ignores itself when it cannot act.
+  void startReading(Memorisation memorisation);
+  void readNext();
+  // Between steps: reads the current card's lower verse and ends the game.
+  // With no game waiting: quits the program.
+  void finishReading();
+  // Right mouse button: skip the interval wait, ask the playing step to stop
+  // (a second press withdraws the request), or read the next step.
+  void rightButtonCommand();
+  void testReading();
+  // Voids the last upper verse read and reshuffles the unread rest. Refused
+  // while a step plays, so it never moves the order under the reading thread.
+  void withdrawLastReading();
+
+  // GUI thread at start-up; the reading thread at the end of a game.
+  void resetGame();
+  // The preface poem's texts with its decisive syllables in full, as at
+  // start-up and after the last card.
+  void showPrefacePoem();
+
+  // GUI thread, at program end: silences the sound, wakes every sleep and
+  // joins the reading thread, which ends without touching the view again.
+  void shutdown();
+
+ private:
+  enum class WaitResult { Played, Stopped };
+  enum class StepResult { Read, Stopped, GameEnded };
+  struct Prepared {
+    ClipRef clip;
+    double playingMs = 0.0;
+  };
+
+  // Starts a reading thread; each start makes every older automatic loop
+  // stale, so a loop left waiting never reads alongside a newer thread.
+  void startThread(void (GameEngine::*body)(int generation));
+  void openingThread(int generation);
+  void stepThread(int generation);
+  void autoLoopThread(int generation);
+  void testThread(int generation);
+
+  void autoLoop(int generation);
+  StepResult readingStep();
+  void abortOpening();
+  void endOfGame();
+
+  bool loopGoesOn(int generation) const;
+  bool claimBusy();
+  Prepared prepare(std::string_view name);
+  WaitResult waitClip(double ms);
+  void waitInterval();
+  void skipInterval();
+  // Sleeps; a shutdown unwinds the reading thread from here.
+  void pause(double ms);
+  void afterSyncPlay();
+
+  void showCard(std::int16_t poem, std::int16_t decisiveLength);
+  void setEnabled(std::initializer_list<ControlId> ids, Enablement state);
+  void disableReadingControls();
+  void enableIdleControls();
+  std::uint32_t tickCount();
+
+  ReadingState& state_;
+  CardSelection& selection_;
+  ReadingOrder& order_;
+  GameEnginePorts ports_;
+  Language language_;
+
+  // Held by withdraw while it moves the order, and by a step while it reads
+  // its cards and moves `position`.
+  std::mutex orderMutex_;
+  std::atomic<int> generation_{0};
+  std::atomic<bool> shuttingDown_{false};
+  // Playing time of the clip loaded last: a clip that cannot be loaded is
+  // waited for as long as the one before it. Reading thread only.
+  double lastPlayingMs_ = 0.0;
+};
+
+}  // namespace fuda

@@ -1,0 +1,26 @@
+#include "reader/engine/withdraw.h"
+
+#include "reader/cards/poem_table.h"
+
+namespace fuda {
+
+std::optional<std::int16_t> withdrawFromOrder(ReadingState& state, ReadingOrder& order,
+                                              std::uint32_t seed) {
+  const int position = state.position.load();
+  if (state.running.load() == 0 || position < 1 || position > 100) return std::nullopt;
+  const std::int16_t voided = order.poem[position];
+  reshuffleFrom(order, position, seed);  // decisive lengths included
+  state.position = static_cast<std::int16_t>(position - 1);
+  return voided;
+}
+
+WithdrawMessage withdrawMessage(Language language, std::int16_t poem) {
+  const std::string_view upper =
+      poem >= 0 && poem <= kPoemCount ? PoemTable::forLanguage(language)[poem].upperVerse
+                                      : std::string_view();
+  const std::string quoted = "\"" + std::string(upper) + "\"\r\n\r\n";
+  return {std::string(pick(language, {"無効化", "List"})),
+          quoted + std::string(pick(language, {"の読みを無効化しました", "Read Again Later!"}))};
+}
+
+}  // namespace fuda
