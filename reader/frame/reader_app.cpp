@@ -1,11 +1,12 @@
 #include "reader/frame/reader_app.h"
 
 #include <QDesktopServices>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QUrl>
 
-#include "common/text_encoding.h"
 #include "reader/cards/poem_table.h"
+#include "reader/engine/reading_order_list.h"
 #include "reader/engine/timing_adjustment.h"
 #include "reader/frame/main_window.h"
 #include "resources/main_window_texts.h"
@@ -16,7 +17,17 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
     : language_(language),
       paths_(std::move(paths)),
       settings_(paths_.settingsFile),
+      sound_(clock_, messages_, language_),
+      clips_(voice_, {tempDir_.path(), paths_.programDir}, shell_, clock_, messages_,
+             language_),
       window_(std::make_unique<MainWindow>(language, messages_, state_.mouseLock)) {
+  engine_ = std::make_unique<GameEngine>(
+      state_, selection_, order_,
+      GameEnginePorts{clock_, sound_, clips_, *window_, threads_,
+                      static_cast<MemoTimerHost&>(*this)},
+      language_);
+  commands_ = std::make_unique<ReaderCommands>(
+      *engine_, state_, *window_, static_cast<ReaderHost&>(*this), settings_, language_);
   QObject::connect(window_.get(), &MainWindow::commandIssued, window_.get(),
                    [this](int id) { dispatchCommand(id); });
   QObject::connect(window_.get(), &MainWindow::trackBarMoved, window_.get(),
@@ -29,14 +40,7 @@ ReaderApp::~ReaderApp() { shutdown(); }
 
 void ReaderApp::startUp() {
   MainWindow& view = *window_;
-  // The game reset: no game, no selection, mouse lock off.
-  state_.running = 0;
-  state_.busy = kIdle;
-  state_.orderVariant = 0;
-  state_.orderPrepared = 0;
-  selection_.reset();
-  view.releasePointer();
-
+  engine_->resetGame();
   timerOffsets_ = loadSettings(settings_, state_, voice_, view, language_);
 
   state_.timingPause = kTimingPauseStart;
@@ -46,16 +50,13 @@ void ReaderApp::startUp() {
     view.trackBar()->setValue(kTimingTrackBarStart);
   }
   view.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
-  showPoem(0);
+  engine_->showPrefacePoem();
   view.setEnabled(kNextButton, Enablement::Disabled);
 }
 
-void ReaderApp::showPoem(int poemNumber) {
-  const Poem& poem = PoemTable::forLanguage(language_)[poemNumber];
-  window_->setText(kKimarijiLabel, poem.kimariji);
-  window_->setText(kUpperVerseLabel, poem.upperVerse);
-  window_->setText(kLowerVerseLabel, poem.lowerVerse);
-  window_->setText(kPoetLabel, poem.poet);
+void ReaderApp::dispatchCommand(int id) {
+  if (shutDown_) return;
+  commands_->dispatchCommand(id);
 }
 
 void ReaderApp::timingChanged(int position) {
@@ -65,30 +66,40 @@ void ReaderApp::timingChanged(int position) {
   window_->setText(kTimingLabel, timingLabel(language_, state_.timingPause));
 }
 
-void ReaderApp::dispatchCommand(int id) {
-  switch (id) {
-    case kCmdExit:
-      window_->close();
-      break;
-    case kCmdHelp:
-      // The result is not reported: a missing help file simply opens nothing.
-      QDesktopServices::openUrl(QUrl::fromLocalFile(
-          QString::fromStdString(std::filesystem::absolute(texts::kHelpFileName).string())));
-      break;
-    case kCmdAbout:
-      window_->showMessage(pick(language_, texts::kAboutCaption),
-                           pick(language_, texts::kAboutText));
-      break;
-    default:
-      break;
-  }
+void ReaderApp::selectReaderVoice(std::string_view number) {
+  fuda::selectReaderVoice(settings_, number, voice_, messages_, language_);
 }
+
+void ReaderApp::openToolWindow(std::string_view) {}
+
+void ReaderApp::openHelp() {
+  // The result is not reported: a missing help file simply opens nothing.
+  const auto help = std::filesystem::absolute(texts::kHelpFileName);
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+}
+
+void ReaderApp::exportList() {
+  readingOrderExport(order_, state_, paths_.programDir, language_,
+                     PoemTable::forLanguage(language_), messages_);
+}
+
+void ReaderApp::importList() {
+  readingOrderImport(order_, selection_, state_, paths_.programDir, language_, messages_);
+}
+
+void ReaderApp::openMemoTimer() {}
 
 void ReaderApp::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  // Message boxes first: a reading thread waiting on one must be let go
+  // before it can be joined.
   messages_.shutdown();
-  clock_.shutdown();
+  window_->mouseLock().release();
+  engine_->shutdown();
+  sound_.shutdown();
+  shell_.stopScripts();
+  threads_.joinAll();
 }
 
 }  // namespace fuda

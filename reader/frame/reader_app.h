@@ -1,16 +1,25 @@
 #pragma once
-// The reader program: owns the game state, the real adapters of the ports
-// and the main window, runs the start-up settings and the shutdown sequence,
-// and takes every command of the window.
+// The reader program: owns the game state, the real adapters of the ports,
+// the main window, the engine and the command dispatch; runs the start-up
+// settings and the shutdown sequence.
 #include <filesystem>
 #include <memory>
 
+#include "common/adapters/posix_shell.h"
+#include "common/adapters/sdl_sound_out.h"
+#include "common/adapters/std_worker_threads.h"
 #include "common/adapters/system_clock.h"
 #include "common/language.h"
+#include "common/private_temp_dir.h"
 #include "common/settings_file.h"
 #include "common/ui/qt_message_sink.h"
 #include "common/voice.h"
+#include "common/voice_clip_source.h"
 #include "reader/cards/card_selection.h"
+#include "reader/engine/game_engine.h"
+#include "reader/engine/memo_timer_host.h"
+#include "reader/engine/reader_commands.h"
+#include "reader/engine/reader_host.h"
 #include "reader/engine/reader_settings.h"
 #include "reader/engine/reading_order.h"
 #include "reader/engine/reading_state.h"
@@ -24,27 +33,39 @@ struct ReaderPaths {
   std::filesystem::path programDir;    // where the program file lies
 };
 
-class ReaderApp {
+class ReaderApp : private ReaderHost, private MemoTimerHost {
  public:
   ReaderApp(Language language, ReaderPaths paths);
-  ~ReaderApp();
+  ~ReaderApp() override;
 
-  // GUI thread: builds the window and runs the start-up settings. The window
-  // is shown by the caller.
+  // GUI thread. The window is shown by the caller.
   MainWindow& window() { return *window_; }
   // GUI thread: every button, menu item and gesture.
   void dispatchCommand(int id);
+  // GUI thread: stops the sound, wakes and joins the reading thread. Runs
+  // once, when the window closes or the program quits.
+  void shutdown();
 
   ReadingState& state() { return state_; }
   CardSelection& selection() { return selection_; }
+  ReadingOrder& order() { return order_; }
+  GameEngine& engine() { return *engine_; }
+  SdlSoundOut& sound() { return sound_; }
   const TimerOffsets& timerOffsets() const { return timerOffsets_; }
   const CurrentVoice& voice() const { return voice_; }
 
  private:
+  // ReaderHost
+  void selectReaderVoice(std::string_view number) override;
+  void openToolWindow(std::string_view name) override;
+  void openHelp() override;
+  void exportList() override;
+  void importList() override;
+  // MemoTimerHost
+  void openMemoTimer() override;
+
   void startUp();
   void timingChanged(int position);
-  void showPoem(int poemNumber);
-  void shutdown();
 
   Language language_;
   ReaderPaths paths_;
@@ -56,7 +77,16 @@ class ReaderApp {
   TimerOffsets timerOffsets_;
   QtMessageSink messages_;
   SystemClock clock_;
+  PrivateTempDir tempDir_;
+  PosixShell shell_;
+  SdlSoundOut sound_;
+  VoiceClipSource clips_;
+  StdWorkerThreads threads_;
+  // Destroyed in reverse: the engine and dispatch go before the window they
+  // drive.
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<GameEngine> engine_;
+  std::unique_ptr<ReaderCommands> commands_;
   bool shutDown_ = false;
 };
 
