@@ -2,6 +2,7 @@
 // Port: time. The real adapter uses the system clock; tests use a virtual
 // clock whose sleep advances time at once.
 #include <cstdint>
+#include <ctime>
 
 namespace fuda {
 
@@ -16,6 +17,20 @@ struct LocalTime {
   int second = 0;
   int millisecond = 0;
 };
+
+// A broken-down calendar time with its milliseconds as a LocalTime.
+inline LocalTime localTimeFrom(const std::tm& time, int millisecond) {
+  LocalTime result;
+  result.year = time.tm_year + 1900;
+  result.month = time.tm_mon + 1;
+  result.dayOfWeek = time.tm_wday;
+  result.day = time.tm_mday;
+  result.hour = time.tm_hour;
+  result.minute = time.tm_min;
+  result.second = time.tm_sec;
+  result.millisecond = millisecond;
+  return result;
+}
 
 enum class SleepResult { Completed, Interrupted };
 

@@ -16,17 +16,8 @@ LocalTime SystemClock::localTime() {
   const std::time_t seconds = system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);
-  LocalTime result;
-  result.year = local.tm_year + 1900;
-  result.month = local.tm_mon + 1;
-  result.dayOfWeek = local.tm_wday;
-  result.day = local.tm_mday;
-  result.hour = local.tm_hour;
-  result.minute = local.tm_min;
-  result.second = local.tm_sec;
-  result.millisecond = static_cast<int>(
-      duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000);
-  return result;
+  return localTimeFrom(local, static_cast<int>(duration_cast<milliseconds>(
+                                    now.time_since_epoch()).count() % 1000));
 }
 
 SleepResult SystemClock::sleepMs(double ms) {

@@ -20,16 +20,7 @@ LocalTime VirtualClock::localTime() {
   const std::time_t t = base + static_cast<std::time_t>(wholeMs / 1000);
   std::tm local{};
   gmtime_r(&t, &local);
-  LocalTime result;
-  result.year = local.tm_year + 1900;
-  result.month = local.tm_mon + 1;
-  result.dayOfWeek = local.tm_wday;
-  result.day = local.tm_mday;
-  result.hour = local.tm_hour;
-  result.minute = local.tm_min;
-  result.second = local.tm_sec;
-  result.millisecond = static_cast<int>(wholeMs % 1000);
-  return result;
+  return localTimeFrom(local, static_cast<int>(wholeMs % 1000));
 }
 
 SleepResult VirtualClock::sleepMs(double ms) {
