@@ -1,0 +1,315 @@
+// make_voice: makes the default voice, so that the reader speaks on its first
+// run without recorded clips. See usage() for the command line.
+#include <signal.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/language.h"
+#include "reader/cards/poem_table.h"
+#include "tools/clip_maker.h"
+#include "tools/progress_bar.h"
+#include "tools/voice_folder.h"
+#include "tools/voice_script.h"
+
+namespace fs = std::filesystem;
+
+namespace fuda {
+namespace {
+
+// Exit statuses; run.sh tells a recorded voice in the folder by kRefused.
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kBadUsage = 2;
+constexpr int kRefused = 3;
+constexpr int kInterrupted = 130;
+constexpr int kHelpShown = -1;  // parsed: nothing more to do
+
+std::atomic<bool> stopRequested{false};
+
+void onStopSignal(int) { stopRequested = true; }
+
+std::string lower(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return out;
+}
+
+void usage(std::FILE* out) {
+  std::fputs(
+      "Usage: make_voice [options] DIR\n"
+      "Makes the default voice in DIR: the verse clips I-000A ... I-100B of the\n"
+      "preface poem and the hundred poems, and the announcements anki_s, anki_5,\n"
+      "nifun and shiai_s in DIR/Mesg, spoken by espeak-ng's Japanese voice.\n"
+      "A complete voice already in DIR is kept; an incomplete one is made again.\n"
+      "\n"
+      "  --format wav|mp3|ogg  clip format (default wav; mp3 needs lame, ogg oggenc)\n"
+      "  --rebuild             make the voice again even when DIR holds a complete one\n"
+      "  --overwrite           replace the clips of another voice found in DIR\n"
+      "  --only NAME[,NAME..]  make only these clips (I-001A,anki_s,...)\n"
+      "  --jobs N              clips made at once (default: the number of cores)\n"
+      "  --speed WPM           recitation speed, 80 to 200 (default 90)\n"
+      "  --help                show this text\n"
+      "\n"
+      "Exit status: 0 made or already complete, 1 failed, 2 bad usage,\n"
+      "3 DIR holds another voice's clips (nothing was changed).\n",
+      out);
+}
+
+struct Options {
+  fs::path dir;
+  ClipFormat format = ClipFormat::Wav;
+  Existing existing = Existing::Keep;
+  OtherClips other = OtherClips::Refuse;
+  std::set<std::string> only;
+  int jobs = 0;
+  int speed = kRecitationWpm;
+};
+
+bool parseNumber(std::string_view text, int low, int high, int& value) {
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() &&
+         value >= low && value <= high;
+}
+
+// Gives kDone when `options` is filled, or the status to exit with.
+int parseOptions(int argc, char** argv, Options& options) {
+  const auto bad = [](const std::string& message) {
+    std::cerr << "make_voice: " << message << "\n";
+    usage(stderr);
+    return kBadUsage;
+  };
+  std::vector<std::string_view> dirs;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const auto value = [&]() -> std::string_view {
+      return i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+    };
+    if (arg == "--help" || arg == "-h") {
+      usage(stdout);
+      return kHelpShown;
+    } else if (arg == "--rebuild") {
+      options.existing = Existing::Rebuild;
+    } else if (arg == "--overwrite") {
+      options.other = OtherClips::Overwrite;
+    } else if (arg == "--format") {
+      const auto format = formatFromName(value());
+      if (!format) return bad("--format takes wav, mp3 or ogg");
+      options.format = *format;
+    } else if (arg == "--only") {
+      std::string_view names = value();
+      while (!names.empty()) {
+        const auto comma = names.find(',');
+        const std::string_view name = names.substr(0, comma);
+        if (!name.empty()) options.only.insert(lower(name));
+        names = comma == std::string_view::npos ? std::string_view()
+                                                : names.substr(comma + 1);
+      }
+      if (options.only.empty()) return bad("--only takes clip names");
+    } else if (arg == "--jobs") {
+      if (!parseNumber(value(), 1, 64, options.jobs)) {
+        return bad("--jobs takes a number from 1 to 64");
+      }
+    } else if (arg == "--speed") {
+      if (!parseNumber(value(), 80, 200, options.speed)) {
+        return bad("--speed takes a number from 80 to 200");
+      }
+    } else if (arg.starts_with("-") && arg.size() > 1) {
+      return bad("unknown option " + std::string(arg));
+    } else {
+      dirs.push_back(arg);
+    }
+  }
+  if (dirs.size() != 1) return bad("give one output directory");
+  options.dir = fs::path(dirs.front());
+  if (options.jobs == 0) {
+    options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  }
+  return kDone;
+}
+
+std::string describeFormat(ClipFormat format) {
+  std::string name(formatExtension(format));
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return name;
+}
+
+// A private folder for the synthesiser's raw output, removed on every way out.
+class WorkFolder {
+ public:
+  WorkFolder() {
+    std::string pattern =
+        (fs::temp_directory_path() / "make_voice-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~WorkFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// Makes `lines` on `jobs` threads. Gives the first failure, or empty.
+std::string makeClips(const std::vector<VoiceLine>& lines,
+                      const ClipRecipe& recipe, int jobs) {
+  ProgressBar progress(stderr, static_cast<int>(lines.size()), "Making the voice");
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> failed{false};
+  std::mutex failureMutex;
+  std::string failure;
+  const auto work = [&] {
+    for (;;) {
+      if (failed || stopRequested) return;
+      const std::size_t index = next++;
+      if (index >= lines.size()) return;
+      std::string error = makeClip(lines[index], recipe);
+      if (!error.empty()) {
+        std::lock_guard lock(failureMutex);
+        if (failure.empty()) failure = std::move(error);
+        failed = true;
+        return;
+      }
+      progress.advance();
+    }
+  };
+  std::vector<std::jthread> threads;
+  for (int i = 0; i < jobs; ++i) threads.emplace_back(work);
+  threads.clear();  // joins
+  progress.finish();
+  return failure;
+}
+
+int makeVoice(const Options& options) {
+  const VoiceScript script =
+      makeVoiceScript(PoemTable::forLanguage(Language::English));
+  if (!script.ok()) {
+    std::cerr << "make_voice: cannot read the poem table: " << script.error << "\n";
+    return kFailed;
+  }
+  std::vector<VoiceLine> lines;
+  for (const VoiceLine& line : script.lines) {
+    if (options.only.empty() || options.only.contains(lower(line.name))) {
+      lines.push_back(line);
+    }
+  }
+  if (lines.size() < options.only.size()) {
+    std::cerr << "make_voice: --only names a clip that no voice has "
+                 "(I-000A to I-100B, anki_s, anki_5, nifun, shiai_s)\n";
+    return kBadUsage;
+  }
+  const Coverage coverage =
+      options.only.empty() ? Coverage::WholeVoice : Coverage::ChosenClips;
+
+  std::error_code error;
+  fs::create_directories(options.dir / kAnnouncementFolder, error);
+  if (error) {
+    std::cerr << "make_voice: cannot make " << options.dir.string() << ": "
+              << error.message() << "\n";
+    return kFailed;
+  }
+  const FolderInspection folder = inspectVoiceFolder(options.dir, script.lines);
+  const RunPlan plan = planVoiceRun(folder, options.format, options.existing,
+                                    options.other, coverage);
+  if (plan.action == RunAction::Refuse) {
+    std::cerr << "make_voice: " << options.dir.string()
+              << " holds the clips of another voice (such as "
+              << folder.clips.front().filename().string()
+              << "); nothing was changed. Choose another directory, or give "
+                 "--overwrite to replace them.\n";
+    return kRefused;
+  }
+  if (plan.action == RunAction::KeepComplete) {
+    std::cout << options.dir.string() << " holds a complete voice ("
+              << describeFormat(*folder.markedFormat)
+              << "); --rebuild makes it again.\n";
+    return kDone;
+  }
+
+  for (const fs::path& path : plan.remove) {
+    fs::remove(path, error);
+    if (error) {
+      std::cerr << "make_voice: cannot remove " << path.string() << ": "
+                << error.message() << "\n";
+      return kFailed;
+    }
+  }
+  // Chosen clips replace their files one by one, so a complete voice stays
+  // complete throughout; a whole voice is incomplete until its last clip.
+  const VoiceState stateWhileMaking =
+      coverage == Coverage::ChosenClips ? plan.stateAfter : VoiceState::Incomplete;
+  if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking)) {
+    std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
+    return kFailed;
+  }
+
+  const WorkFolder work;
+  if (work.path().empty()) {
+    std::cerr << "make_voice: cannot make a temporary folder\n";
+    return kFailed;
+  }
+  ClipRecipe recipe;
+  recipe.voiceDir = options.dir;
+  recipe.workDir = work.path();
+  recipe.format = options.format;
+  recipe.recitationWpm = options.speed;
+
+  const auto start = std::chrono::steady_clock::now();
+  const std::string failure = makeClips(lines, recipe, options.jobs);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+          .count();
+  if (stopRequested) {
+    std::cerr << "make_voice: stopped; the voice in " << options.dir.string()
+              << " is incomplete and will be made again on the next run.\n";
+    return kInterrupted;
+  }
+  if (!failure.empty()) {
+    std::cerr << "make_voice: " << failure << "\n"
+              << "The voice in " << options.dir.string() << " is incomplete.\n";
+    return kFailed;
+  }
+  if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter)) {
+    std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
+    return kFailed;
+  }
+  char timing[32];
+  std::snprintf(timing, sizeof timing, "%.1f", seconds);
+  std::cout << "Made " << lines.size() << " clips ("
+            << describeFormat(options.format) << ") in " << options.dir.string()
+            << " in " << timing << " s.\n";
+  return kDone;
+}
+
+}  // namespace
+}  // namespace fuda
+
+int main(int argc, char** argv) {
+  fuda::Options options;
+  const int parsed = fuda::parseOptions(argc, argv, options);
+  if (parsed == fuda::kHelpShown) return fuda::kDone;
+  if (parsed != fuda::kDone) return parsed;
+
+  struct sigaction action = {};
+  action.sa_handler = fuda::onStopSignal;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  return fuda::makeVoice(options);
+}

@@ -1,0 +1,143 @@
+#include "tools/voice_script.h"
+
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+namespace fuda {
+
+namespace {
+
+struct Announcement {
+  std::string_view name;
+  std::string_view kana;
+};
+
+// The memorisation start (fifteen and five minutes), two minutes left, and
+// the start of the match, as a club's reader would say them.
+constexpr Announcement kAnnouncements[] = {
+    {"anki_s", "ただいまから じゅうごふんかんの あんきじかんです"},
+    {"anki_5", "ただいまから ごふんかんの あんきじかんです"},
+    {"nifun", "きょうぎかいし にふんまえです"},
+    {"shiai_s", "いまから きょうぎを かいしします"},
+};
+
+// Particles belong to the word before them, so a line should not start with
+// one; only a text that can be cut no other way is cut before a particle.
+enum class LineStart { NotOnParticle, AnyWord };
+
+struct Split {
+  int cost = std::numeric_limits<int>::max();
+  std::vector<std::size_t> starts;  // first word of each line
+};
+
+// Tries every way of cutting words[from..] into the remaining lines and keeps
+// the one whose line lengths stray least from the targets.
+void searchSplit(const std::vector<int>& morae,
+                 const std::vector<WordKind>& kinds,
+                 std::span<const int> targets, std::size_t from, int costSoFar,
+                 std::vector<std::size_t>& starts, LineStart rule,
+                 Split& best) {
+  const std::size_t line = starts.size();
+  starts.push_back(from);
+  const bool lastLine = line + 1 == targets.size();
+  int length = 0;
+  for (std::size_t end = from + 1; end <= morae.size(); ++end) {
+    length += morae[end - 1];
+    const bool restFits = morae.size() - end >= targets.size() - line - 1;
+    if (lastLine && end != morae.size()) continue;
+    if (!restFits) break;
+    const int cost = costSoFar + std::abs(length - targets[line]);
+    if (cost >= best.cost) continue;
+    if (lastLine) {
+      best.cost = cost;
+      best.starts = starts;
+    } else if (rule == LineStart::AnyWord || kinds[end] != WordKind::Particle) {
+      searchSplit(morae, kinds, targets, end, cost, starts, rule, best);
+    }
+  }
+  starts.pop_back();
+}
+
+}  // namespace
+
+std::string recitedVerse(const KanaText& verse,
+                         std::span<const int> lineMorae) {
+  std::vector<int> morae;
+  std::vector<WordKind> kinds;
+  for (const KanaWord& word : verse.words) {
+    morae.push_back(countMorae(word.kana));
+    kinds.push_back(word.kind);
+  }
+  std::string text;
+  if (verse.words.size() < lineMorae.size()) {
+    text = verse.joined(" ");
+  } else {
+    Split best;
+    std::vector<std::size_t> starts;
+    searchSplit(morae, kinds, lineMorae, 0, 0, starts, LineStart::NotOnParticle,
+                best);
+    if (best.starts.empty()) {
+      searchSplit(morae, kinds, lineMorae, 0, 0, starts, LineStart::AnyWord,
+                  best);
+    }
+    std::size_t nextStart = 1;
+    for (std::size_t i = 0; i < verse.words.size(); ++i) {
+      if (nextStart < best.starts.size() && best.starts[nextStart] == i) {
+        text += ' ';
+        ++nextStart;
+      }
+      text += verse.words[i].kana;
+    }
+  }
+  // The held last vowel; after ん or っ there is none to hold.
+  constexpr std::string_view kHeld[] = {"ん", "っ", "ー"};
+  bool holdable = !text.empty();
+  for (const std::string_view ending : kHeld) {
+    if (text.ends_with(ending)) holdable = false;
+  }
+  if (holdable) text += "ー";
+  return text;
+}
+
+std::string verseClipName(int poem, VerseHalf half) {
+  char name[16];
+  std::snprintf(name, sizeof name, "I-%03d%c", poem,
+                half == VerseHalf::Upper ? 'A' : 'B');
+  return name;
+}
+
+VoiceScript makeVoiceScript(const PoemTable& romanised) {
+  VoiceScript script;
+  for (int poem = 0; poem <= kPoemCount; ++poem) {
+    for (const VerseHalf half : {VerseHalf::Upper, VerseHalf::Lower}) {
+      const std::string name = verseClipName(poem, half);
+      const std::string_view romaji = half == VerseHalf::Upper
+                                          ? romanised[poem].upperVerse
+                                          : romanised[poem].lowerVerse;
+      const KanaText kana = romajiToKana(romaji);
+      if (!kana.ok() || kana.words.empty()) {
+        script.lines.clear();
+        script.error = name + ": " +
+                       (kana.ok() ? std::string("the poem table holds no text")
+                                  : kana.error);
+        return script;
+      }
+      script.lines.push_back(
+          {name, ClipFolder::Verses,
+           recitedVerse(kana, half == VerseHalf::Upper
+                                  ? std::span<const int>(kUpperVerseLines)
+                                  : std::span<const int>(kLowerVerseLines)),
+           SpeechPace::Recitation});
+    }
+  }
+  for (const Announcement& announcement : kAnnouncements) {
+    script.lines.push_back({std::string(announcement.name),
+                            ClipFolder::Announcements,
+                            std::string(announcement.kana),
+                            SpeechPace::Announcement});
+  }
+  return script;
+}
+
+}  // namespace fuda

@@ -1,0 +1,52 @@
+#pragma once
+// What the default voice says: every clip's name, folder and text in kana.
+// The verses come from the poem table's romanised readings, so the table
+// stays the one source of the poems' texts.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "common/clip_source.h"
+#include "reader/cards/poem_table.h"
+#include "tools/romaji_kana.h"
+
+namespace fuda {
+
+// Verses are recited slowly; announcements are spoken at a calm talking pace.
+enum class SpeechPace { Recitation, Announcement };
+
+struct VoiceLine {
+  std::string name;  // "I-001A", "anki_s": the file name without extension
+  ClipFolder folder = ClipFolder::Verses;
+  std::string kana;  // hiragana, blanks between phrases
+  SpeechPace pace = SpeechPace::Recitation;
+};
+
+struct VoiceScript {
+  std::vector<VoiceLine> lines;  // the verses of poems 0..100, then "Mesg"
+  std::string error;             // a verse the table cannot give; lines empty
+  bool ok() const { return error.empty(); }
+};
+
+inline constexpr int kVoiceClipCount = 2 * (kPoemCount + 1) + 4;
+
+// The morae of the lines of an upper verse (5-7-5) and a lower one (7-7).
+inline constexpr int kUpperVerseLines[] = {5, 7, 5};
+inline constexpr int kLowerVerseLines[] = {7, 7};
+
+// `romanised` is the table that holds the romanised verses (the English one).
+VoiceScript makeVoiceScript(const PoemTable& romanised);
+
+// A verse as the synthesiser should say it: the words run together within
+// each line of the poem and a blank between lines, which gives the even flow
+// of a recitation with a breath between lines, and the last vowel held as a
+// reader holds it. Lines are found by counting morae against `lineMorae`,
+// allowing for extra syllables, and never start with a particle.
+std::string recitedVerse(const KanaText& verse, std::span<const int> lineMorae);
+
+enum class VerseHalf { Upper, Lower };
+
+// "I-" + three-digit number + "A" (upper verse) or "B" (lower verse).
+std::string verseClipName(int poem, VerseHalf half);
+
+}  // namespace fuda
