@@ -44,8 +44,8 @@ std::string makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
                                                       : kAnnouncementWpm;
   // -b 1: the text is UTF-8 whatever the locale says.
   std::string failure = run({"espeak-ng", "-v", "ja", "-b", "1", "-s",
-                             std::to_string(wpm), "-w", spoken.string(),
-                             line.kana});
+                             std::to_string(wpm), "-g", std::to_string(kPhraseGap),
+                             "-w", spoken.string(), line.kana});
   if (!failure.empty()) return line.name + ": " + failure;
 
   PcmReading reading = readPcmWav(readFile(spoken));

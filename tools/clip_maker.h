@@ -12,8 +12,13 @@ namespace fuda {
 
 // Speaking rates in words per minute as the synthesiser counts them; 80 is
 // its slowest. A reciter takes five to six seconds over an upper verse.
-inline constexpr int kRecitationWpm = 90;
+inline constexpr int kRecitationWpm = 85;
 inline constexpr int kAnnouncementWpm = 120;
+
+// The pause at a blank, which in a recited verse parts the lines of the poem,
+// in the synthesiser's units of 10 ms at its usual speed: about 150 ms, a
+// breath, where it would leave 60 ms.
+inline constexpr int kPhraseGap = 3;
 
 struct ClipRecipe {
   std::filesystem::path voiceDir;

@@ -47,7 +47,7 @@ std::string lower(std::string_view text) {
 }
 
 void usage(std::FILE* out) {
-  std::fputs(
+  std::fprintf(out,
       "Usage: make_voice [options] DIR\n"
       "Makes the default voice in DIR: the verse clips I-000A ... I-100B of the\n"
       "preface poem and the hundred poems, and the announcements anki_s, anki_5,\n"
@@ -59,12 +59,12 @@ void usage(std::FILE* out) {
       "  --overwrite           replace the clips of another voice found in DIR\n"
       "  --only NAME[,NAME..]  make only these clips (I-001A,anki_s,...)\n"
       "  --jobs N              clips made at once (default: the number of cores)\n"
-      "  --speed WPM           recitation speed, 80 to 200 (default 90)\n"
+      "  --speed WPM           recitation speed, 80 to 200 (default %d)\n"
       "  --help                show this text\n"
       "\n"
       "Exit status: 0 made or already complete, 1 failed, 2 bad usage,\n"
       "3 DIR holds another voice's clips (nothing was changed).\n",
-      out);
+      kRecitationWpm);
 }
 
 struct Options {

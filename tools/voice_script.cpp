@@ -1,8 +1,8 @@
 #include "tools/voice_script.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <optional>
 
 namespace fuda {
 
@@ -22,9 +22,10 @@ constexpr Announcement kAnnouncements[] = {
     {"shiai_s", "いまから きょうぎを かいしします"},
 };
 
-// Particles belong to the word before them, so a line should not start with
-// one; only a text that can be cut no other way is cut before a particle.
-enum class LineStart { NotOnParticle, AnyWord };
+// Particles belong to the word before them, so a line that starts with one
+// costs as much as a line one mora off its length: "Kokoro ate ni" is a long
+// first line, yet "to Bakari wo" may still open the last.
+constexpr int kParticleStartCost = 1;
 
 struct Split {
   int cost = std::numeric_limits<int>::max();
@@ -32,28 +33,27 @@ struct Split {
 };
 
 // Tries every way of cutting words[from..] into the remaining lines and keeps
-// the one whose line lengths stray least from the targets.
+// the cheapest; of equal ones, the first found.
 void searchSplit(const std::vector<int>& morae,
                  const std::vector<WordKind>& kinds,
                  std::span<const int> targets, std::size_t from, int costSoFar,
-                 std::vector<std::size_t>& starts, LineStart rule,
-                 Split& best) {
+                 std::vector<std::size_t>& starts, Split& best) {
   const std::size_t line = starts.size();
   starts.push_back(from);
+  if (line > 0 && kinds[from] == WordKind::Particle) costSoFar += kParticleStartCost;
   const bool lastLine = line + 1 == targets.size();
   int length = 0;
   for (std::size_t end = from + 1; end <= morae.size(); ++end) {
     length += morae[end - 1];
-    const bool restFits = morae.size() - end >= targets.size() - line - 1;
     if (lastLine && end != morae.size()) continue;
-    if (!restFits) break;
+    if (morae.size() - end < targets.size() - line - 1) break;  // rest too short
     const int cost = costSoFar + std::abs(length - targets[line]);
     if (cost >= best.cost) continue;
     if (lastLine) {
       best.cost = cost;
       best.starts = starts;
-    } else if (rule == LineStart::AnyWord || kinds[end] != WordKind::Particle) {
-      searchSplit(morae, kinds, targets, end, cost, starts, rule, best);
+    } else {
+      searchSplit(morae, kinds, targets, end, cost, starts, best);
     }
   }
   starts.pop_back();
@@ -75,12 +75,7 @@ std::string recitedVerse(const KanaText& verse,
   } else {
     Split best;
     std::vector<std::size_t> starts;
-    searchSplit(morae, kinds, lineMorae, 0, 0, starts, LineStart::NotOnParticle,
-                best);
-    if (best.starts.empty()) {
-      searchSplit(morae, kinds, lineMorae, 0, 0, starts, LineStart::AnyWord,
-                  best);
-    }
+    searchSplit(morae, kinds, lineMorae, 0, 0, starts, best);
     std::size_t nextStart = 1;
     for (std::size_t i = 0; i < verse.words.size(); ++i) {
       if (nextStart < best.starts.size() && best.starts[nextStart] == i) {

@@ -41,7 +41,8 @@ VoiceScript makeVoiceScript(const PoemTable& romanised);
 // each line of the poem and a blank between lines, which gives the even flow
 // of a recitation with a breath between lines, and the last vowel held as a
 // reader holds it. Lines are found by counting morae against `lineMorae`,
-// allowing for extra syllables, and never start with a particle.
+// allowing for extra syllables, and start on a particle only where the
+// morae leave no better cut.
 std::string recitedVerse(const KanaText& verse, std::span<const int> lineMorae);
 
 enum class VerseHalf { Upper, Lower };

@@ -32,6 +32,11 @@ TEST(RecitedVerse, ExtraSyllablesDoNotPushAParticleOntoTheNextLine) {
             "はなのいろわ うつりにけりな いたずらにー");
 }
 
+TEST(RecitedVerse, AParticleOpensALineWhereTheMoraeCallForIt) {
+  EXPECT_EQ(upper("Ima wa Tada Omoi Taenamu to Bakari wo"),
+            "いまわただ おもいたえなむ とばかりをー");
+}
+
 TEST(RecitedVerse, NoHeldVowelAfterSyllabicN) {
   EXPECT_EQ(lower("Kumo Gakurenishi Yowa no Tsuki Kana"),
             "くもがくれにし よわのつきかなー");
