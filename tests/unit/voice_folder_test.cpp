@@ -1,9 +1,10 @@
 #include "tools/voice_folder.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <fstream>
+
+#include "tests/fakes/temp_folder.h"
 
 namespace fuda {
 namespace {
@@ -17,15 +18,9 @@ const std::vector<VoiceLine> kLines = {
     {"nifun", ClipFolder::Announcements, "にふん", SpeechPace::Announcement},
 };
 
-class VoiceFolderTest : public testing::Test {
+class VoiceFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "voice-folder-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    fs::create_directories(dir_ / "Mesg");
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { fs::create_directories(dir_ / "Mesg"); }
 
   void touch(const fs::path& relative) { std::ofstream(dir_ / relative) << "x"; }
   FolderInspection inspect() { return inspectVoiceFolder(dir_, kLines); }
@@ -36,7 +31,8 @@ class VoiceFolderTest : public testing::Test {
     ASSERT_TRUE(writeVoiceMarker(dir_, format, state));
   }
 
-  fs::path dir_;
+  testing::TempFolder folder_;
+  const fs::path dir_ = folder_.path();
 };
 
 TEST_F(VoiceFolderTest, AFolderWithoutClipsIsEmptyWhateverElseItHolds) {

@@ -50,10 +50,11 @@ TEST(RecitedVerse, TooFewWordsForTheLinesAreKeptAsTheyAre) {
 }
 
 // Sounds that the kana of the decisive syllables and a reading as pronounced
-// may spell differently.
+// may spell differently ("おう" and "おお" are both a long o).
 std::string pronounced(std::string kana) {
   const std::pair<std::string_view, std::string_view> same[] = {
-      {"は", "わ"}, {"を", "お"}, {"へ", "え"}, {"づ", "ず"}, {"ぢ", "じ"}};
+      {"は", "わ"}, {"を", "お"}, {"へ", "え"}, {"づ", "ず"}, {"ぢ", "じ"},
+      {"おう", "おお"}};
   for (const auto& [from, to] : same) {
     for (std::size_t at = kana.find(from); at != std::string::npos;
          at = kana.find(from, at + to.size())) {
