@@ -140,11 +140,13 @@ int parseOptions(int argc, char** argv, Options& options) {
   return kDone;
 }
 
-std::string describeFormat(ClipFormat format) {
-  std::string name(formatExtension(format));
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return name;
+std::string_view describeFormat(ClipFormat format) {
+  switch (format) {
+    case ClipFormat::Mp3: return "MP3";
+    case ClipFormat::Ogg: return "Ogg Vorbis";
+    case ClipFormat::Wav: break;
+  }
+  return "WAV";
 }
 
 // A private folder for the synthesiser's raw output, removed on every way out.
@@ -232,8 +234,8 @@ int makeVoice(const Options& options) {
     std::cerr << "make_voice: " << options.dir.string()
               << " holds the clips of another voice (such as "
               << folder.clips.front().filename().string()
-              << "); nothing was changed. Choose another directory, or give "
-                 "--overwrite to replace them.\n";
+              << ") and was left as it is; --overwrite replaces them with "
+                 "the default voice.\n";
     return kRefused;
   }
   if (plan.action == RunAction::KeepComplete) {
