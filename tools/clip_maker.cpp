@@ -33,6 +33,24 @@ std::string run(const std::vector<std::string>& argv) {
 
 }  // namespace
 
+std::string checkTools(ClipFormat format) {
+  // -q speaks to no sound device: this only asks whether the voice is there.
+  std::string failure = run({"espeak-ng", "-v", "ja", "-q", "あ"});
+  if (!failure.empty()) {
+    return failure + " (Debian package espeak-ng)";
+  }
+  if (format == ClipFormat::Mp3) {
+    failure = run({"lame", "--version"});
+    if (!failure.empty()) return failure + " (Debian package lame)";
+  } else if (format == ClipFormat::Ogg) {
+    failure = run({"oggenc", "--version"});
+    if (!failure.empty()) {
+      return failure + " (Debian package vorbis-tools)";
+    }
+  }
+  return {};
+}
+
 std::string makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
   const fs::path spoken = recipe.workDir / (line.name + ".spoken.wav");
   const fs::path shaped = recipe.workDir / (line.name + ".wav");

@@ -27,6 +27,10 @@ struct ClipRecipe {
   int recitationWpm = kRecitationWpm;
 };
 
+// Checks that the synthesiser with its Japanese voice, and the encoder that
+// `format` needs, can be run. Gives an empty string, else what is missing.
+std::string checkTools(ClipFormat format);
+
 // Any thread; runs the synthesiser and the encoder as programs. The clip
 // appears under its final name only when it is whole. Gives an empty string
 // on success, else what went wrong.

@@ -245,6 +245,12 @@ int makeVoice(const Options& options) {
     return kDone;
   }
 
+  // Before anything in the folder changes: a voice that cannot be made must
+  // not cost the one that is there.
+  if (const std::string missing = checkTools(options.format); !missing.empty()) {
+    std::cerr << "make_voice: " << missing << "\n";
+    return kFailed;
+  }
   for (const fs::path& path : plan.remove) {
     fs::remove(path, error);
     if (error) {

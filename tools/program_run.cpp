@@ -13,6 +13,9 @@ namespace fuda {
 
 ProgramResult runProgram(const std::vector<std::string>& argv) {
   ProgramResult result;
+  // The pipe is close-on-exec so that a program started at the same time by
+  // another thread does not hold its write end open, which would keep this
+  // read from ending.
   int errPipe[2];
   if (argv.empty() || pipe2(errPipe, O_CLOEXEC) != 0) return result;
 
@@ -28,8 +31,6 @@ ProgramResult runProgram(const std::vector<std::string>& argv) {
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
 
-  // The pipe is close-on-exec so that a program started at the same time by
-  // another thread does not hold its write end open.
   pid_t pid = 0;
   const int spawnError =
       posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
@@ -67,7 +68,7 @@ ProgramResult runProgram(const std::vector<std::string>& argv) {
 std::string describeFailure(const std::vector<std::string>& argv,
                             const ProgramResult& result) {
   const std::string program = argv.empty() ? std::string() : argv.front();
-  if (!result.started) return program + " could not be run (is it installed?)";
+  if (!result.started) return program + " could not be run";
   std::string detail = result.errorOutput;
   while (!detail.empty() && (detail.back() == '\n' || detail.back() == '\r')) {
     detail.pop_back();

@@ -18,7 +18,7 @@ struct ProgramResult {
 ProgramResult runProgram(const std::vector<std::string>& argv);
 
 // A one-line account of a failed run, for the user: "espeak-ng could not be
-// run (is it installed?)" or "lame failed: <its last error line>".
+// run" or "lame failed: <its last error line>".
 std::string describeFailure(const std::vector<std::string>& argv,
                             const ProgramResult& result);
 
