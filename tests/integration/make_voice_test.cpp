@@ -200,6 +200,19 @@ TEST(MakeVoice, RejectsWhatItCannotDo) {
   EXPECT_EQ(makeVoice("--jobs 0 " + quoted(folder / "v")).status, 2);
 }
 
+TEST(MakeVoice, WithoutTheSynthesiserNothingInTheFolderChanges) {
+  const testing::TempFolder folder;
+  const fs::path voice = folder / "data";
+  ASSERT_EQ(makeVoice("--only I-000A " + quoted(voice)).status, 0);
+  // Another format would remove the WAV clip, were the voice makeable.
+  const ProgramRun failed =
+      run("PATH=/nonexistent " + std::string(FUDA_MAKE_VOICE_PATH) +
+          " --format mp3 " + quoted(voice));
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.output.find("espeak-ng"), std::string::npos) << failed.output;
+  EXPECT_TRUE(fs::exists(voice / "I-000A.wav"));
+}
+
 // A compressed clip decoded back into WAV by the decoder the reader runs.
 ClipFacts decodedFacts(const std::string& decodeCommand, const fs::path& wav) {
   const ProgramRun decoded = run(decodeCommand);
