@@ -1,14 +1,18 @@
 // The default-voice generator run as a program, with the real synthesiser
-// and encoders.
+// and encoders; its clips read back the way the reader reads them.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <mutex>
 #include <set>
 
+#include "common/adapters/posix_shell.h"
+#include "common/adapters/system_clock.h"
+#include "common/private_temp_dir.h"
+#include "common/voice_clip_source.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {
@@ -38,62 +42,68 @@ ProgramRun makeVoice(const std::string& arguments) {
 
 std::string quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
-std::vector<std::uint8_t> readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// The reader's own clip loading, decoders included, over one voice folder.
+class ReaderClips {
+ public:
+  ReaderClips(const fs::path& voiceDir, ClipFormat format)
+      : source_(voice_, {temp_.path(), temp_.path()}, shell_, clock_, messages_,
+                Language::English) {
+    voice_.set({voiceDir, voiceDir / "Mesg", format});
+  }
+  ClipRef load(ClipFolder folder, std::string_view name) {
+    return source_.load(folder, name);
+  }
+  // Messages the reader would have shown about clips it could not read.
+  int complaints() const {
+    std::lock_guard lock(messages_.mutex);
+    return messages_.count;
+  }
 
-// What a clip player learns from a clip: the canonical 44-byte header read
-// at its fixed offsets, and the samples measured.
-struct ClipFacts {
-  bool canonical = false;
-  std::uint16_t channels = 0;
-  std::uint32_t sampleRate = 0;
-  std::uint16_t bits = 0;
-  double seconds = 0.0;
+ private:
+  struct Complaints : MessageSink {
+    void showMessage(std::string_view, std::string_view, MessageOwner) override {
+      std::lock_guard lock(mutex);
+      ++count;
+    }
+    mutable std::mutex mutex;
+    int count = 0;
+  };
+  CurrentVoice voice_;
+  PrivateTempDir temp_;
+  PosixShell shell_;
+  SystemClock clock_;
+  Complaints messages_;
+  VoiceClipSource source_;
+};
+
+// What a player hears of a clip, measured on its samples.
+struct Loudness {
   double leadingSilenceMs = 0.0;   // before the first sample above 1% of peak
   double trailingSilenceMs = 0.0;  // after the last one
   double voicedRmsDbfs = 0.0;      // between them
 };
 
-ClipFacts clipFacts(const std::vector<std::uint8_t>& b) {
-  ClipFacts facts;
-  if (b.size() < 44) return facts;
-  const auto u16 = [&](std::size_t at) { return std::uint16_t(b[at] | b[at + 1] << 8); };
-  const auto u32 = [&](std::size_t at) {
-    return std::uint32_t(b[at] | b[at + 1] << 8 | b[at + 2] << 16) |
-           std::uint32_t(b[at + 3]) << 24;
-  };
-  const std::string tags(b.begin(), b.begin() + 40);
-  facts.channels = u16(22);
-  facts.sampleRate = u32(24);
-  facts.bits = u16(34);
-  const std::uint32_t dataSize = u32(40);
-  facts.canonical = tags.substr(0, 4) == "RIFF" && tags.substr(8, 8) == "WAVEfmt " &&
-                    tags.substr(36, 4) == "data" && u16(20) == 1 &&
-                    b.size() == 44u + dataSize;
-  if (!facts.canonical || facts.bits != 16 || facts.channels == 0 ||
-      facts.sampleRate == 0) {
-    return facts;
-  }
-  facts.seconds = dataSize * 8.0 / facts.sampleRate / facts.channels / facts.bits;
+Loudness loudness(const SoundClip& clip) {
   std::vector<int> samples;
-  for (std::size_t at = 44; at + 1 < b.size(); at += 2 * facts.channels) {
-    samples.push_back(static_cast<std::int16_t>(u16(at)));
+  const std::size_t step = frameBytes(clip.format);
+  for (std::size_t at = clip.dataOffset; at + 1 < clip.dataOffset + clip.dataSize;
+       at += step) {
+    samples.push_back(static_cast<std::int16_t>(clip.bytes[at] | clip.bytes[at + 1] << 8));
   }
   int peak = 1;
   for (const int s : samples) peak = std::max(peak, std::abs(s));
   const auto loud = [&](int s) { return std::abs(s) >= peak / 100; };
   const auto first = std::find_if(samples.begin(), samples.end(), loud);
   const auto last = std::find_if(samples.rbegin(), samples.rend(), loud);
-  const double msPerFrame = 1000.0 / facts.sampleRate;
-  facts.leadingSilenceMs = (first - samples.begin()) * msPerFrame;
-  facts.trailingSilenceMs = (last - samples.rbegin()) * msPerFrame;
+  const double msPerFrame = 1000.0 / clip.format.sampleRate;
+  Loudness result;
+  result.leadingSilenceMs = (first - samples.begin()) * msPerFrame;
+  result.trailingSilenceMs = (last - samples.rbegin()) * msPerFrame;
   double sum = 0.0;
   for (auto it = first; it != last.base(); ++it) sum += double(*it) * *it;
-  facts.voicedRmsDbfs =
+  result.voicedRmsDbfs =
       20 * std::log10(std::sqrt(sum / std::max<long>(1, last.base() - first)) / 32768);
-  return facts;
+  return result;
 }
 
 std::set<std::string> filesIn(const fs::path& dir) {
@@ -131,25 +141,32 @@ TEST(MakeVoice, MakesEveryClipOfTheVoiceTrimmedAndLevelled) {
                                                   "nifun.wav", "shiai_s.wav"}));
   ASSERT_EQ(verses.size() + announcements.size(), 206u);
 
-  std::vector<fs::path> clips;
-  for (const auto& name : verses) clips.push_back(voice / name);
-  for (const auto& name : announcements) clips.push_back(voice / "Mesg" / name);
-  for (const fs::path& clip : clips) {
-    SCOPED_TRACE(clip.filename().string());
-    const ClipFacts facts = clipFacts(readBytes(clip));
-    ASSERT_TRUE(facts.canonical);
-    EXPECT_EQ(facts.channels, 1);
-    EXPECT_EQ(facts.bits, 16);
-    EXPECT_GE(facts.seconds, 1.0);
-    EXPECT_LE(facts.seconds, 10.0);
+  ReaderClips reader(voice, ClipFormat::Wav);
+  std::vector<std::pair<ClipFolder, std::string>> clips;
+  for (const auto& name : verses) clips.emplace_back(ClipFolder::Verses, name.substr(0, 6));
+  for (const auto& name : announcements) {
+    clips.emplace_back(ClipFolder::Announcements, name.substr(0, name.find('.')));
+  }
+  for (const auto& [folder, name] : clips) {
+    SCOPED_TRACE(name);
+    const ClipRef clip = reader.load(folder, name);
+    ASSERT_TRUE(clip);
+    EXPECT_EQ(clip->dataOffset, 44u);  // the canonical header
+    EXPECT_EQ(clip->format.formatTag, 1);
+    EXPECT_EQ(clip->format.channels, 1);
+    EXPECT_EQ(clip->format.bitsPerSample, 16);
+    EXPECT_GE(clip->playingMs, 1000.0);
+    EXPECT_LE(clip->playingMs, 10000.0);
+    const Loudness heard = loudness(*clip);
     // Every clip starts and ends alike, so the reader's pauses are the ones
     // heard.
-    EXPECT_NEAR(facts.leadingSilenceMs, 50.0, 10.0);
-    EXPECT_NEAR(facts.trailingSilenceMs, 50.0, 10.0);
+    EXPECT_NEAR(heard.leadingSilenceMs, 50.0, 10.0);
+    EXPECT_NEAR(heard.trailingSilenceMs, 50.0, 10.0);
     // Levelled to -18 dBFS, or less where the peak ceiling held it down.
-    EXPECT_LE(facts.voicedRmsDbfs, -17.5);
-    EXPECT_GE(facts.voicedRmsDbfs, -21.0);
+    EXPECT_LE(heard.voicedRmsDbfs, -17.5);
+    EXPECT_GE(heard.voicedRmsDbfs, -21.0);
   }
+  EXPECT_EQ(reader.complaints(), 0);
 }
 
 TEST(MakeVoice, KeepsACompleteVoiceAndRemakesAnIncompleteOne) {
@@ -189,7 +206,7 @@ TEST(MakeVoice, RefusesAFolderHoldingAnotherVoiceUnlessToldToOverwrite) {
   EXPECT_EQ(overwritten.status, 0) << overwritten.output;
   EXPECT_EQ(filesIn(voice), (std::set<std::string>{".make_voice", "I-000A.wav"}));
   EXPECT_TRUE(filesIn(voice / "Mesg").empty());
-  EXPECT_TRUE(clipFacts(readBytes(voice / "I-000A.wav")).canonical);
+  EXPECT_TRUE(ReaderClips(voice, ClipFormat::Wav).load(ClipFolder::Verses, "I-000A"));
 }
 
 TEST(MakeVoice, RejectsWhatItCannotDo) {
@@ -213,39 +230,28 @@ TEST(MakeVoice, WithoutTheSynthesiserNothingInTheFolderChanges) {
   EXPECT_TRUE(fs::exists(voice / "I-000A.wav"));
 }
 
-// A compressed clip decoded back into WAV by the decoder the reader runs.
-ClipFacts decodedFacts(const std::string& decodeCommand, const fs::path& wav) {
-  const ProgramRun decoded = run(decodeCommand);
-  EXPECT_EQ(decoded.status, 0) << decoded.output;
-  return clipFacts(readBytes(wav));
-}
-
-TEST(MakeVoice, Mp3AndOggClipsDecodeBackIntoClips) {
+TEST(MakeVoice, Mp3AndOggClipsDecodeThroughTheReadersClipLoading) {
   const testing::TempFolder folder;
   const fs::path voice = folder / "data";
-  const ProgramRun mp3 = makeVoice("--format mp3 --only I-001A,shiai_s " + quoted(voice));
-  ASSERT_EQ(mp3.status, 0) << mp3.output;
-  for (const fs::path& clip : {voice / "I-001A.mp3", voice / "Mesg" / "shiai_s.mp3"}) {
-    const ClipFacts facts = decodedFacts(
-        "lame --decode --quiet " + quoted(clip) + " " + quoted(folder / "out.wav"),
-        folder / "out.wav");
-    EXPECT_TRUE(facts.canonical) << clip;
-    EXPECT_GE(facts.seconds, 1.0) << clip;
-    EXPECT_LE(facts.seconds, 10.0) << clip;
-  }
+  for (const ClipFormat format : {ClipFormat::Mp3, ClipFormat::Ogg}) {
+    const std::string name = format == ClipFormat::Mp3 ? "mp3" : "ogg";
+    SCOPED_TRACE(name);
+    const ProgramRun made =
+        makeVoice("--format " + name + " --only I-000A,shiai_s " + quoted(voice));
+    ASSERT_EQ(made.status, 0) << made.output;
+    EXPECT_TRUE(fs::exists(voice / ("I-000A." + name)));
+    // Another format replaces the clips of the old one, which the reader
+    // would otherwise go on choosing.
+    EXPECT_EQ(probeClipFormat(voice), format);
 
-  // Another format replaces the clips of the old one, which the reader would
-  // otherwise go on choosing.
-  const ProgramRun ogg = makeVoice("--format ogg --only I-001A,shiai_s " + quoted(voice));
-  ASSERT_EQ(ogg.status, 0) << ogg.output;
-  EXPECT_FALSE(fs::exists(voice / "I-001A.mp3"));
-  for (const fs::path& clip : {voice / "I-001A.ogg", voice / "Mesg" / "shiai_s.ogg"}) {
-    const ClipFacts facts = decodedFacts(
-        "oggdec --quiet -o " + quoted(folder / "out.wav") + " " + quoted(clip),
-        folder / "out.wav");
-    EXPECT_TRUE(facts.canonical) << clip;
-    EXPECT_GE(facts.seconds, 1.0) << clip;
-    EXPECT_LE(facts.seconds, 10.0) << clip;
+    ReaderClips reader(voice, format);
+    for (const ClipRef& clip : {reader.load(ClipFolder::Verses, "I-000A"),
+                                reader.load(ClipFolder::Announcements, "shiai_s")}) {
+      ASSERT_TRUE(clip);
+      EXPECT_GE(clip->playingMs, 1000.0);
+      EXPECT_LE(clip->playingMs, 10000.0);
+    }
+    EXPECT_EQ(reader.complaints(), 0);
   }
 }
 
