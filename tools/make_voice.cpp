@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <set>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,13 +39,6 @@ std::atomic<bool> stopRequested{false};
 
 void onStopSignal(int) { stopRequested = true; }
 
-std::string lower(std::string_view text) {
-  std::string out(text);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return out;
-}
-
 void usage(std::FILE* out) {
   std::fprintf(out,
       "Usage: make_voice [options] DIR\n"
@@ -72,7 +65,7 @@ struct Options {
   ClipFormat format = ClipFormat::Wav;
   Existing existing = Existing::Keep;
   OtherClips other = OtherClips::Refuse;
-  std::set<std::string> only;
+  std::vector<std::string> only;
   int jobs = 0;
   int speed = kRecitationWpm;
 };
@@ -113,7 +106,7 @@ int parseOptions(int argc, char** argv, Options& options) {
       while (!names.empty()) {
         const auto comma = names.find(',');
         const std::string_view name = names.substr(0, comma);
-        if (!name.empty()) options.only.insert(lower(name));
+        if (!name.empty()) options.only.emplace_back(name);
         names = comma == std::string_view::npos ? std::string_view()
                                                 : names.substr(comma + 1);
       }
@@ -207,26 +200,25 @@ int makeVoice(const Options& options) {
     return kFailed;
   }
   std::vector<VoiceLine> lines;
-  for (const VoiceLine& line : script.lines) {
-    if (options.only.empty() || options.only.contains(lower(line.name))) {
-      lines.push_back(line);
+  if (options.only.empty()) lines = script.lines;
+  for (const std::string& name : options.only) {
+    const auto line = std::find_if(
+        script.lines.begin(), script.lines.end(),
+        [&](const VoiceLine& candidate) { return sameClipName(candidate.name, name); });
+    if (line == script.lines.end()) {
+      std::cerr << "make_voice: no clip is named " << name
+                << " (I-000A to I-100B, anki_s, anki_5, nifun, shiai_s)\n";
+      return kBadUsage;
     }
-  }
-  if (lines.size() < options.only.size()) {
-    std::cerr << "make_voice: --only names a clip that no voice has "
-                 "(I-000A to I-100B, anki_s, anki_5, nifun, shiai_s)\n";
-    return kBadUsage;
+    // Twice the same clip would be two threads writing one file.
+    if (std::none_of(lines.begin(), lines.end(),
+                     [&](const VoiceLine& chosen) { return chosen.name == line->name; })) {
+      lines.push_back(*line);
+    }
   }
   const Coverage coverage =
       options.only.empty() ? Coverage::WholeVoice : Coverage::ChosenClips;
 
-  std::error_code error;
-  fs::create_directories(options.dir / kAnnouncementFolder, error);
-  if (error) {
-    std::cerr << "make_voice: cannot make " << options.dir.string() << ": "
-              << error.message() << "\n";
-    return kFailed;
-  }
   const FolderInspection folder = inspectVoiceFolder(options.dir, script.lines);
   const RunPlan plan = planVoiceRun(folder, options.format, options.existing,
                                     options.other, coverage);
@@ -249,6 +241,13 @@ int makeVoice(const Options& options) {
   // not cost the one that is there.
   if (const std::string missing = checkTools(options.format); !missing.empty()) {
     std::cerr << "make_voice: " << missing << "\n";
+    return kFailed;
+  }
+  std::error_code error;
+  fs::create_directories(options.dir / kAnnouncementFolder, error);
+  if (error) {
+    std::cerr << "make_voice: cannot make " << options.dir.string() << ": "
+              << error.message() << "\n";
     return kFailed;
   }
   for (const fs::path& path : plan.remove) {
@@ -300,7 +299,7 @@ int makeVoice(const Options& options) {
   }
   char timing[32];
   std::snprintf(timing, sizeof timing, "%.1f", seconds);
-  std::cout << "Made " << lines.size() << " clips ("
+  std::cout << "Made " << lines.size() << (lines.size() == 1 ? " clip (" : " clips (")
             << describeFormat(options.format) << ") in " << options.dir.string()
             << " in " << timing << " s.\n";
   return kDone;

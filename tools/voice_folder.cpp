@@ -72,6 +72,10 @@ void collectClips(const fs::path& folder, const std::set<std::string>& stems,
 
 }  // namespace
 
+bool sameClipName(std::string_view a, std::string_view b) {
+  return lower(a) == lower(b);
+}
+
 std::string_view formatExtension(ClipFormat format) {
   switch (format) {
     case ClipFormat::Mp3: return "mp3";

@@ -37,6 +37,9 @@ struct FolderInspection {
 };
 
 std::string_view formatExtension(ClipFormat format);  // "wav", "mp3", "ogg"
+
+// Clip names, like the reader's file names, match without regard to case.
+bool sameClipName(std::string_view a, std::string_view b);
 std::optional<ClipFormat> formatFromName(std::string_view name);
 
 // Where the clip of `line` lies in a voice folder, in `format`.

@@ -201,6 +201,10 @@ TEST(MakeVoice, RefusesAFolderHoldingAnotherVoiceUnlessToldToOverwrite) {
   EXPECT_NE(refused.output.find("--overwrite"), std::string::npos);
   EXPECT_EQ(filesIn(voice), std::set<std::string>{"I-000A.WAV"});
   EXPECT_EQ(filesIn(voice / "Mesg"), std::set<std::string>{"anki_s.mp3"});
+  // Not even the folder of announcements is added to a voice that has none.
+  folder.write("verses only/i-000a.ogg", "a recording");
+  EXPECT_EQ(makeVoice(quoted(folder / "verses only")).status, 3);
+  EXPECT_FALSE(fs::exists(folder / "verses only" / "Mesg"));
 
   const ProgramRun overwritten = makeVoice("--overwrite --only I-000A " + quoted(voice));
   EXPECT_EQ(overwritten.status, 0) << overwritten.output;
