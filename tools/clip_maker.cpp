@@ -79,10 +79,12 @@ std::string makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
 
   if (recipe.format == ClipFormat::Wav) {
     if (!writeFile(partial, pcmWavBytes(pcm))) {
+      fs::remove(partial, ignored);
       return line.name + ": cannot write " + partial.string();
     }
   } else {
     if (!writeFile(shaped, pcmWavBytes(pcm))) {
+      fs::remove(shaped, ignored);
       return line.name + ": cannot write " + shaped.string();
     }
     failure = recipe.format == ClipFormat::Mp3
