@@ -11,7 +11,7 @@ extern const Poem kPoemsEnglish[101] = {
     {"Naniwazu ni Saku ya Konohana Fuyugomori",  // 0
      "Ima wa Harube to Saku ya Konohana",
      "Wani", "Fudayomi", 0},
-    {"Aki no Ta no Kariho no Io no Toma wo Arami",  // 1
+    {"Aki no Ta no Kario no Io no Toma wo Arami",  // 1
      "Waga Koromode wa Tsuyu ni Nuretsutsu",
      "Tenchi Tennoo", "A_KiNo", 27},
     {"Haru Sugite Natsu Kinikerashi Shirotae no",  // 2
