@@ -13,6 +13,7 @@
 #include "common/language.h"
 #include "common/memo_countdown.h"
 #include "common/ui/input_free_wait.h"
+#include "reader/engine/memo_timer_host.h"
 
 class QWidget;
 
@@ -41,7 +42,7 @@ struct MemoTimerSetup {
   ToolWindowRunner runWindow;
 };
 
-class MemoTimer {
+class MemoTimer : public MemoTimerHost {
  public:
   explicit MemoTimer(MemoTimerSetup setup) : setup_(std::move(setup)) {}
 
@@ -49,7 +50,7 @@ class MemoTimer {
   // exists. Does nothing unless memoState is 1. Returns once the window has
   // closed: memoState is then 2 if the countdown ran out, still 1 if it was
   // closed early.
-  void openMemoTimer();
+  void openMemoTimer() override;
 
   const MemoCountdown& countdown() const { return countdown_; }
 
