@@ -33,10 +33,10 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-      return true;
+    // Nothing but the user closes a window during the wait, and Qt delivers
+    // every close as if it came from the window system.
     case QEvent::Close:
-      // Only the user's close requests; the program's own closes pass.
-      return event->spontaneous();
+      return true;
     default:
       return QObject::eventFilter(watched, event);
   }

@@ -9,7 +9,7 @@ namespace fuda {
 
 // While one exists, user input to every window of the application is
 // dropped: mouse buttons, wheel, keys, shortcuts, context menus and the
-// window manager's close requests. Painting and timers are untouched.
+// close requests. Painting and timers are untouched.
 class InputBlocker : public QObject {
  public:
   InputBlocker();
