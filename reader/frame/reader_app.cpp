@@ -20,6 +20,7 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
       sound_(clock_, messages_, language_),
       clips_(voice_, {tempDir_.path(), paths_.programDir}, shell_, clock_, messages_,
              language_),
+      announcer_(threads_, clips_, sound_),
       window_(std::make_unique<MainWindow>(language, messages_, state_.mouseLock)) {
   engine_ = std::make_unique<GameEngine>(
       state_, selection_, order_,
@@ -34,6 +35,10 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
                    [this](int position) { timingChanged(position); });
   window_->setCloseHandler([this] { shutdown(); });
   startUp();
+  memoTimer_ = std::make_unique<MemoTimer>(MemoTimerSetup{
+      language_, window_.get(), state_.memoState, selection_.thirdChoice,
+      QPoint(timerOffsets_.x, timerOffsets_.y), clock_, announcer_, &waitWithoutInput,
+      &runToolWindow});
 }
 
 ReaderApp::~ReaderApp() { shutdown(); }
@@ -87,7 +92,7 @@ void ReaderApp::importList() {
   readingOrderImport(order_, selection_, state_, paths_.programDir, language_, messages_);
 }
 
-void ReaderApp::openMemoTimer() {}
+void ReaderApp::openMemoTimer() { memoTimer_->openMemoTimer(); }
 
 void ReaderApp::shutdown() {
   if (shutDown_) return;

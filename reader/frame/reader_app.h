@@ -9,6 +9,7 @@
 #include "common/adapters/sdl_sound_out.h"
 #include "common/adapters/std_worker_threads.h"
 #include "common/adapters/system_clock.h"
+#include "common/announcer.h"
 #include "common/language.h"
 #include "common/private_temp_dir.h"
 #include "common/settings_file.h"
@@ -23,6 +24,7 @@
 #include "reader/engine/reader_settings.h"
 #include "reader/engine/reading_order.h"
 #include "reader/engine/reading_state.h"
+#include "reader/timer/memo_timer.h"
 
 namespace fuda {
 
@@ -82,11 +84,13 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
   SdlSoundOut sound_;
   VoiceClipSource clips_;
   StdWorkerThreads threads_;
+  Announcer announcer_;
   // Destroyed in reverse: the engine and dispatch go before the window they
   // drive.
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<GameEngine> engine_;
   std::unique_ptr<ReaderCommands> commands_;
+  std::unique_ptr<MemoTimer> memoTimer_;
   bool shutDown_ = false;
 };
 
