@@ -120,7 +120,6 @@ int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegist
   int code = 0;
   if (!window->closed_) {
     window->show();
-    window->raise();
     window->activateWindow();
     if (owner) {
       owner->setEnabled(false);
