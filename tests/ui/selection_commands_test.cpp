@@ -1,0 +1,84 @@
+// The two menu commands that open the selection dialogs over the reader's
+// main window.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "reader/cards/card_selection_rules.h"
+#include "reader/cards/third_game_rules.h"
+#include "reader/frame/main_window.h"
+#include "reader/frame/reader_app.h"
+#include "tests/ui/ui_test_environment.h"
+
+namespace fuda {
+namespace {
+
+using testing::driveToolWindow;
+
+// A working folder whose voice has clips, so that start-up shows no message.
+class SelectionCommandsTest : public ::testing::Test {
+ protected:
+  SelectionCommandsTest() {
+    const std::filesystem::path root = folder.path().toStdString();
+    std::filesystem::create_directories(root / "data");
+    std::ofstream(root / "data" / "I-000A.wav") << "RIFF";
+    std::ofstream(root / "fudayomi.ini") << "[Path]\nData1=" << (root / "data").string() << "\n";
+    app = std::make_unique<ReaderApp>(Language::English,
+                                      ReaderPaths{root / "fudayomi.ini", root});
+    app->window().show();
+  }
+
+  testing::ToolWindowRun command(int id, std::string_view name,
+                                 const std::function<void(ToolWindow&)>& drive) {
+    return driveToolWindow(&app->window(), name, drive, [&] {
+      app->dispatchCommand(id);
+      return 0;
+    });
+  }
+
+  QTemporaryDir folder;
+  std::unique_ptr<ReaderApp> app;
+};
+
+TEST_F(SelectionCommandsTest, SelectionOpensWhenIdleAndItsChoiceStays) {
+  bool mainWindowEnabled = true;
+  const auto run = command(kCmdCardSelection, kCardSelectionWindowName, [&](ToolWindow& tool) {
+    mainWindowEnabled = app->window().isEnabled();
+    QTest::mouseClick(tool.client()->findChild<QPushButton*>("1220"), Qt::LeftButton);
+    QTest::mouseClick(tool.client()->findChild<QPushButton*>(QString::number(kSelectionOkButton)),
+                      Qt::LeftButton);
+  });
+  EXPECT_TRUE(run.opened);
+  EXPECT_FALSE(run.leftOpen);
+  EXPECT_FALSE(mainWindowEnabled);
+  EXPECT_TRUE(app->window().isEnabled());
+  EXPECT_EQ(app->selection().selectionActive, 1);
+  EXPECT_EQ(app->selection().selectedCount, 16);
+}
+
+TEST_F(SelectionCommandsTest, ThirdGameOpensWhenIdle) {
+  const auto run = command(kCmdThirdGame, kThirdGameWindowName, [&](ToolWindow& tool) {
+    QTest::mouseClick(tool.client()->findChild<QPushButton*>("1005"), Qt::LeftButton);
+    QTest::mouseClick(tool.client()->findChild<QPushButton*>(QString::number(kThirdOkButton)),
+                      Qt::LeftButton);
+  });
+  EXPECT_TRUE(run.opened);
+  EXPECT_EQ(app->selection().thirdChoice, 3);
+  EXPECT_EQ(app->selection().selectedCount, 33);
+}
+
+TEST_F(SelectionCommandsTest, NeitherOpensDuringAGameOrWhileBusy) {
+  for (auto [running, busy] : {std::pair<int, int>{1, kIdle}, {0, kPlaying}, {0, kStopRequested}}) {
+    app->state().running = static_cast<std::int16_t>(running);
+    app->state().busy = static_cast<std::int16_t>(busy);
+    EXPECT_FALSE(command(kCmdCardSelection, kCardSelectionWindowName, [](ToolWindow&) {}).opened);
+    EXPECT_FALSE(command(kCmdThirdGame, kThirdGameWindowName, [](ToolWindow&) {}).opened);
+    EXPECT_TRUE(app->window().isEnabled());
+  }
+}
+
+}  // namespace
+}  // namespace fuda
