@@ -60,6 +60,7 @@ void CardSelectionDialog::buildControls() {
 
   auto* title = new QLabel(qs(pick(language, texts::kSelectionTitle)));
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title->setWordWrap(true);
   place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
 
   for (const BlockButton& block : blockButtons()) {

@@ -52,6 +52,8 @@ void ThirdGameDialog::buildControls() {
   for (const Third& third : thirds()) {
     auto* label = new QLabel(qs(pick(language, third.label)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A left-aligned static text wraps; the kana of a third may take two lines.
+    label->setWordWrap(true);
     place(label, third.labelId, QRect(200, third.y + 10, 240, 30));
   }
   for (const Third& third : thirds()) {

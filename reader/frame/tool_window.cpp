@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
 #include <array>
 
 #include "resources/tool_window_texts.h"
@@ -56,11 +58,19 @@ void fitToClient(ToolWindow& window, QSize clientSize, ToolWindowSizing sizing) 
   }
 }
 
-// Where the system would put a new window: over the middle of its owner.
+// Over the middle of its owner, but wholly on the owner's screen.
 void centreOver(ToolWindow& window, const QWidget* owner) {
   if (!owner) return;
-  const QRect ownerFrame = owner->frameGeometry();
-  window.move(ownerFrame.center() - QPoint(window.width() / 2, window.height() / 2));
+  QPoint topLeft =
+      owner->frameGeometry().center() - QPoint(window.width() / 2, window.height() / 2);
+  if (const QScreen* screen = owner->screen()) {
+    const QRect area = screen->availableGeometry();
+    topLeft.setX(std::clamp(topLeft.x(), area.left(),
+                            std::max(area.left(), area.right() + 1 - window.width())));
+    topLeft.setY(std::clamp(topLeft.y(), area.top(),
+                            std::max(area.top(), area.bottom() + 1 - window.height())));
+  }
+  window.move(topLeft);
 }
 
 }  // namespace
