@@ -9,7 +9,7 @@
 
 #include "reader/cards/card_selection_rules.h"
 #include "tests/fakes/fake_ports.h"
-#include "tests/ui/ui_test_environment.h"
+#include "tests/ui/tool_window_driver.h"
 
 namespace fuda {
 namespace {

@@ -11,7 +11,7 @@
 #include "reader/cards/third_game_rules.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
-#include "tests/ui/ui_test_environment.h"
+#include "tests/ui/tool_window_driver.h"
 
 namespace fuda {
 namespace {
