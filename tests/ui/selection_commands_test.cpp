@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
 #include "reader/cards/card_selection_rules.h"
 #include "reader/cards/third_game_rules.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/ui/tool_window_driver.h"
 
 namespace fuda {
@@ -22,12 +21,10 @@ using testing::driveToolWindow;
 class SelectionCommandsTest : public ::testing::Test {
  protected:
   SelectionCommandsTest() {
-    const std::filesystem::path root = folder.path().toStdString();
-    std::filesystem::create_directories(root / "data");
-    std::ofstream(root / "data" / "I-000A.wav") << "RIFF";
-    std::ofstream(root / "fudayomi.ini") << "[Path]\nData1=" << (root / "data").string() << "\n";
+    folder.write("voice/I-000A.wav", "");
+    folder.write("fudayomi.ini", "[Path]\nData1=" + (folder / "voice").string() + "\n");
     app = std::make_unique<ReaderApp>(Language::English,
-                                      ReaderPaths{root / "fudayomi.ini", root});
+                                      ReaderPaths{folder / "fudayomi.ini", folder.path()});
     app->window().show();
   }
 
@@ -39,7 +36,7 @@ class SelectionCommandsTest : public ::testing::Test {
     });
   }
 
-  QTemporaryDir folder;
+  testing::TempFolder folder;
   std::unique_ptr<ReaderApp> app;
 };
 
