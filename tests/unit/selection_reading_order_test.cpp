@@ -39,9 +39,9 @@ std::vector<int> allCards() {
 
 TEST(SelectionReadingOrder, AChoiceOfCardsPlaysThoseCardsOnly) {
   CardSelection selection;
-  flipCard(selection, poemButtonById(1003)->poem);           // a button: 87
+  flipCard(selection, poemButtonById(1003)->poem);  // a button: 87
   setCardFromBox(selection, poemButtonByBoxId(1201)->poem, true);  // a box: 1
-  flipBlock(selection, *blockButtonById(1219));                  // a block: な
+  flipBlock(selection, *blockButtonById(1219));  // a block: な
   ASSERT_EQ(confirmSelection(selection), OkOutcome::Close);
   ASSERT_EQ(selection.selectedCount, 10);
 
