@@ -10,16 +10,7 @@
 namespace fuda {
 namespace {
 
-using ::testing::ElementsAreArray;
 using ::testing::UnorderedElementsAreArray;
-
-std::vector<int> chosenCards(const CardSelection& selection) {
-  std::vector<int> cards;
-  for (int n = 1; n <= 100; ++n) {
-    if (selection.selected[n] == 1) cards.push_back(n);
-  }
-  return cards;
-}
 
 TEST(CardSelectionLayout, EveryPoemHasOneButtonAndBoxWithTheDialogsIds) {
   const auto buttons = poemButtons();
@@ -92,64 +83,6 @@ TEST(CardSelectionLayout, BlocksHoldTheirGroupsCards) {
   EXPECT_EQ(blockButtonById(1221), nullptr);
 }
 
-TEST(CardSelectionRules, StartsWithOnlyThePrefacePoem) {
-  CardSelection selection;
-  EXPECT_TRUE(chosenCards(selection).empty());
-  EXPECT_EQ(selection.selected[0], 1);
-  EXPECT_EQ(selection.selectionActive, 0);
-  EXPECT_EQ(selection.selectedCount, 100);
-}
-
-TEST(CardSelectionRules, FlippingTwiceRestoresACardAndABlock) {
-  CardSelection selection;
-  flipCard(selection, 87);
-  EXPECT_THAT(chosenCards(selection), ElementsAreArray({87}));
-  flipCard(selection, 87);
-  EXPECT_TRUE(chosenCards(selection).empty());
-
-  const BlockButton& a = *blockButtonById(1220);
-  flipBlock(selection, a);
-  EXPECT_EQ(chosenCards(selection).size(), 16u);
-  EXPECT_EQ(selection.selected[0], 1) << "the preface poem is in no block";
-  flipBlock(selection, a);
-  EXPECT_TRUE(chosenCards(selection).empty());
-  EXPECT_EQ(selection.selected[0], 1);
-}
-
-TEST(CardSelectionRules, APartlyChosenBlockEndsInverted) {
-  CardSelection selection;
-  flipCard(selection, 19);  // な block
-  flipCard(selection, 36);
-  flipCard(selection, 1);   // another block, untouched
-  flipBlock(selection, *blockButtonById(1219));
-  EXPECT_THAT(chosenCards(selection), ElementsAreArray({1, 25, 53, 80, 84, 86, 88}));
-}
-
-TEST(CardSelectionRules, ABoxClickSetsTheFlagToTheBoxsNewState) {
-  CardSelection selection;
-  flipCard(selection, 1);            // "あきの"
-  setCardFromBox(selection, 1, false);  // Check89 unchecked by the click
-  EXPECT_TRUE(chosenCards(selection).empty());
-  setCardFromBox(selection, 0, false);
-  EXPECT_EQ(selection.selected[0], 0);
-}
-
-TEST(CardSelectionRules, OkWithCardsBringsThemIntoForce) {
-  CardSelection selection;
-  flipCard(selection, 87);
-  EXPECT_EQ(confirmSelection(selection), OkOutcome::Close);
-  EXPECT_EQ(selection.selectionActive, 1);
-  EXPECT_EQ(selection.selectedCount, 1);
-  EXPECT_EQ(selection.selected[0], 1);
-
-  // The preface flag is the user's: OK leaves it off.
-  flipCard(selection, 0);
-  flipCard(selection, 1);
-  EXPECT_EQ(confirmSelection(selection), OkOutcome::Close);
-  EXPECT_EQ(selection.selectedCount, 2);
-  EXPECT_EQ(selection.selected[0], 0);
-}
-
 TEST(CardSelectionRules, OkWithOnlyThePrefacePoemChangesNothing) {
   CardSelection selection;
   EXPECT_EQ(confirmSelection(selection), OkOutcome::ShowNothingSelected);
@@ -166,22 +99,6 @@ TEST(CardSelectionRules, OkWithOnlyThePrefacePoemChangesNothing) {
   EXPECT_EQ(confirmSelection(selection), OkOutcome::ShowNothingSelected);
   EXPECT_EQ(selection.selectionActive, 1);
   EXPECT_EQ(selection.selectedCount, 2);
-}
-
-TEST(CardSelectionRules, CancelDropsEveryChoiceButKeepsTheThird) {
-  CardSelection selection;
-  flipBlock(selection, *blockButtonById(1214));
-  flipCard(selection, 0);
-  ASSERT_EQ(confirmSelection(selection), OkOutcome::Close);
-  selection.thirdChoice = 2;
-  flipCard(selection, 1);
-
-  cancelSelection(selection);
-  EXPECT_TRUE(chosenCards(selection).empty());
-  EXPECT_EQ(selection.selected[0], 1);
-  EXPECT_EQ(selection.selectionActive, 0);
-  EXPECT_EQ(selection.selectedCount, 100);
-  EXPECT_EQ(selection.thirdChoice, 2);
 }
 
 }  // namespace

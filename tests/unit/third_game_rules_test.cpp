@@ -48,28 +48,6 @@ TEST(ThirdGameRules, TheThirdsSplitTheHundredCardsByFirstKana) {
   EXPECT_EQ(thirdByButtonId(1006), nullptr);
 }
 
-TEST(ThirdGameRules, ChoosingAThenBLeavesOnlyB) {
-  CardSelection selection;
-  chooseThird(selection, third(1));
-  EXPECT_EQ(selection.thirdChoice, 1);
-  EXPECT_EQ(chosenCards(selection), cardsOf(third(1)));
-  chooseThird(selection, third(2));
-  EXPECT_EQ(selection.thirdChoice, 2);
-  EXPECT_EQ(chosenCards(selection), cardsOf(third(2)));
-  EXPECT_EQ(selection.selected[0], 1);
-}
-
-TEST(ThirdGameRules, ChoosingTheChosenThirdAgainClearsTheChoice) {
-  CardSelection selection;
-  chooseThird(selection, third(1));
-  chooseThird(selection, third(1));
-  EXPECT_EQ(selection.thirdChoice, 0);
-  EXPECT_TRUE(chosenCards(selection).empty());
-  EXPECT_EQ(confirmThird(selection), ThirdOkOutcome::ShowNoThirdChosen);
-  EXPECT_EQ(selection.selectionActive, 0);
-  EXPECT_EQ(selection.selectedCount, 100);
-}
-
 TEST(ThirdGameRules, AChoiceOverwritesAnEarlierCardSelection) {
   CardSelection selection;
   selection.selected[2] = 1;  // a card of C, chosen in the card selection
@@ -94,18 +72,6 @@ TEST(ThirdGameRules, OkPlaysTheThirdAfterTheWholePrefacePoem) {
   chooseThird(selection, third(1));
   EXPECT_EQ(confirmThird(selection), ThirdOkOutcome::Close);
   EXPECT_EQ(selection.selectedCount, 34);
-}
-
-TEST(ThirdGameRules, CancelLeavesAllCardsAndNoThird) {
-  CardSelection selection;
-  chooseThird(selection, third(2));
-  ASSERT_EQ(confirmThird(selection), ThirdOkOutcome::Close);
-  cancelThird(selection);
-  EXPECT_TRUE(chosenCards(selection).empty());
-  EXPECT_EQ(selection.selected[0], 1);
-  EXPECT_EQ(selection.selectionActive, 0);
-  EXPECT_EQ(selection.selectedCount, 100);
-  EXPECT_EQ(selection.thirdChoice, 0);
 }
 
 }  // namespace
