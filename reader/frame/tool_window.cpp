@@ -81,11 +81,15 @@ ToolWindow::ToolWindow(QWidget* owner, Language language, QSize clientSize,
   // A caption with a close box only: no minimise or maximise boxes.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setAttribute(Qt::WA_DeleteOnClose, false);
   auto* area = new QWidget;
   area->setMinimumSize(clientSize);
   setCentralWidget(area);
   fitToClient(*this, clientSize, sizing);
+}
+
+ToolWindow::~ToolWindow() {
+  // Taken down with its owner while open: the loop must not wait for it.
+  if (loop_) loop_->exit(code_);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {

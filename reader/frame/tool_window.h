@@ -31,6 +31,7 @@ class ToolWindow : public QMainWindow {
  public:
   // GUI thread only, like everything here.
   ToolWindow(QWidget* owner, Language language, QSize clientSize, ToolWindowSizing sizing);
+  ~ToolWindow() override;
 
   // The area the controls are placed in, in client pixels (below the menu
   // bar, if the builder gives the window one).

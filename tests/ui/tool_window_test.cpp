@@ -174,5 +174,17 @@ TEST_F(ToolWindowTest, ACloseBoxHandlerMayKeepTheWindowOpen) {
   EXPECT_TRUE(window.isEnabled());
 }
 
+TEST(ToolWindowOwnerTest, AnOwnerDestroyedWhileTheWindowIsOpenEndsTheLoop) {
+  ToolWindowRegistry registry(Language::English);
+  registry.add(kThirdGameWindowName, [](ToolWindow&) {});
+  auto* owner = new QWidget;
+  owner->show();
+  QTimer later;
+  later.setSingleShot(true);
+  QObject::connect(&later, &QTimer::timeout, [owner] { delete owner; });
+  later.start(0);
+  EXPECT_EQ(showToolWindow(owner, kThirdGameWindowName, registry), 0);
+}
+
 }  // namespace
 }  // namespace fuda
