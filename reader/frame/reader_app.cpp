@@ -5,7 +5,9 @@
 #include <QSlider>
 #include <QUrl>
 
+#include "reader/cards/card_selection_dialog.h"
 #include "reader/cards/poem_table.h"
+#include "reader/cards/third_game_dialog.h"
 #include "reader/engine/reading_order_list.h"
 #include "reader/engine/timing_adjustment.h"
 #include "reader/frame/main_window.h"
@@ -21,7 +23,10 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
       clips_(voice_, {tempDir_.path(), paths_.programDir}, shell_, clock_, messages_,
              language_),
       announcer_(threads_, clips_, sound_),
-      window_(std::make_unique<MainWindow>(language, messages_, state_.mouseLock)) {
+      window_(std::make_unique<MainWindow>(language, messages_, state_.mouseLock)),
+      toolWindows_(language) {
+  registerCardSelectionDialog(toolWindows_, selection_, messages_);
+  registerThirdGameDialog(toolWindows_, selection_, messages_);
   engine_ = std::make_unique<GameEngine>(
       state_, selection_, order_,
       GameEnginePorts{clock_, sound_, clips_, *window_, threads_,
@@ -75,7 +80,9 @@ void ReaderApp::selectReaderVoice(std::string_view number) {
   fuda::selectReaderVoice(settings_, number, voice_, messages_, language_);
 }
 
-void ReaderApp::openToolWindow(std::string_view) {}
+void ReaderApp::openToolWindow(std::string_view name) {
+  showToolWindow(window_.get(), name, toolWindows_);
+}
 
 void ReaderApp::openHelp() {
   // The result is not reported: a missing help file simply opens nothing.

@@ -25,6 +25,7 @@
 #include "reader/engine/reading_order.h"
 #include "reader/engine/reading_state.h"
 #include "reader/timer/memo_timer.h"
+#include "reader/frame/tool_window.h"
 
 namespace fuda {
 
@@ -55,6 +56,8 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
   SdlSoundOut& sound() { return sound_; }
   const TimerOffsets& timerOffsets() const { return timerOffsets_; }
   const CurrentVoice& voice() const { return voice_; }
+  // The builders of the tool windows; the timer window registers here too.
+  ToolWindowRegistry& toolWindows() { return toolWindows_; }
 
  private:
   // ReaderHost
@@ -88,6 +91,7 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
   // Destroyed in reverse: the engine and dispatch go before the window they
   // drive.
   std::unique_ptr<MainWindow> window_;
+  ToolWindowRegistry toolWindows_;
   std::unique_ptr<GameEngine> engine_;
   std::unique_ptr<ReaderCommands> commands_;
   std::unique_ptr<MemoTimer> memoTimer_;

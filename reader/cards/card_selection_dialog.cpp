@@ -1,0 +1,114 @@
+#include "reader/cards/card_selection_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/ui/fonts.h"
+#include "reader/cards/card_selection_rules.h"
+#include "resources/selection_dialog_texts.h"
+
+namespace fuda {
+
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+CardSelectionDialog::CardSelectionDialog(ToolWindow& window, CardSelection& selection,
+                                         MessageSink& messages)
+    : QObject(&window), window_(window), selection_(selection), messages_(messages) {
+  buildControls();
+  showSelection();
+}
+
+void CardSelectionDialog::buildControls() {
+  const Language language = window_.language();
+  const QFont font = selectionFont(language);
+  QWidget* client = window_.client();
+  client->setFont(font);
+
+  const auto place = [client, &font](QWidget* widget, int id, QRect geometry) {
+    widget->setParent(client);
+    widget->setObjectName(QString::number(id));
+    widget->setFont(font);
+    widget->setGeometry(geometry);
+  };
+  const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
+    auto* b = new QPushButton(qs(caption));
+    b->setAutoDefault(false);
+    place(b, id, geometry);
+    connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
+  };
+
+  // The poem buttons first, then their boxes, each in table order.
+  for (const PoemButton& poem : poemButtons()) {
+    button(poem.buttonId, pick(language, poem.caption),
+           QRect(poemButtonX(poem), poem.y, kPoemButtonWidth, kPoemButtonHeight));
+  }
+  int row = 0;
+  for (const PoemButton& poem : poemButtons()) {
+    auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QString::number(++row));
+    place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
+    const int boxId = poem.boxId;
+    connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { boxClicked(boxId, checked); });
+    boxesByPoem_[poem.poem] = box;
+  }
+
+  auto* title = new QLabel(qs(pick(language, texts::kSelectionTitle)));
+  title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title->setWordWrap(true);
+  place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
+
+  for (const BlockButton& block : blockButtons()) {
+    button(block.id, pick(language, block.caption),
+           QRect(block.x, kBlockButtonY, kBlockButtonWidth, kBlockButtonHeight));
+  }
+  button(kSelectionOkButton, pick(language, texts::kDialogOkButton), QRect(500, 525, 100, 30));
+  button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
+         QRect(630, 525, 100, 30));
+}
+
+void CardSelectionDialog::clicked(int id) {
+  if (const PoemButton* poem = poemButtonById(id)) {
+    flipCard(selection_, poem->poem);
+  } else if (const BlockButton* block = blockButtonById(id)) {
+    flipBlock(selection_, *block);
+  } else if (id == kSelectionOkButton) {
+    if (confirmSelection(selection_) == OkOutcome::Close) {
+      closeToolWindow(window_, 0);
+      return;
+    }
+    const Language language = window_.language();
+    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
+                          pick(language, texts::kNothingSelectedText), MessageOwner::None);
+  } else if (id == kSelectionCancelButton) {
+    cancelSelection(selection_);
+    closeToolWindow(window_, 0);
+    return;
+  }
+  showSelection();
+}
+
+void CardSelectionDialog::boxClicked(int boxId, bool checked) {
+  if (const PoemButton* poem = poemButtonByBoxId(boxId)) {
+    setCardFromBox(selection_, poem->poem, checked);
+  }
+  showSelection();
+}
+
+void CardSelectionDialog::showSelection() {
+  for (auto& [poem, box] : boxesByPoem_) box->setChecked(selection_.selected[poem] == 1);
+}
+
+void registerCardSelectionDialog(ToolWindowRegistry& registry, CardSelection& selection,
+                                 MessageSink& messages) {
+  registry.add(kCardSelectionWindowName, [&selection, &messages](ToolWindow& window) {
+    new CardSelectionDialog(window, selection, messages);
+  });
+}
+
+}  // namespace fuda

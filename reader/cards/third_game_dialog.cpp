@@ -1,0 +1,101 @@
+#include "reader/cards/third_game_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/ui/fonts.h"
+#include "reader/cards/third_game_rules.h"
+#include "resources/selection_dialog_texts.h"
+
+namespace fuda {
+
+namespace {
+
+QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+ThirdGameDialog::ThirdGameDialog(ToolWindow& window, CardSelection& selection,
+                                 MessageSink& messages)
+    : QObject(&window), window_(window), selection_(selection), messages_(messages) {
+  buildControls();
+  showThird();
+}
+
+void ThirdGameDialog::buildControls() {
+  const Language language = window_.language();
+  const QFont font = thirdGameFont(language);
+  QWidget* client = window_.client();
+  client->setFont(font);
+
+  const auto place = [client, &font](QWidget* widget, int id, QRect geometry) {
+    widget->setParent(client);
+    widget->setObjectName(QString::number(id));
+    widget->setFont(font);
+    widget->setGeometry(geometry);
+  };
+  const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
+    auto* b = new QPushButton(qs(caption));
+    b->setAutoDefault(false);
+    place(b, id, geometry);
+    connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
+  };
+
+  for (const Third& third : thirds()) {
+    button(third.buttonId, pick(language, third.buttonCaption), QRect(50, third.y, 120, 50));
+  }
+  button(kThirdOkButton, pick(language, texts::kDialogOkButton), QRect(210, 280, 100, 30));
+  button(kThirdCancelButton, pick(language, texts::kDialogCancelButton), QRect(340, 280, 100, 30));
+  for (const Third& third : thirds()) {
+    auto* label = new QLabel(qs(pick(language, third.label)));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A left-aligned static text wraps; the kana of a third may take two lines.
+    label->setWordWrap(true);
+    place(label, third.labelId, QRect(200, third.y + 10, 240, 30));
+  }
+  for (const Third& third : thirds()) {
+    // All three carry the same caption.
+    auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QStringLiteral("1"));
+    place(box, third.boxId, QRect(25, third.y + 15, 15, 15));
+    const int buttonId = third.buttonId;
+    // The box has already changed when the click arrives; it then does what
+    // its button does, and showThird puts every box right again.
+    connect(box, &QCheckBox::clicked, this, [this, buttonId] { clicked(buttonId); });
+    boxesByChoice_[third.choice] = box;
+  }
+}
+
+void ThirdGameDialog::clicked(int id) {
+  if (const Third* third = thirdByButtonId(id)) {
+    chooseThird(selection_, *third);
+  } else if (id == kThirdOkButton) {
+    if (confirmThird(selection_) == ThirdOkOutcome::Close) {
+      closeToolWindow(window_, 0);
+      return;
+    }
+    const Language language = window_.language();
+    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
+                          pick(language, texts::kNoThirdChosenText), MessageOwner::None);
+  } else if (id == kThirdCancelButton) {
+    cancelThird(selection_);
+    closeToolWindow(window_, 0);
+    return;
+  }
+  showThird();
+}
+
+void ThirdGameDialog::showThird() {
+  for (auto& [choice, box] : boxesByChoice_) box->setChecked(selection_.thirdChoice == choice);
+}
+
+void registerThirdGameDialog(ToolWindowRegistry& registry, CardSelection& selection,
+                             MessageSink& messages) {
+  registry.add(kThirdGameWindowName, [&selection, &messages](ToolWindow& window) {
+    new ThirdGameDialog(window, selection, messages);
+  });
+}
+
+}  // namespace fuda

@@ -1,0 +1,91 @@
+#pragma once
+// The reader's modal tool windows: "Timer", "CSelect" and "HSelect". Each is
+// a top-level window over its owner (the main window), which stays disabled
+// while it is open; showToolWindow returns only after the window has closed,
+// by any path. The window's controls are built by a ToolWindowBuilder that
+// its feature registers under the window's name.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "common/language.h"
+
+class QEventLoop;
+
+namespace fuda {
+
+inline constexpr std::string_view kTimerWindowName = "Timer";
+inline constexpr std::string_view kCardSelectionWindowName = "CSelect";
+inline constexpr std::string_view kThirdGameWindowName = "HSelect";
+
+// Whether the user may resize the window (the selection dialogs have a
+// sizing border, the timer does not).
+enum class ToolWindowSizing { Fixed, Resizable };
+
+class ToolWindowRegistry;
+
+class ToolWindow : public QMainWindow {
+ public:
+  // GUI thread only, like everything here.
+  ToolWindow(QWidget* owner, Language language, QSize clientSize, ToolWindowSizing sizing);
+  ~ToolWindow() override;
+
+  // The area the controls are placed in, in client pixels (below the menu
+  // bar, if the builder gives the window one).
+  QWidget* client() const { return centralWidget(); }
+  Language language() const { return language_; }
+  QWidget* owner() const { return owner_; }
+  // What the close box does; by default it closes the window with code 0.
+  void setCloseBoxHandler(std::function<void()> handler) { closeBoxHandler_ = std::move(handler); }
+  bool isClosed() const { return closed_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend int showToolWindow(QWidget*, std::string_view, const ToolWindowRegistry&);
+  friend void closeToolWindow(ToolWindow&, int);
+
+  Language language_;
+  QPointer<QWidget> owner_;
+  std::function<void()> closeBoxHandler_;
+  QEventLoop* loop_ = nullptr;
+  bool closed_ = false;
+  int code_ = 0;
+};
+
+// Builds the window's controls into window.client() and connects them; runs
+// before the window is first shown.
+using ToolWindowBuilder = std::function<void(ToolWindow& window)>;
+
+// The builders of the tool windows, by name, and the build's language for
+// their captions.
+class ToolWindowRegistry {
+ public:
+  explicit ToolWindowRegistry(Language language) : language_(language) {}
+  // Replaces an earlier builder under the same name.
+  void add(std::string_view name, ToolWindowBuilder build);
+  const ToolWindowBuilder* find(std::string_view name) const;
+  Language language() const { return language_; }
+
+ private:
+  Language language_;
+  std::map<std::string, ToolWindowBuilder, std::less<>> builders_;
+};
+
+// Opens the named window over `owner`, disables the owner and runs a nested
+// event loop until closeToolWindow ends it; the owner is enabled again
+// however the window went. Returns the code given to closeToolWindow. A name
+// other than the three (compared exactly), or one nothing has registered,
+// opens nothing and returns 0 at once.
+int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegistry& registry);
+
+// Enables the owner again, hides the window (it is deleted when
+// showToolWindow returns) and ends the nested loop with `code`. Every close
+// path of every tool window comes here.
+void closeToolWindow(ToolWindow& window, int code);
+
+}  // namespace fuda
