@@ -1,6 +1,7 @@
 #include "reader/engine/reader_settings.h"
 
 #include "common/number_text.h"
+#include "reader/engine/read_mode.h"
 #include "resources/main_window_texts.h"
 
 namespace fuda {
@@ -22,14 +23,9 @@ TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
   const std::string number = settings.read("Reader", "Num", "1");
   selectReaderVoice(settings, number, voice, view, language);
 
-  if (settings.read("Auto", "Auto", "0") == "1") {
-    view.setReadModeRadio(ReadMode::Automatic);
-    state.mode = kAutomatic;
-  } else {
-    view.setReadModeRadio(ReadMode::Manual);
-    state.mode = kManual;
-  }
-  state.interval = numberFromText(settings.read("Auto", "Itvl", "3"));
+  setReadMode(state, view,
+              settings.read("Auto", "Auto", "0") == "1" ? ReadMode::Automatic : ReadMode::Manual,
+              numberFromText(settings.read("Auto", "Itvl", "3")));
   state.memoState =
       settings.read("Timer", "Use", "1") == "1" ? kStartWithMemo : kStartWithoutMemo;
 
