@@ -26,13 +26,25 @@ QScreen* screenNear(QPoint point) {
   return nearest;
 }
 
+// The size of the window with its frame. A window not shown yet has no frame
+// so far; it will get one like the window that owns it.
+QSize frameSizeOf(const QWidget* window) {
+  const QSize size = window->frameGeometry().size();
+  if (window->isVisible() || size != window->size() || !window->parentWidget()) return size;
+  const QWidget* owner = window->parentWidget()->window();
+  const QRect outer = owner->frameGeometry();
+  const QRect inner = owner->geometry();
+  return size.grownBy(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                               outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+}
+
 }  // namespace
 
 void placeWindowAt(QWidget* window, QPoint topLeft) {
   QPoint target = topLeft;
   if (QScreen* screen = screenNear(topLeft)) {
     const QRect area = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
+    const QSize size = frameSizeOf(window);
     // Right and bottom first, so a window larger than the screen keeps its
     // caption bar reachable at the top left.
     target.setX(std::max(area.left(), std::min(target.x(), area.right() + 1 - size.width())));

@@ -9,7 +9,8 @@ class QWidget;
 namespace fuda {
 
 // GUI thread. Moves `window`, frame included, so that its top-left corner
-// lies at `topLeft`, or as near as keeps the whole window on a screen.
+// lies at `topLeft`, or as near as keeps the whole window on a screen. A
+// window not shown yet is taken to get a frame like its owner's.
 void placeWindowAt(QWidget* window, QPoint topLeft);
 
 }  // namespace fuda

@@ -41,9 +41,12 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
   window_->setCloseHandler([this] { shutdown(); });
   startUp();
   memoTimer_ = std::make_unique<MemoTimer>(MemoTimerSetup{
-      language_, window_.get(), state_.memoState, selection_.thirdChoice,
+      window_.get(), state_.memoState, selection_.thirdChoice,
       QPoint(timerOffsets_.x, timerOffsets_.y), clock_, announcer_, &waitWithoutInput,
-      &runToolWindow});
+      [this](QWidget* owner, std::string_view name) {
+        return showToolWindow(owner, name, toolWindows_);
+      }});
+  registerMemoTimerWindow(toolWindows_, *memoTimer_);
 }
 
 ReaderApp::~ReaderApp() { shutdown(); }

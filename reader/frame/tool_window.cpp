@@ -30,7 +30,8 @@ struct ToolWindowKind {
 };
 
 const std::array<ToolWindowKind, 3> kKinds{{
-    {kTimerWindowName, texts::kTimerWindowCaption, QSize(600, 200), ToolWindowSizing::Fixed,
+    // The client area of a 600 x 200 window below its caption and menu bar.
+    {kTimerWindowName, texts::kTimerWindowCaption, QSize(594, 155), ToolWindowSizing::Fixed,
      WindowIcon::Program},
     {kCardSelectionWindowName, texts::kCardSelectionWindowCaption, QSize(800, 600),
      ToolWindowSizing::Resizable, WindowIcon::System},
@@ -127,9 +128,14 @@ int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegist
   if (kind->icon == WindowIcon::Program) {
     window->setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   }
-  centreOver(*window, owner);
   (*build)(*window);
   fitToClient(*window, kind->clientSize, kind->sizing);
+  // Placed at its final size, so that it lies wholly on the screen.
+  if (window->place_) {
+    window->place_();
+  } else {
+    centreOver(*window, owner);
+  }
 
   int code = 0;
   if (!window->closed_) {

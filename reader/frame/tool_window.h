@@ -40,6 +40,9 @@ class ToolWindow : public QMainWindow {
   QWidget* owner() const { return owner_; }
   // What the close box does; by default it closes the window with code 0.
   void setCloseBoxHandler(std::function<void()> handler) { closeBoxHandler_ = std::move(handler); }
+  // Where the window first appears, run once it is built and sized; by
+  // default it is centred over its owner.
+  void setPlacement(std::function<void()> place) { place_ = std::move(place); }
   bool isClosed() const { return closed_; }
 
  protected:
@@ -52,6 +55,7 @@ class ToolWindow : public QMainWindow {
   Language language_;
   QPointer<QWidget> owner_;
   std::function<void()> closeBoxHandler_;
+  std::function<void()> place_;
   QEventLoop* loop_ = nullptr;
   bool closed_ = false;
   int code_ = 0;

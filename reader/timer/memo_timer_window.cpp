@@ -1,7 +1,7 @@
 #include "reader/timer/memo_timer_window.h"
 
-#include <QCloseEvent>
 #include <QMenuBar>
+#include <QVBoxLayout>
 
 #include "common/ui/timer_face.h"
 #include "common/ui/timer_menu.h"
@@ -12,23 +12,20 @@
 
 namespace fuda {
 
-MemoTimerWindow::MemoTimerWindow(QWidget* owner, QPoint offset, Language language,
-                                 MemoLength length, MemoCountdown& countdown,
-                                 std::atomic<std::int16_t>& memoState,
+MemoTimerWindow::MemoTimerWindow(ToolWindow& window, QPoint offset, MemoLength length,
+                                 MemoCountdown& countdown, std::atomic<std::int16_t>& memoState,
                                  MemoTimerWindowPorts ports)
-    : countdown_(countdown), memoState_(memoState), ports_(ports) {
-  setObjectName(QString::fromLatin1(kTimerWindowName));
-  // A caption and a close box. The window is not the owner's child: the
-  // owner is disabled while it is open, and would disable it too.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  const std::string_view title = pick(language, texts::kTimerWindowTitle);
-  setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
-  setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
-
+    : QObject(&window),
+      window_(window),
+      countdown_(countdown),
+      memoState_(memoState),
+      ports_(ports) {
+  const Language language = window.language();
   face_ = new TimerFace(language, kTimerDisplay, ClockArea::WholeClient);
-  face_->setFixedSize(kTimerWindowClientSize);
-  setCentralWidget(face_);
+  // The hands are drawn over the whole client area.
+  auto* layout = new QVBoxLayout(window.client());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(face_);
   // The hands show the last time seen until the first new second.
   face_->setHandsTime(countdown_.lastTick);
 
@@ -36,13 +33,16 @@ MemoTimerWindow::MemoTimerWindow(QWidget* owner, QPoint offset, Language languag
                                  {{kCmdTimerLonger, texts::kItemLengthen},
                                   {kCmdTimerShorter, texts::kItemShorten},
                                   {kCmdTimerStartNow, texts::kItemStartNow}},
-                                 this, [this](int id) { dispatchCommand(id); });
-  attachTimerMenuBar(menuBar(), popup, language);
+                                 &window, [this](int id) { dispatchCommand(id); });
+  attachTimerMenuBar(window.menuBar(), popup, language);
   face_->setPopup(popup);
-  adjustSize();
-  setFixedSize(size());
 
-  if (owner) placeWindowAt(this, owner->frameGeometry().topLeft() + offset);
+  window.setCloseBoxHandler([this] { finish(TimerEnd::Early); });
+  window.setPlacement([&window, offset] {
+    if (const QWidget* owner = window.owner())
+      placeWindowAt(&window, owner->frameGeometry().topLeft() + offset);
+  });
+
   face_->setDisplayText(initialDisplayText(length));
   connect(face_, &TimerFace::ticked, this, &MemoTimerWindow::tick);
   face_->startTicking();
@@ -59,7 +59,7 @@ void MemoTimerWindow::dispatchCommand(int id) {
       shortenCountdown(countdown_);
       break;
     case kCmdTimerStartNow:
-      close();
+      finish(TimerEnd::Early);
       break;
     default:
       break;
@@ -75,20 +75,17 @@ void MemoTimerWindow::tick() {
   if (!result.displayText.empty()) face_->setDisplayText(result.displayText);
   if (result.announceTwoMinutes) ports_.announcer.announce(kTwoMinuteAnnouncement);
   if (result.ended) {
-    end_ = TimerEnd::RanOut;
     memoState_ = kMemoRanOut;
     ports_.announcer.announce(kEndAnnouncement);
-    close();
+    finish(TimerEnd::RanOut);
   }
 }
 
-void MemoTimerWindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (closedOnce_) return;
-  closedOnce_ = true;
+void MemoTimerWindow::finish(TimerEnd end) {
+  if (end_ != TimerEnd::StillOpen) return;
+  end_ = end;
   face_->stopTicking();
-  if (end_ == TimerEnd::StillOpen) end_ = TimerEnd::Early;
-  emit closed();
+  closeToolWindow(window_, 0);
 }
 
 }  // namespace fuda

@@ -1,27 +1,25 @@
 #pragma once
-// The reader's memorisation timer window ("Timer"): the countdown display,
-// the clock hands, and the menu " " with +1 minute, -1 minute and start at
-// once, which also opens on a right click. It counts down on the shared
-// countdown record and closes itself at zero, early on command, or by its
-// close box; only the end at zero marks the memorisation as run out and
-// starts the match-start announcement.
-#include <QMainWindow>
+// The reader's memorisation timer window ("Timer"), built into its tool
+// window: the countdown display, the clock hands, and the menu " " with
+// +1 minute, -1 minute and start at once, which also opens on a right click.
+// It counts down on the shared countdown record and closes its window at
+// zero, early on command, or by the close box; only the end at zero marks
+// the memorisation as run out and starts the match-start announcement.
+#include <QObject>
+#include <QPoint>
 #include <atomic>
 #include <cstdint>
 
 #include "common/announcer.h"
 #include "common/clock.h"
-#include "common/language.h"
 #include "common/memo_countdown.h"
+#include "reader/frame/tool_window.h"
 
 namespace fuda {
 
 class TimerFace;
 
 inline constexpr int kTimerDisplay = 1008;
-inline constexpr char kTimerWindowName[] = "Timer";
-// The client area of a 600 x 200 window below its caption and menu bar.
-inline constexpr QSize kTimerWindowClientSize{594, 155};
 
 // How the window was closed.
 enum class TimerEnd { StillOpen, RanOut, Early };
@@ -31,40 +29,35 @@ struct MemoTimerWindowPorts {
   Announcer& announcer;
 };
 
-class MemoTimerWindow : public QMainWindow {
+class MemoTimerWindow : public QObject {
   Q_OBJECT
 
  public:
-  // Builds the window for `owner` (the main window), placed at the owner's
-  // top-left corner plus `offset`, and starts the countdown. Not shown yet;
-  // whoever shows it keeps it above the owner.
-  // `countdown` and `memoState` outlive the window.
-  MemoTimerWindow(QWidget* owner, QPoint offset, Language language, MemoLength length,
-                  MemoCountdown& countdown, std::atomic<std::int16_t>& memoState,
-                  MemoTimerWindowPorts ports);
+  // Builds the controls and the menu bar into `window` (which owns this),
+  // places it at its owner's top-left corner plus `offset` and starts the
+  // countdown. GUI thread, like everything here. `countdown` and
+  // `memoState` outlive the window.
+  MemoTimerWindow(ToolWindow& window, QPoint offset, MemoLength length, MemoCountdown& countdown,
+                  std::atomic<std::int16_t>& memoState, MemoTimerWindowPorts ports);
 
-  // GUI thread: 1245 lengthen, 1246 shorten, 1247 close now; others ignored.
+  // 1245 lengthen, 1246 shorten, 1247 close now; others ignored.
   void dispatchCommand(int id);
-  // GUI thread: one tick of the 10 ms timer.
+  // One tick of the 10 ms timer.
   void tick();
 
   TimerFace* face() const { return face_; }
   TimerEnd end() const { return end_; }
 
- signals:
-  // Emitted once, when the window has closed by any of its three ways.
-  void closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
+  // Every way of closing ends here, and through closeToolWindow.
+  void finish(TimerEnd end);
+
+  ToolWindow& window_;
   MemoCountdown& countdown_;
   std::atomic<std::int16_t>& memoState_;
   MemoTimerWindowPorts ports_;
   TimerFace* face_ = nullptr;
   TimerEnd end_ = TimerEnd::StillOpen;
-  bool closedOnce_ = false;
 };
 
 }  // namespace fuda

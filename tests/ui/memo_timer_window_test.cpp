@@ -3,15 +3,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "common/ui/timer_face.h"
 #include "reader/engine/control_ids.h"
 #include "reader/engine/reading_state.h"
+#include "reader/frame/tool_window.h"
 #include "reader/timer/memo_timer.h"
 #include "tests/ui/timer_test_support.h"
+#include "tests/ui/tool_window_driver.h"
 #include "tests/ui/ui_test_environment.h"
 
 namespace fuda {
@@ -19,33 +20,51 @@ namespace {
 
 using testing::RecordingSound;
 
-// The reader's side of a start with memorisation, in virtual time: the
-// window is run by ticking it every 10 ms until it closes, and the test
-// schedules its commands on the virtual clock.
+// The reader's side of a start with memorisation, in virtual time. The
+// timer opens its window through showToolWindow over a stand-in main
+// window; the window is then run by ticking it every 10 ms until it closes,
+// and the test schedules its commands on the virtual clock.
 struct ReaderTimer {
   explicit ReaderTimer(int hour = 10, int minute = 0, int second = 0,
-                       Language language = Language::English) {
+                       Language language = Language::English, QPoint offset = QPoint(180, 340))
+      : registry(language) {
     ports.clock.setLocalStart(hour, minute, second);
-    memoState = kStartWithMemo;
+    owner.setGeometry(40, 30, 300, 200);
+    owner.show();
     timer = std::make_unique<MemoTimer>(MemoTimerSetup{
-        language, nullptr, memoState, thirdChoice, QPoint(180, 340), ports.clock,
-        ports.announcer, ports.pause(),
-        [this](QWidget*, QWidget* widget) { run(static_cast<MemoTimerWindow*>(widget)); }});
+        &owner, memoState, thirdChoice, offset, ports.clock, ports.announcer, ports.pause(),
+        [this](QWidget* mainWindow, std::string_view name) { return open(mainWindow, name); }});
+    registerMemoTimerWindow(registry, *timer);
   }
 
-  void run(MemoTimerWindow* w) {
-    window = w;
+  int open(QWidget* mainWindow, std::string_view name) {
+    const auto run = testing::driveToolWindow(mainWindow, name, registry,
+                                              [this](ToolWindow& tool) { drive(tool); });
     ++windowsOpened;
+    EXPECT_TRUE(run.opened);
+    EXPECT_FALSE(run.leftOpen);
+    code = run.code;
+    ownerEnabledAfter = owner.isEnabled();
+    return run.code;
+  }
+  void drive(ToolWindow& tool) {
+    this->tool = &tool;
+    window = tool.findChild<MemoTimerWindow*>();
+    ASSERT_NE(window, nullptr);
+    ownerEnabledWhileOpen = owner.isEnabled();
     openedAtMs = ports.clock.nowMs();
     firstDisplay = display();
-    w->face()->stopTicking();
-    w->show();
-    testing::tickUntil(*w, ports.clock, ports.clock.nowMs() + 60 * 60 * 1000,
-                       [w] { return !w->isVisible(); });
+    // The virtual clock drives the ticks, not the window's own timer.
+    tickingAtOpen = window->face()->isTicking();
+    window->face()->stopTicking();
+    if (onOpen) onOpen(tool, *window);
+    testing::tickUntil(*window, ports.clock, ports.clock.nowMs() + 60 * 60 * 1000,
+                       [&tool] { return tool.isClosed(); });
     closedAtMs = ports.clock.nowMs();
     lastDisplay = display();
-    end = w->end();
+    end = window->end();
     window = nullptr;
+    this->tool = nullptr;
   }
   QString display() const { return window->face()->display()->text(); }
   // Runs `command` on the open window at virtual time `atMs`.
@@ -55,11 +74,18 @@ struct ReaderTimer {
     });
   }
   testing::TimerPorts ports;
+  QWidget owner;  // the main window
+  ToolWindowRegistry registry;
   std::atomic<std::int16_t> memoState{kStartWithMemo};
   std::atomic<std::int16_t> thirdChoice{0};
   std::unique_ptr<MemoTimer> timer;
+  // Runs first when the window is found open, before the ticking.
+  std::function<void(ToolWindow&, MemoTimerWindow&)> onOpen;
+  ToolWindow* tool = nullptr;  // while open
   MemoTimerWindow* window = nullptr;
   int windowsOpened = 0;
+  int code = -1;
+  bool ownerEnabledWhileOpen = true, ownerEnabledAfter = false, tickingAtOpen = false;
   double openedAtMs = 0, closedAtMs = 0;
   QString firstDisplay, lastDisplay;
   TimerEnd end = TimerEnd::StillOpen;
@@ -69,31 +95,41 @@ std::vector<std::string> clipsOf(const RecordingSound& sound) { return sound.pla
 
 TEST(MemoTimerWindow, LayoutAndMenuInBothLanguages) {
   for (Language language : {Language::Japanese, Language::English}) {
-    testing::TimerPorts ports;
-    MemoCountdown countdown;
-    std::atomic<std::int16_t> memoState{kStartWithMemo};
-    MemoTimerWindow window(nullptr, {}, language, MemoLength::Full, countdown, memoState,
-                           {ports.clock, ports.announcer});
     const bool ja = language == Language::Japanese;
-    EXPECT_EQ(window.objectName(), QStringLiteral("Timer"));
-    EXPECT_EQ(window.windowTitle(), ja ? QStringLiteral("暗記タイマー") : QStringLiteral("Anki Timer"));
-    QLabel* display = window.findChild<QLabel*>(QStringLiteral("1008"));
-    ASSERT_NE(display, nullptr);
-    EXPECT_EQ(display->geometry(), QRect(220, 30, 365, 120));
-    EXPECT_EQ(display->text(), QStringLiteral("15:00"));
-    EXPECT_EQ(display->font().pixelSize(), 96);
-    EXPECT_EQ(display->font().weight(), QFont::Bold);
+    ReaderTimer reader(10, 0, 0, language);
+    bool checked = false;
+    reader.onOpen = [&](ToolWindow& tool, MemoTimerWindow& timer) {
+      checked = true;
+      EXPECT_EQ(tool.objectName(), QStringLiteral("Timer"));
+      EXPECT_EQ(tool.windowTitle(), ja ? QStringLiteral("暗記タイマー") : QStringLiteral("Anki Timer"));
+      EXPECT_FALSE(tool.windowIcon().isNull());
+      // The hands are centred on the whole client area.
+      EXPECT_EQ(tool.client()->size(), QSize(594, 155));
+      EXPECT_EQ(timer.face()->geometry(), tool.client()->rect());
+      QLabel* display = tool.findChild<QLabel*>(QStringLiteral("1008"));
+      ASSERT_NE(display, nullptr);
+      EXPECT_EQ(display->geometry(), QRect(220, 30, 365, 120));
+      EXPECT_EQ(display->text(), QStringLiteral("15:00"));
+      EXPECT_EQ(display->font().pixelSize(), 96);
+      EXPECT_EQ(display->font().weight(), QFont::Bold);
 
-    const QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 1);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral(" "));
-    EXPECT_EQ(testing::menuLayout(bar[0]->menu()),
-              (QStringList{"1245", "-", "1246", "-", "1247"}));
-    EXPECT_EQ(testing::menuCaptions(bar[0]->menu()),
-              ja ? (QStringList{"暗記時間を１分延ばす", "そっと１分進める(^^;)", "すぐに開始する"})
-                 : (QStringList{"+1 minute", "-1 minute", "Start quickly"}));
-    EXPECT_EQ(window.face()->popup(), bar[0]->menu());
-    EXPECT_TRUE(window.face()->isTicking());
+      const QList<QAction*> bar = tool.menuBar()->actions();
+      ASSERT_EQ(bar.size(), 1);
+      EXPECT_EQ(bar[0]->text(), QStringLiteral(" "));
+      EXPECT_EQ(testing::menuLayout(bar[0]->menu()),
+                (QStringList{"1245", "-", "1246", "-", "1247"}));
+      EXPECT_EQ(testing::menuCaptions(bar[0]->menu()),
+                ja ? (QStringList{"暗記時間を１分延ばす", "そっと１分進める(^^;)", "すぐに開始する"})
+                   : (QStringList{"+1 minute", "-1 minute", "Start quickly"}));
+      EXPECT_EQ(timer.face()->popup(), bar[0]->menu());
+      // The menu's items reach the window.
+      bar[0]->menu()->actions().last()->trigger();
+      EXPECT_TRUE(tool.isClosed());
+    };
+    reader.timer->openMemoTimer();
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(reader.tickingAtOpen);
+    EXPECT_EQ(reader.end, TimerEnd::Early);
   }
 }
 
@@ -117,6 +153,9 @@ TEST(MemoTimer, AnnouncesWaitsFourSecondsThenCountsDownToZero) {
   EXPECT_EQ(reader.end, TimerEnd::RanOut);
   EXPECT_EQ(reader.memoState.load(), kMemoRanOut);
   EXPECT_EQ(reader.lastDisplay, QStringLiteral(" 0:00"));
+  EXPECT_FALSE(reader.ownerEnabledWhileOpen);
+  EXPECT_TRUE(reader.ownerEnabledAfter);
+  EXPECT_EQ(reader.code, 0);
   EXPECT_DOUBLE_EQ(reader.closedAtMs, 4000 + 15 * 60 * 1000);
   const auto& events = reader.ports.sound.events();
   EXPECT_EQ(clipsOf(reader.ports.sound), (std::vector<std::string>{"anki_s", "nifun", "shiai_s"}));
@@ -212,15 +251,20 @@ TEST(MemoTimer, ClosingEarlyKeepsMemoStateAndPlaysNothing) {
     EXPECT_EQ(reader.end, TimerEnd::Early);
     EXPECT_EQ(reader.memoState.load(), kStartWithMemo);
     EXPECT_EQ(clipsOf(reader.ports.sound), (std::vector<std::string>{"anki_s"}));
+    EXPECT_FALSE(reader.ownerEnabledWhileOpen);
+    EXPECT_TRUE(reader.ownerEnabledAfter);
+    EXPECT_EQ(reader.code, 0);
   }
   {
     ReaderTimer reader;
-    reader.ports.clock.at(30 * 1000, [&] { reader.window->close(); });  // the close box
+    reader.ports.clock.at(30 * 1000, [&] { reader.tool->close(); });  // the close box
     reader.timer->openMemoTimer();
     EXPECT_EQ(reader.end, TimerEnd::Early);
     EXPECT_EQ(reader.memoState.load(), kStartWithMemo);
     EXPECT_DOUBLE_EQ(reader.closedAtMs, 30 * 1000);
     EXPECT_EQ(clipsOf(reader.ports.sound), (std::vector<std::string>{"anki_s"}));
+    EXPECT_TRUE(reader.ownerEnabledAfter);
+    EXPECT_EQ(reader.code, 0);
   }
 }
 
@@ -228,59 +272,40 @@ TEST(MemoTimer, HandsFirstShowThePreviousRunsLastTime) {
   ReaderTimer reader(10, 0, 0);
   LocalTime firstHands{}, secondHands{};
   bool second = false;
-  reader.timer = std::make_unique<MemoTimer>(MemoTimerSetup{
-      Language::English, nullptr, reader.memoState, reader.thirdChoice, QPoint(),
-      reader.ports.clock, reader.ports.announcer, reader.ports.pause(),
-      [&](QWidget*, QWidget* widget) {
-        auto* window = static_cast<MemoTimerWindow*>(widget);
-        (second ? secondHands : firstHands) = window->face()->handsTime();
-        window->face()->stopTicking();
-        reader.ports.clock.advanceTo(reader.ports.clock.nowMs() + 7000);
-        window->tick();
-        window->dispatchCommand(kCmdTimerStartNow);
-      }});
+  reader.onOpen = [&](ToolWindow&, MemoTimerWindow& window) {
+    (second ? secondHands : firstHands) = window.face()->handsTime();
+    reader.ports.clock.advanceTo(reader.ports.clock.nowMs() + 7000);
+    window.tick();
+    window.dispatchCommand(kCmdTimerStartNow);
+  };
   reader.timer->openMemoTimer();
   EXPECT_EQ(firstHands.hour, 0);  // midnight on the first run
   second = true;
   reader.timer->openMemoTimer();
+  EXPECT_EQ(reader.windowsOpened, 2);
   EXPECT_EQ(secondHands.hour, 10);
   EXPECT_EQ(secondHands.second, 11);
 }
 
 TEST(MemoTimer, WindowSitsAtTheOffsetFromTheMainWindow) {
-  QWidget owner;
-  owner.setGeometry(40, 30, 300, 200);
-  owner.show();
-  testing::TimerPorts ports;
-  MemoCountdown countdown;
-  std::atomic<std::int16_t> memoState{kStartWithMemo};
-  MemoTimerWindow near(&owner, QPoint(20, 50), Language::English, MemoLength::Full, countdown,
-                       memoState, {ports.clock, ports.announcer});
-  EXPECT_EQ(near.frameGeometry().topLeft(), owner.frameGeometry().topLeft() + QPoint(20, 50));
-  // Offsets that point off the screen keep the window on it whole.
-  MemoTimerWindow far(&owner, QPoint(100000, 100000), Language::English, MemoLength::Full,
-                      countdown, memoState, {ports.clock, ports.announcer});
-  const QRect screen = owner.screen()->availableGeometry();
-  EXPECT_TRUE(screen.contains(far.frameGeometry()));
-}
+  QPoint nearCorner;
+  ReaderTimer near(10, 0, 0, Language::English, QPoint(20, 50));
+  near.onOpen = [&](ToolWindow& tool, MemoTimerWindow&) {
+    nearCorner = tool.frameGeometry().topLeft();
+    tool.close();
+  };
+  near.timer->openMemoTimer();
+  EXPECT_EQ(nearCorner, near.owner.frameGeometry().topLeft() + QPoint(20, 50));
 
-TEST(RunToolWindow, DisablesTheOwnerUntilTheWindowCloses) {
-  QWidget owner;
-  owner.show();
-  QWidget window;
-  window.setWindowFlags(Qt::Window);
-  bool ownerEnabledWhileOpen = true;
-  bool windowEnabledWhileOpen = false;
-  QTimer::singleShot(0, &window, [&] {
-    ownerEnabledWhileOpen = owner.isEnabled();
-    windowEnabledWhileOpen = window.isEnabled();
-    window.close();
-  });
-  runToolWindow(&owner, &window);
-  EXPECT_FALSE(ownerEnabledWhileOpen);
-  EXPECT_TRUE(windowEnabledWhileOpen);
-  EXPECT_TRUE(owner.isEnabled());
-  EXPECT_FALSE(window.isVisible());
+  // Offsets that point off the screen keep the window on it whole.
+  QRect farFrame;
+  ReaderTimer far(10, 0, 0, Language::English, QPoint(100000, 100000));
+  far.onOpen = [&](ToolWindow& tool, MemoTimerWindow&) {
+    farFrame = tool.frameGeometry();
+    tool.close();
+  };
+  far.timer->openMemoTimer();
+  EXPECT_TRUE(far.owner.screen()->availableGeometry().contains(farFrame));
 }
 
 }  // namespace
