@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   lame vorbis-tools sox
   espeak-ng libespeak-ng-dev
-  fonts-ipafont-gothic fonts-liberation2
+  fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
   xvfb xdotool imagemagick
 )
 

@@ -18,7 +18,10 @@ QFont makeFont(const QStringList& families, int pixelSize, int weight,
 
 const QStringList kProportionalGothic{QStringLiteral("ＭＳ Ｐゴシック"),
                                       QStringLiteral("IPAPGothic")};
-const QStringList kGothic{QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")};
+// BIZ UDGothic before IPA Gothic: the countdown is bold, and IPA Gothic has
+// no bold face; Qt draws it at its regular weight instead.
+const QStringList kGothic{QStringLiteral("ＭＳ ゴシック"), QStringLiteral("BIZ UDGothic"),
+                          QStringLiteral("IPAGothic")};
 const QStringList kSerif{QStringLiteral("Times New Roman"),
                          QStringLiteral("Liberation Serif")};
 

@@ -1,6 +1,6 @@
 #pragma once
 // The fonts of both programs. The Windows faces come first; the installed
-// stand-ins (IPA Gothic, Liberation Serif) follow them.
+// stand-ins (IPA Gothic, BIZ UDGothic, Liberation Serif) follow them.
 #include <QFont>
 
 #include "common/language.h"
