@@ -38,19 +38,39 @@ std::string cutValue(std::string_view value) {
   return std::string(value.substr(0, end));
 }
 
-std::optional<std::string> readText(const std::filesystem::path& path) {
+// The file's text, or why there is none. A missing file is no problem.
+struct FileText {
+  std::optional<std::string> text;
+  std::optional<std::string> problem;
+};
+
+FileText readText(const std::filesystem::path& path) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  const auto status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return {};
+  if (error) return {std::nullopt, error.message()};
+  // Never open a pipe or device: it could block the program for good.
+  if (status.type() == std::filesystem::file_type::directory)
+    return {std::nullopt, std::make_error_code(std::errc::is_a_directory).message()};
+  if (status.type() != std::filesystem::file_type::regular)
+    return {std::nullopt, "not a regular file"};
   const auto size = std::filesystem::file_size(path, error);
-  if (error || size > kMaxFileSize) return std::nullopt;
+  if (error) return {std::nullopt, error.message()};
+  if (size > kMaxFileSize) return {std::nullopt, "larger than 1 MiB"};
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) return {std::nullopt, std::make_error_code(std::errc::permission_denied).message()};
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-  if (isValidUtf8(bytes)) return bytes;
+  if (in.bad()) return {std::nullopt, std::make_error_code(std::errc::io_error).message()};
+  return {std::move(bytes), std::nullopt};
+}
+
+// UTF-8 text of the file's bytes.
+std::string decodedText(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (isValidUtf8(bytes)) return std::string(bytes);
   // Written by a Japanese Windows editor, most likely.
-  if (auto converted = cp932ToUtf8(bytes)) return converted;
-  return bytes;
+  if (auto converted = cp932ToUtf8(bytes)) return *converted;
+  return std::string(bytes);
 }
 
 }  // namespace
@@ -59,10 +79,17 @@ SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) 
 
 std::string SettingsFile::read(std::string_view section, std::string_view key,
                                std::string_view fallback) const {
-  const auto text = readText(path_);
-  if (!text) return std::string(fallback);
+  const FileText file = readText(path_);
+  if (!file.text) return std::string(fallback);
+  return settingsValue(*file.text, section, key).value_or(std::string(fallback));
+}
 
-  std::istringstream lines(*text);
+std::optional<std::string> SettingsFile::problem() const { return readText(path_).problem; }
+
+std::optional<std::string> settingsValue(std::string_view fileBytes, std::string_view section,
+                                         std::string_view key) {
+  const std::string text = decodedText(fileBytes);
+  std::istringstream lines(text);
   std::string line;
   bool inSection = false;
   while (std::getline(lines, line)) {
@@ -85,7 +112,18 @@ std::string SettingsFile::read(std::string_view section, std::string_view key,
     }
     return cutValue(value);
   }
-  return std::string(fallback);
+  return std::nullopt;
+}
+
+void reportUnreadableSettings(const SettingsFile& settings, MessageSink& messages,
+                              Language language) {
+  const auto problem = settings.problem();
+  if (!problem) return;
+  const std::string text =
+      std::string(pick(language, {"設定ファイルを読めません。既定の設定で動作します。",
+                                  "The settings file cannot be read; the defaults are used."})) +
+      "\n" + settings.path().string() + "\n" + *problem;
+  messages.showMessage(std::string(kSettingsFileName), text, MessageOwner::None);
 }
 
 }  // namespace fuda

@@ -20,6 +20,7 @@ void selectReaderVoice(const SettingsFile& settings, std::string_view number,
 
 TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
                           CurrentVoice& voice, ReaderView& view, Language language) {
+  reportUnreadableSettings(settings, view, language);
   const std::string number = settings.read("Reader", "Num", "1");
   selectReaderVoice(settings, number, voice, view, language);
 

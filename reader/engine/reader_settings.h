@@ -22,7 +22,8 @@ struct TimerOffsets {
 void selectReaderVoice(const SettingsFile& settings, std::string_view number,
                        CurrentVoice& voice, MessageSink& messages, Language language);
 
-// GUI thread, once at start-up: voice, reading mode (with the radio buttons),
+// GUI thread, once at start-up: a message if the settings file is there but
+// cannot be read; then voice, reading mode (with the radio buttons),
 // interval, the memorisation choice, and the timer window offsets.
 TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
                           CurrentVoice& voice, ReaderView& view, Language language);

@@ -203,17 +203,12 @@ std::int32_t entryNumber(std::string_view entry) {
   return integerFromText(std::string_view(padded).substr(padded.size() - 3));
 }
 
-struct LoadedList {
-  std::array<std::int16_t, kPositions + 1> poem{};  // index = position
-  int count = 0;
-};
-
 // The list the entries make, cards moved up over empty positions; or the
 // message that says why the reading could not play it.
-std::variant<LoadedList, std::string> playableList(
+std::variant<ReadingList, std::string> playableList(
     const std::array<ReadingListEntry, kPositions>& entries,
     Language language) {
-  LoadedList list;
+  ReadingList list;
   list.poem.fill(kNoCard);
   list.poem[0] = 0;
   std::array<int, kPoemCount + 1> lineOf{};  // 0 = not listed yet
@@ -292,6 +287,11 @@ std::array<ReadingListEntry, 100> readingListEntries(std::string_view bytes) {
   return entries;
 }
 
+std::variant<ReadingList, std::string> playableReadingList(std::string_view bytes,
+                                                          Language language) {
+  return playableList(readingListEntries(bytes), language);
+}
+
 void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
                         const std::filesystem::path& programDir,
                         Language language, const PoemTable& poems,
@@ -318,12 +318,12 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
     messages.showMessage(pick(language, kListCaption), file.problem);
     return;
   }
-  const auto checked = playableList(readingListEntries(file.bytes), language);
+  const auto checked = playableReadingList(file.bytes, language);
   if (const auto* problem = std::get_if<std::string>(&checked)) {
     messages.showMessage(pick(language, kListCaption), *problem);
     return;
   }
-  const LoadedList& list = std::get<LoadedList>(checked);
+  const ReadingList& list = std::get<ReadingList>(checked);
   for (int position = 1; position <= kPositions; ++position) {
     order.poem[position] = list.poem[position];
   }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "common/language.h"
 #include "common/message_sink.h"
@@ -60,5 +61,17 @@ struct ReadingListEntry {
 // tabs and runs to the end of the line (CR LF or LF), a NUL byte or a comma
 // outside double quotes; the positions after the end of the file are empty.
 std::array<ReadingListEntry, 100> readingListEntries(std::string_view bytes);
+
+// The cards a list file's bytes give, in reading order: poem[1..count], no
+// card after them. Empty positions are closed up; numbers outside 1..100 or
+// listed twice make the file one the reading cannot play.
+struct ReadingList {
+  std::array<std::int16_t, 101> poem{};  // index = position
+  int count = 0;
+};
+
+// The list, or the message that says why it cannot be played.
+std::variant<ReadingList, std::string> playableReadingList(std::string_view bytes,
+                                                          Language language);
 
 }  // namespace fuda
