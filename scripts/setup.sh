@@ -10,6 +10,7 @@ packages=(
   espeak-ng libespeak-ng-dev
   fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
   xvfb xdotool imagemagick
+  clang libclang-rt-14-dev
 )
 
 ensure_packages() {
@@ -29,9 +30,23 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [extra cmake args...]
+# configure_and_build DIR [cmake -D options...] [--target TARGET...]
 configure_and_build() {
   local dir="$1"; shift
-  cmake -S . -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local options=() targets=()
+  while [ "$#" -gt 0 ]; do
+    if [ "$1" = "--target" ]; then
+      shift
+      targets=("$@")
+      break
+    fi
+    options+=("$1")
+    shift
+  done
+  cmake -S . -B "$dir" "${options[@]}" >/dev/null
+  if [ "${#targets[@]}" -eq 0 ]; then
+    cmake --build "$dir" -j"$(nproc)"
+  else
+    cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
+  fi
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "common/ui/quit_on_signal.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 
@@ -26,8 +27,21 @@ std::filesystem::path programDir() {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  fuda::ReaderApp reader(kBuildLanguage, {"fudayomi.ini", programDir()});
-  reader.window().show();
+  // A signal ends the program even while a tool window or a message box is
+  // open, where the close box is refused: every event loop is left, and the
+  // reader's destruction below removes its temporary folder. It is taken
+  // from the start, as the start-up itself may wait in a message box.
+  fuda::ReaderApp* reader = nullptr;
+  bool quitRequested = false;
+  fuda::QuitOnSignal quitOnSignal([&] {
+    quitRequested = true;
+    if (reader != nullptr) reader->shutdown();
+    QCoreApplication::exit(0);
+  });
+  fuda::ReaderApp app(kBuildLanguage, {"fudayomi.ini", programDir()});
+  reader = &app;
+  if (quitRequested) return 0;
+  app.window().show();
   application.exec();
   return 0;
 }
