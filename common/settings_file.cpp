@@ -33,8 +33,15 @@ bool equalNoCase(std::string_view a, std::string_view b) {
 // Cuts a value at 255 characters without splitting a UTF-8 sequence.
 std::string cutValue(std::string_view value) {
   if (value.size() <= kMaxValueLength) return std::string(value);
+  const auto continues = [&](std::size_t at) {
+    return (static_cast<unsigned char>(value[at]) & 0xC0) == 0x80;
+  };
+  // A UTF-8 sequence is at most four bytes: step back over three
+  // continuation bytes at most, so that text which is not UTF-8 at all is
+  // still cut at 255 rather than shortened to nothing.
   std::size_t end = kMaxValueLength;
-  while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+  while (end > kMaxValueLength - 3 && continues(end)) --end;
+  if (continues(end)) end = kMaxValueLength;
   return std::string(value.substr(0, end));
 }
 

@@ -1,6 +1,7 @@
 // The settings file reader on any bytes: every key the programs read, and a
 // section and key taken from the input itself. A value is never longer than
-// 255 bytes and never starts or ends with a blank.
+// 255 bytes, never starts with a blank and, unless it was cut, never ends
+// with one.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -26,7 +27,8 @@ void checkValue(std::string_view fileBytes, std::string_view section, std::strin
   if (value->empty()) return;
   // A quoted value may keep blanks inside its quotes; an unquoted one is trimmed.
   FUZZ_CHECK(!isBlank(value->front()) || fileBytes.find('"') != std::string_view::npos);
-  FUZZ_CHECK(!isBlank(value->back()) || fileBytes.find('"') != std::string_view::npos);
+  const bool cut = value->size() >= 252;
+  FUZZ_CHECK(cut || !isBlank(value->back()) || fileBytes.find('"') != std::string_view::npos);
 }
 
 }  // namespace

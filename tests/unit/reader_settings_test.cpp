@@ -39,6 +39,17 @@ TEST(LoadSettings, WithNoSettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(loaded.offsets.y, 340);
 }
 
+TEST(LoadSettings, ASettingsFileThatIsADirectoryIsReportedAndTheDefaultsApply) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder / "fudayomi.ini");
+  Loaded loaded(SettingsFile(folder / "fudayomi.ini"), Language::English);
+  ASSERT_GE(loaded.view.messages.size(), 1u);
+  EXPECT_EQ(loaded.view.messages[0].caption, "fudayomi.ini");
+  EXPECT_EQ(loaded.state.mode.load(), kManual);
+  EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
+  EXPECT_EQ(loaded.offsets.x, 180);
+}
+
 TEST(LoadSettings, OnlyTheExactTextOneSetsAFlag) {
   TempFolder folder;
   for (const char* value : {"yes", "01", "1.0", " 1x"}) {
