@@ -45,7 +45,10 @@ GameEngine::~GameEngine() { shutdown(); }
 
 void GameEngine::startReading(Memorisation memorisation) {
   if (state_.running.load() == 1 || state_.busy.load() != kIdle) return;
-  if (selection_.selectionActive.load() == 1 && selection_.countSelected() == 0) {
+  // A loaded list plays its own cards; the flags of the selection matter only
+  // to a new shuffle.
+  if (state_.orderPrepared.load() == 0 && selection_.selectionActive.load() == 1 &&
+      selection_.countSelected() == 0) {
     // Only the selection dialog's close box leaves an empty selection in force.
     ports_.view.showMessage(pick(language_, {"未選択エラー", "Error!"}),
                             pick(language_, {"一首以上選択してください。", "Select 1 or more."}),
@@ -60,6 +63,14 @@ void GameEngine::startReading(Memorisation memorisation) {
         selection_.selectionActive.load() == 1 ? selection_.countSelected() : kPoemCount);
     std::lock_guard lock(orderMutex_);
     buildReadingOrder(order_, selection_, state_.orderVariant.load(), tickCount());
+  } else {
+    // A selection made after the list was loaded may count more cards than
+    // the list holds, or none; the game reads the list's cards and no
+    // position without one.
+    int listed = 0;
+    while (listed < kPoemCount && isCard(order_.poem[listed + 1])) ++listed;
+    const int count = selection_.selectedCount.load();
+    if (count < 1 || count > listed) selection_.selectedCount = static_cast<std::int16_t>(listed);
   }
   if (state_.memoState.load() == kStartWithMemo) ports_.memoTimer.openMemoTimer();
   if (shuttingDown_.load()) return;
