@@ -33,6 +33,7 @@ MemotimerApp::MemotimerApp(Language language, const std::filesystem::path& setti
       clips_(voice_, VoiceClipPlaces{tempDir_.path(), programDir}, shell_, clock_, messages_,
              language_, MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
       announcer_(threads_, clips_, sound_) {
+  reportUnreadableSettings(settings_, messages_, language_);
   voice_.set(voiceFromSettings(settings_));
   window_ = std::make_unique<MemotimerWindow>(
       language_, MemotimerPorts{clock_, announcer_, &waitWithoutInput});

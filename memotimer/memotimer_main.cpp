@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "common/ui/quit_on_signal.h"
 #include "memotimer/memotimer_app.h"
 
 namespace {
@@ -26,7 +27,16 @@ std::filesystem::path programDir() {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // SIGTERM, SIGINT and SIGHUP end the program as its window's close does:
+  // every event loop is left, and the shutdown below stops the sound, joins
+  // the announcement threads and removes the temporary folder.
+  bool quitRequested = false;
+  fuda::QuitOnSignal quitOnSignal([&] {
+    quitRequested = true;
+    QCoreApplication::exit(0);
+  });
   fuda::MemotimerApp memotimer(kBuildLanguage, "fudayomi.ini", programDir());
+  if (quitRequested) return 0;
   memotimer.show();
   application.exec();
   memotimer.shutdown();
