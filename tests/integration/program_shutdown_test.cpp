@@ -43,7 +43,7 @@ void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-enum class Start { Idle, ClickStartQuickly };
+enum class Start { Idle, ClickStartQuickly, ClickAnkiAndStart };
 
 struct ProgramOptions {
   std::string settings;          // fudayomi.ini
@@ -66,6 +66,10 @@ class ProgramShutdownTest : public ::testing::Test {
       std::filesystem::copy_file(voice / "I-000A.WAV", voice / (std::string(name) + "A.WAV"));
       std::filesystem::copy_file(voice / "I-000B.WAV", voice / (std::string(name) + "B.WAV"));
     }
+    // The memorisation countdown's announcements.
+    std::filesystem::create_directories(voice / "Mesg");
+    for (const char* name : {"anki_s", "anki_5", "nifun", "shiai_s"})
+      writeBytes(voice / "Mesg" / (std::string(name) + ".WAV"), toneWav(kClipSeconds, 660));
   }
   static void TearDownTestSuite() {
     delete display_;
@@ -81,8 +85,9 @@ class ProgramShutdownTest : public ::testing::Test {
   }
 
   // Starts the program; with Start::ClickStartQuickly also starts a game.
-  bool launch(const ProgramOptions& options, Start start) {
-    if (start == Start::ClickStartQuickly && !display_->available()) return false;
+  bool launch(const ProgramOptions& options, Start start,
+              const char* program = FUDA_READER_PROGRAM) {
+    if (start != Start::Idle && !display_->available()) return false;
     std::string voice = (shared_->path() / "voice").string();
     if (options.emptyVoice) voice = (folder_ / "novoice").string();
     if (options.mp3Voice) {
@@ -106,13 +111,13 @@ class ProgramShutdownTest : public ::testing::Test {
         "SDL_DISKAUDIOFILE=" + output().string(),
         "PATH=" + (folder_ / "bin").string() + ":" + std::string(std::getenv("PATH")),
     };
-    if (start == Start::ClickStartQuickly) {
+    if (start != Start::Idle) {
       env.push_back("QT_QPA_PLATFORM=xcb");
       env.push_back("DISPLAY=" + display_->name());
     } else {
       env.push_back("QT_QPA_PLATFORM=offscreen");
     }
-    pid_ = spawnProcess({FUDA_READER_PROGRAM}, env, folder_ / "work", log());
+    pid_ = spawnProcess({program}, env, folder_ / "work", log());
     if (pid_ <= 0) return false;
     // The private temporary folder exists once the program is up.
     if (!waitFor([&] { return temporaryFolders() > 0; }, Millis(20000))) return false;
@@ -120,8 +125,11 @@ class ProgramShutdownTest : public ::testing::Test {
 
     const auto window = display_->xdotool("search --sync --name '^fudayomi$'");
     if (!window || window->empty()) return false;
-    // "Start quickly": client (50, 160), 100 x 30, below the menu bar.
-    return display_->xdotool("mousemove --window " + *window + " 100 200 click 1").has_value();
+    // "Start quickly": client (50, 160), 100 x 30; "Anki and Start": client
+    // (50, 110); both below the menu bar.
+    const std::string y = start == Start::ClickStartQuickly ? "200" : "150";
+    return display_->xdotool("mousemove --window " + *window + " 100 " + y + " click 1")
+        .has_value();
   }
 
   std::filesystem::path output() const { return folder_ / "output.raw"; }
@@ -153,7 +161,8 @@ class ProgramShutdownTest : public ::testing::Test {
     int count = 0;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder_ / "tmp", error))
-      count += entry.path().filename().string().rfind("fudayomi-", 0) == 0 ? 1 : 0;
+      for (const char* prefix : {"fudayomi-", "memotimer-"})
+        count += entry.path().filename().string().rfind(prefix, 0) == 0 ? 1 : 0;
     return count;
   }
   bool decoderRunning() const {
@@ -263,6 +272,26 @@ TEST_F(ProgramShutdownTest, SigtermInTheAutomaticIntervalWait) {
   ASSERT_FALSE(sounding());
   endWith(SIGTERM, "in the interval wait");
 }
+
+TEST_F(ProgramShutdownTest, SigtermDuringTheMemorisationCountdown) {
+  REQUIRE_DISPLAY();
+  ASSERT_TRUE(launch({}, Start::ClickAnkiAndStart)) << fileText(log());
+  // The start announcement, then the countdown window over the disabled
+  // main window, where the close box would be refused.
+  ASSERT_TRUE(waitForVerse());
+  ASSERT_TRUE(display_->xdotool("search --sync --name '^Anki Timer$'").has_value());
+  endWith(SIGTERM, "during the countdown");
+}
+
+#ifdef FUDA_MEMOTIMER_PROGRAM
+TEST_F(ProgramShutdownTest, TheStandaloneTimerEndsOnEachSignal) {
+  for (int signal : {SIGTERM, SIGINT}) {
+    // Its clock hands run from the start.
+    ASSERT_TRUE(launch({}, Start::Idle, FUDA_MEMOTIMER_PROGRAM)) << fileText(log());
+    endWith(signal, "in the standalone timer");
+  }
+}
+#endif
 
 TEST_F(ProgramShutdownTest, SigtermAndSigintWhileADecoderRuns) {
   REQUIRE_DISPLAY();
