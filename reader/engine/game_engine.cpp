@@ -386,7 +386,11 @@ bool GameEngine::claimBusy() {
 }
 
 GameEngine::Prepared GameEngine::prepare(std::string_view name) {
+  // Once the program ends, no further clip is loaded, decoded or reported
+  // missing: a load the shutdown cut short ends the thread here.
+  if (shuttingDown_.load()) throw ShutdownUnwind{};
   ClipRef clip = ports_.clips.load(ClipFolder::Verses, name);
+  if (shuttingDown_.load()) throw ShutdownUnwind{};
   if (clip) lastPlayingMs_ = clip->playingMs;
   return {std::move(clip), lastPlayingMs_};
 }

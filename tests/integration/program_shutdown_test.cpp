@@ -216,8 +216,16 @@ class ProgramShutdownTest : public ::testing::Test {
 TempFolder* ProgramShutdownTest::shared_ = nullptr;
 VirtualDisplay* ProgramShutdownTest::display_ = nullptr;
 
+// Under ThreadSanitizer the program is left to the offscreen platform: on X,
+// Qt's own threads (D-Bus, XCB) synchronise through locks TSan cannot see,
+// and every start-up would be reported. The engine's shutdown at each moment
+// is proven under TSan without Qt (engine_shutdown_test).
+#if defined(__SANITIZE_THREAD__)
+#define REQUIRE_DISPLAY() GTEST_SKIP() << "Qt on X under ThreadSanitizer"
+#else
 #define REQUIRE_DISPLAY()                                                          \
   if (!display_->available()) GTEST_SKIP() << "no Xvfb and xdotool to start a game"
+#endif
 
 TEST_F(ProgramShutdownTest, EachSignalWhileIdle) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
