@@ -177,8 +177,8 @@ int main(int argc, char** argv) {
 
   std::vector<GamePlan> plans;
   for (int g = 0; g < gamesPerPause; ++g) {
-    for (int pause : {1000, 0, 20, 300, 2000}) plans.push_back({pause, kManual});
-    plans.push_back({1000, kAutomatic});
+    for (int pause : {1000, 0, 20, 2000}) plans.push_back({pause, kManual});
+    plans.push_back({300, kAutomatic});
   }
 
   std::vector<GameRecord> records;
