@@ -92,8 +92,8 @@ TEST_F(DiskDriverTest, AClipWithAGapWaitsBehindTheOnePlayingAndIsHeardWhole) {
   ASSERT_TRUE(upperAt);
   // No silence at all between them: the gap asked for was 0.
   EXPECT_EQ(*upperAt, *lowerAt + clipSamples16(*lower).size());
-  const std::vector<std::int16_t> head(clipSamples16(*dropped).begin(),
-                                       clipSamples16(*dropped).begin() + 256);
+  const auto droppedSamples = clipSamples16(*dropped);
+  const std::vector<std::int16_t> head(droppedSamples.begin(), droppedSamples.begin() + 256);
   EXPECT_FALSE(findWhole(samples, head));
 }
 
