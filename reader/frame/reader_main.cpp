@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "common/ui/quit_signals.h"
+#include "common/ui/start_retry.h"
+#include "common/ui/window_gone_watch.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 
@@ -25,8 +28,18 @@ std::filesystem::path programDir() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  fuda::StartRetry retry(argv);
   QApplication application(argc, argv);
+  retry.started();
   fuda::ReaderApp reader(kBuildLanguage, {"fudayomi.ini", programDir()});
+  // Ends asked for from outside the window: the same shutdown as the Exit
+  // menu, then out of every event loop, a tool window's included.
+  const auto endNow = [&reader] {
+    reader.shutdown();
+    QCoreApplication::quit();
+  };
+  fuda::QuitSignals quitSignals(endNow);
+  fuda::WindowGoneWatch windowGone(&reader.window(), endNow);
   reader.window().show();
   application.exec();
   return 0;
