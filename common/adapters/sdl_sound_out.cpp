@@ -107,17 +107,20 @@ void SdlSoundOut::fill(Uint8* stream, int length) {
     std::lock_guard lock(mutex_);
     const std::uint64_t from = framesOutput_;
     const std::uint64_t to = from + frames;
-    if (current_ && current_->samples) {
-      const Placement& at = current_->placement;
+    for (const Playing& playing : placed_) {
+      if (!playing.samples) continue;
+      const Placement& at = playing.placement;
       const std::uint64_t first = std::max(from, at.firstFrame);
       const std::uint64_t last = std::min(to, at.endFrame);
       if (first < last) {
         std::memcpy(stream + (first - from) * frameSize,
-                    current_->samples->data() + (first - at.firstFrame) * frameSize,
+                    playing.samples->data() + (first - at.firstFrame) * frameSize,
                     (last - first) * frameSize);
       }
     }
     framesOutput_ = to;
+    // Clips over are let go, all but the last, whose end the next gap needs.
+    while (placed_.size() > 1 && placed_.front().placement.endFrame <= to) placed_.pop_front();
   }
   progressed_.notify_all();
 }
@@ -200,18 +203,22 @@ std::uint64_t SdlSoundOut::framesOutput() const {
 
 std::optional<SdlSoundOut::Placement> SdlSoundOut::lastPlacement() const {
   std::lock_guard lock(mutex_);
-  if (!current_) return std::nullopt;
-  return current_->placement;
+  if (placed_.empty()) return std::nullopt;
+  return placed_.back().placement;
 }
 
-void SdlSoundOut::cutCurrentLocked(std::uint64_t now) {
-  if (!current_) return;
-  Placement& at = current_->placement;
-  at.endFrame = std::min(at.endFrame, std::max(now, at.firstFrame));
+void SdlSoundOut::cutAllLocked(std::uint64_t now) {
+  std::erase_if(placed_,
+                [now](const Playing& playing) { return playing.placement.firstFrame >= now; });
+  for (Playing& playing : placed_) {
+    Placement& at = playing.placement;
+    at.endFrame = std::min(at.endFrame, std::max(now, at.firstFrame));
+  }
+  ++cuts_;
 }
 
-std::optional<SdlSoundOut::Playing> SdlSoundOut::place(ClipRef clip,
-                                                       std::optional<double> gapAfterPreviousMs) {
+std::optional<SdlSoundOut::Placed> SdlSoundOut::place(ClipRef clip,
+                                                      std::optional<double> gapAfterPreviousMs) {
   {
     std::lock_guard lock(mutex_);
     if (shutDown_) return std::nullopt;
@@ -219,32 +226,30 @@ std::optional<SdlSoundOut::Playing> SdlSoundOut::place(ClipRef clip,
   Samples samples = clip ? convert(*clip) : nullptr;
   const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
 
-  std::optional<Playing> placed;
+  std::optional<Placed> placed;
   {
     std::lock_guard lock(mutex_);
     if (shutDown_) return std::nullopt;
     const std::uint64_t now = nowFrameLocked();
-    cutCurrentLocked(now);
-    std::optional<std::uint64_t> previousEnd;
-    if (current_ && hasPrevious_) previousEnd = current_->placement.endFrame;
+    const bool follows = clip && gapAfterPreviousMs && hasPrevious_ && !placed_.empty();
+    std::uint64_t first = now;
+    if (follows) {
+      const auto gapFrames = static_cast<std::uint64_t>(std::llround(
+          std::max(0.0, *gapAfterPreviousMs) * outputFormat_.sampleRate / 1000.0));
+      first = std::max(now, placed_.back().placement.endFrame + gapFrames);
+    } else {
+      cutAllLocked(now);
+    }
     if (!clip) {
-      current_.reset();
+      placed_.clear();
       hasPrevious_ = false;
     } else {
-      std::uint64_t first = now;
-      if (gapAfterPreviousMs && previousEnd) {
-        const auto gapFrames = static_cast<std::uint64_t>(std::llround(
-            std::max(0.0, *gapAfterPreviousMs) * outputFormat_.sampleRate / 1000.0));
-        first = std::max(now, *previousEnd + gapFrames);
-      }
-      Playing playing{std::move(clip), std::move(samples), {first, first + frames},
-                      nextTicket_++};
-      current_ = playing;
+      placed_.push_back({std::move(clip), std::move(samples), {first, first + frames}});
       hasPrevious_ = true;
-      placed = std::move(playing);
+      placed = Placed{placed_.back().placement, cuts_};
     }
   }
-  // A playSync of the clip just cut returns now.
+  // A playSync of a clip just cut returns now.
   progressed_.notify_all();
   return placed;
 }
@@ -255,20 +260,33 @@ void SdlSoundOut::playAsync(ClipRef clip, std::optional<double> gapAfterPrevious
 
 void SdlSoundOut::playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
   const auto placed = place(std::move(clip), gapAfterPreviousMs);
-  if (placed) waitUntilHeard(*placed);
+  if (placed) waitUntilOutput(*placed, ClipEdge::LastSample);
 }
 
-void SdlSoundOut::waitUntilHeard(const Playing& playing) {
+void SdlSoundOut::waitUntilHeard(ClipEdge edge) {
+  std::optional<Placed> last;
+  {
+    std::lock_guard lock(mutex_);
+    if (shutDown_ || !hasPrevious_ || placed_.empty()) return;
+    last = Placed{placed_.back().placement, cuts_};
+  }
+  waitUntilOutput(*last, edge);
+}
+
+void SdlSoundOut::waitUntilOutput(const Placed& placed, ClipEdge edge) {
   using namespace std::chrono;
-  // The last frame is heard once the device has taken the buffer after it.
+  // A frame is heard once the device has taken the buffer after it.
   const std::uint64_t latency = state_ == SoundDeviceState::Open ? bufferFrames_ : 0;
+  const std::uint64_t heardAt =
+      (edge == ClipEdge::FirstSample ? placed.placement.firstFrame : placed.placement.endFrame) +
+      latency;
   std::unique_lock lock(mutex_);
   std::uint64_t seenFrame = nowFrameLocked();
   auto seenAt = steady_clock::now();
   for (;;) {
-    if (shutDown_ || !current_ || current_->ticket != playing.ticket) return;
+    // A cut clip is over as far as its waiter is concerned.
+    if (shutDown_ || cuts_ != placed.cuts) return;
     const std::uint64_t now = nowFrameLocked();
-    const std::uint64_t heardAt = current_->placement.endFrame + latency;
     if (now >= heardAt) return;
     if (now != seenFrame) {
       seenFrame = now;
@@ -287,10 +305,8 @@ void SdlSoundOut::waitUntilHeard(const Playing& playing) {
 void SdlSoundOut::stop() {
   {
     std::lock_guard lock(mutex_);
-    cutCurrentLocked(nowFrameLocked());
+    cutAllLocked(nowFrameLocked());
     hasPrevious_ = false;
-    // A new ticket-less state: a playSync waiting on the cut clip returns.
-    if (current_) current_->ticket = 0;
   }
   progressed_.notify_all();
 }
@@ -299,7 +315,7 @@ void SdlSoundOut::shutdown() {
   {
     std::lock_guard lock(mutex_);
     shutDown_ = true;
-    cutCurrentLocked(nowFrameLocked());
+    cutAllLocked(nowFrameLocked());
     hasPrevious_ = false;
   }
   progressed_.notify_all();

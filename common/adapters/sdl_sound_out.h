@@ -8,6 +8,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -36,6 +37,7 @@ class SdlSoundOut : public SoundOut {
   // thread before it is placed, so the audio thread only copies.
   void playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
   void playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
+  void waitUntilHeard(ClipEdge edge) override;
   void stop() override;
   // GUI thread, at program end: stops, wakes every playSync, and every later
   // play returns at once without sound.
@@ -51,7 +53,8 @@ class SdlSoundOut : public SoundOut {
   std::uint64_t framesOutput() const;
 
   // Where the clip started last lies on the output clock: its first frame and
-  // the frame after its last (earlier if it was cut short).
+  // the frame after its last (earlier if it was cut short). A clip dropped by
+  // a stop before it began no longer counts.
   struct Placement {
     std::uint64_t firstFrame = 0;
     std::uint64_t endFrame = 0;
@@ -59,24 +62,29 @@ class SdlSoundOut : public SoundOut {
   std::optional<Placement> lastPlacement() const;
 
  private:
-  struct Playing {
-    ClipRef clip;  // kept alive while it may sound
-    std::shared_ptr<const std::vector<std::uint8_t>> samples;  // device format; null: silence
-    Placement placement;
-    std::uint64_t ticket = 0;
-  };
   using Samples = std::shared_ptr<const std::vector<std::uint8_t>>;
+  struct Playing {
+    ClipRef clip;      // kept alive while it may sound
+    Samples samples;   // device format; null: silence
+    Placement placement;
+  };
+  // What a waiter needs: where its clip lies, and the cut count that tells
+  // whether it was cut since.
+  struct Placed {
+    Placement placement;
+    std::uint64_t cuts = 0;
+  };
 
   void openDevice();
   static void SDLCALL fillCallback(void* self, Uint8* stream, int length);
   void fill(Uint8* stream, int length);
   Samples convert(const SoundClip& clip) const;
   std::uint64_t framesFor(const SoundClip& clip, const Samples& samples) const;
-  // Places `clip` and returns its ticket and where it will end.
-  std::optional<Playing> place(ClipRef clip, std::optional<double> gapAfterPreviousMs);
-  void waitUntilHeard(const Playing& playing);
+  std::optional<Placed> place(ClipRef clip, std::optional<double> gapAfterPreviousMs);
+  void waitUntilOutput(const Placed& placed, ClipEdge edge);
   std::uint64_t nowFrameLocked() const;
-  void cutCurrentLocked(std::uint64_t now);
+  // Ends what plays at `now` and drops what has not begun.
+  void cutAllLocked(std::uint64_t now);
 
   Clock& clock_;
   SoundDeviceState state_ = SoundDeviceState::Silent;
@@ -91,9 +99,11 @@ class SdlSoundOut : public SoundOut {
   mutable std::mutex mutex_;
   std::condition_variable progressed_;
   std::uint64_t framesOutput_ = 0;         // the output clock; written by the audio thread
-  std::optional<Playing> current_;         // the clip started last
+  // Clips placed and not yet over, in order; they never overlap, and the
+  // last is the clip started last (kept after it ended, for the next gap).
+  std::deque<Playing> placed_;
   bool hasPrevious_ = false;               // a clip was started since the last stop
-  std::uint64_t nextTicket_ = 1;
+  std::uint64_t cuts_ = 0;                 // how often clips were cut or dropped
   bool shutDown_ = false;
 };
 

@@ -199,22 +199,30 @@ void GameEngine::openingThread(int generation) {
   }
   Prepared firstUpper = prepare(clipName(firstPoem, Verse::Upper));
 
+  // The track bar is off while the opening plays, so the pause read now is
+  // the one in force when the first upper verse comes.
+  const double pauseMs = state_.timingPause.load();
   const bool withPrefaceUpper =
       selection_.selectionActive.load() != 1 || selection_.selected[0] == 1;
   if (withPrefaceUpper) {
-    ports_.sound.playAsync(prefaceUpper.clip);
+    play(prefaceUpper.clip);
+    const bool lowerFollows = prefaceUpper.clip && prefaceLower.clip;
+    if (lowerFollows) follow(prefaceLower.clip, kPrefacePauseMs);
     if (waitClip(prefaceUpper.playingMs) == WaitResult::Stopped) return abortOpening();
-    pause(kPrefacePauseMs);
+    if (lowerFollows) {
+      waitHeard(ClipEdge::FirstSample);
+    } else {
+      pause(kPrefacePauseMs);
+      play(prefaceLower.clip);
+    }
+  } else {
+    play(prefaceLower.clip);
   }
-  // The gap makes the silence heard exact even when the device buffers.
-  ports_.sound.playAsync(prefaceLower.clip,
-                         withPrefaceUpper ? std::optional(kPrefacePauseMs) : std::nullopt);
+  const bool upperFollows = prefaceLower.clip && firstUpper.clip;
+  if (upperFollows) follow(firstUpper.clip, pauseMs);
   if (waitClip(prefaceLower.playingMs) == WaitResult::Stopped) return abortOpening();
-  const double pauseMs = state_.timingPause.load();
-  pause(pauseMs);
-  showCard(firstPoem, firstLength);
-  ports_.sound.playSync(firstUpper.clip, pauseMs);
-  afterSyncPlay();
+  readUpperVerse(firstUpper.clip, upperFollows, pauseMs,
+                 [&] { showCard(firstPoem, firstLength); });
   prefaceUpper = prefaceLower = firstUpper = {};
 
   // Automatic mode takes the loop over before `busy` clears, so a "Next"
@@ -280,10 +288,16 @@ GameEngine::StepResult GameEngine::readingStep() {
   Prepared upper;
   if (!lastCardRead) upper = prepare(clipName(nextPoem, Verse::Upper));
 
+  // The track bar is off while a step plays: this is the pause in force
+  // after the lower verse.
+  const double pauseMs = state_.timingPause.load();
   pause(kLeadInMs);
-  ports_.sound.playAsync(lower.clip);
+  play(lower.clip);
+  const bool upperFollows = !lastCardRead && lower.clip && upper.clip;
+  if (upperFollows) follow(upper.clip, pauseMs);
   if (waitClip(lower.playingMs) == WaitResult::Stopped) {
-    // The step is undone: the same lower verse can be read again.
+    // The step is undone: the same lower verse can be read again. The stop
+    // also drops the upper verse waiting behind it.
     ports_.sound.stop();
     {
       std::lock_guard lock(orderMutex_);
@@ -293,14 +307,12 @@ GameEngine::StepResult GameEngine::readingStep() {
     state_.busy = kIdle;
     return StepResult::Stopped;
   }
-  const double pauseMs = state_.timingPause.load();
-  pause(pauseMs);
   if (lastCardRead) {
+    pause(pauseMs);
     showPrefacePoem();
   } else {
-    showCard(nextPoem, nextLength);
-    ports_.sound.playSync(upper.clip, pauseMs);
-    afterSyncPlay();
+    readUpperVerse(upper.clip, upperFollows, pauseMs,
+                   [&] { showCard(nextPoem, nextLength); });
   }
   lower = upper = {};
 
@@ -319,11 +331,12 @@ void GameEngine::testThread(int) {
              Enablement::Disabled);
   Prepared lower = prepare(clipName(0, Verse::Lower));
   Prepared upper = prepare(clipName(1, Verse::Upper));
+  const double pauseMs = state_.timingPause.load();
   pause(kLeadInMs);
-  ports_.sound.playAsync(lower.clip);
+  play(lower.clip);
+  const bool upperFollows = lower.clip && upper.clip;
+  if (upperFollows) follow(upper.clip, pauseMs);
   if (waitClip(lower.playingMs) == WaitResult::Played) {
-    const double pauseMs = state_.timingPause.load();
-    pause(pauseMs);
     std::int16_t poem = 0;
     std::int16_t length = 0;
     {
@@ -334,9 +347,7 @@ void GameEngine::testThread(int) {
         length = order_.decisiveLength[position];
       }
     }
-    showCard(poem, length);
-    ports_.sound.playSync(upper.clip, pauseMs);
-    afterSyncPlay();
+    readUpperVerse(upper.clip, upperFollows, pauseMs, [&] { showCard(poem, length); });
   } else {
     ports_.sound.stop();
   }
@@ -430,8 +441,43 @@ void GameEngine::pause(double ms) {
   }
 }
 
-void GameEngine::afterSyncPlay() {
+void GameEngine::goOn() const {
   if (shuttingDown_.load()) throw ShutdownUnwind{};
+}
+
+// Each sound call is followed by a look at the shutdown flag: a shutdown that
+// came before the call is seen here, one that came after has stopped the
+// sound, which wakes every wait.
+void GameEngine::play(const ClipRef& clip) {
+  ports_.sound.playAsync(clip);
+  goOn();
+}
+
+void GameEngine::follow(const ClipRef& clip, double gapMs) {
+  ports_.sound.playAsync(clip, gapMs);
+  goOn();
+}
+
+void GameEngine::waitHeard(ClipEdge edge) {
+  ports_.sound.waitUntilHeard(edge);
+  goOn();
+}
+
+void GameEngine::readUpperVerse(const ClipRef& upper, bool follows, double pauseMs,
+                                const std::function<void()>& showTexts) {
+  if (follows) {
+    // Placed while the lower verse still played: the texts change as the
+    // upper verse begins.
+    waitHeard(ClipEdge::FirstSample);
+    showTexts();
+  } else {
+    // A verse without its clip: the pause is timed here, from the playing
+    // time the wait used.
+    pause(pauseMs);
+    showTexts();
+    play(upper);
+  }
+  waitHeard(ClipEdge::LastSample);
 }
 
 void GameEngine::showCard(std::int16_t poem, std::int16_t decisiveLength) {

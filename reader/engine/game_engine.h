@@ -5,6 +5,7 @@
 // from the GUI thread; the reading itself runs on one worker thread at a time.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string_view>
 
@@ -95,7 +96,17 @@ class GameEngine {
   void skipInterval();
   // Sleeps; a shutdown unwinds the reading thread from here.
   void pause(double ms);
-  void afterSyncPlay();
+  // Sound calls that unwind the reading thread once shutdown has begun.
+  void goOn() const;
+  void play(const ClipRef& clip);
+  // Places `clip` to begin exactly `gapMs` after the clip placed last ends.
+  void follow(const ClipRef& clip, double gapMs);
+  void waitHeard(ClipEdge edge);
+  // The upper verse after the pause: already placed behind the lower verse
+  // (`follows`), or played now after a timed pause. The texts change as it
+  // begins; returns when it has been heard.
+  void readUpperVerse(const ClipRef& upper, bool follows, double pauseMs,
+                      const std::function<void()>& showTexts);
 
   void showCard(std::int16_t poem, std::int16_t decisiveLength);
   void setEnabled(std::initializer_list<ControlId> ids, Enablement state);

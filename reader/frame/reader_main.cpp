@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/ui/quit_on_signal.h"
+#include "common/ui/window_gone_watch.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 
@@ -41,6 +42,12 @@ int main(int argc, char* argv[]) {
   fuda::ReaderApp app(kBuildLanguage, {"fudayomi.ini", programDir()});
   reader = &app;
   if (quitRequested) return 0;
+  // A window destroyed from outside (no window manager to ask us first)
+  // ends the program as its close box would.
+  fuda::WindowGoneWatch windowGone(&app.window(), [&app] {
+    app.shutdown();
+    QCoreApplication::quit();
+  });
   app.window().show();
   application.exec();
   return 0;

@@ -67,25 +67,35 @@ void VirtualClock::setLocalStart(int hour, int minute, int second, int year,
 RecordingSound::Event& RecordingSound::start(Kind kind, const ClipRef& clip,
                                              std::optional<double> gap) {
   const double now = clock_.nowMs();
-  // Starting a clip cuts the one still sounding.
-  double previousEnd = -1.0;
-  if (current_) {
-    Event& previous = events_[*current_];
-    previous.heardUntilMs = std::min(previous.heardUntilMs, std::max(now, previous.heardFromMs));
-    previousEnd = previous.heardUntilMs;
-  }
+  std::optional<double> previousEnd;
+  if (!live_.empty()) previousEnd = events_[live_.back()].heardUntilMs;
+  const bool follows = clip && gap && previousEnd;
+  if (!follows) cutAll(now);
   Event event{kind, clip ? clip->name : std::string(), now, now, now, gap};
-  if (gap && previousEnd >= 0.0) event.heardFromMs = std::max(now, previousEnd + *gap);
+  if (follows) event.heardFromMs = std::max(now, *previousEnd + *gap);
   event.heardUntilMs = event.heardFromMs + (clip ? clip->playingMs : 0.0);
   events_.push_back(event);
-  current_ = clip ? std::optional<std::size_t>(events_.size() - 1) : std::nullopt;
+  if (clip) {
+    live_.push_back(events_.size() - 1);
+  } else {
+    live_.clear();
+  }
   return events_.back();
+}
+
+void RecordingSound::cutAll(double now) {
+  for (std::size_t index : live_) {
+    Event& event = events_[index];
+    // A clip that had not begun is never heard.
+    event.heardFromMs = std::min(event.heardFromMs, now);
+    event.heardUntilMs = std::min(event.heardUntilMs, now);
+  }
+  live_.clear();
 }
 
 void RecordingSound::playAsync(ClipRef clip, std::optional<double> gap) {
   // The recorded end is final only if nothing cuts it; see start().
-  Event& event = start(Kind::Async, clip, gap);
-  (void)event;
+  start(Kind::Async, clip, gap);
 }
 
 void RecordingSound::playSync(ClipRef clip, std::optional<double> gap) {
@@ -93,13 +103,16 @@ void RecordingSound::playSync(ClipRef clip, std::optional<double> gap) {
   clock_.sleepMs(until - clock_.nowMs());
 }
 
+void RecordingSound::waitUntilHeard(ClipEdge edge) {
+  if (live_.empty()) return;
+  const Event& last = events_[live_.back()];
+  const double until = edge == ClipEdge::FirstSample ? last.heardFromMs : last.heardUntilMs;
+  if (until > clock_.nowMs()) clock_.sleepMs(until - clock_.nowMs());
+}
+
 void RecordingSound::stop() {
   const double now = clock_.nowMs();
-  if (current_) {
-    Event& previous = events_[*current_];
-    previous.heardUntilMs = std::min(previous.heardUntilMs, std::max(now, previous.heardFromMs));
-  }
-  current_.reset();
+  cutAll(now);
   events_.push_back({Kind::Stop, {}, now, now, now, {}});
 }
 
@@ -107,6 +120,15 @@ std::vector<std::string> RecordingSound::played() const {
   std::vector<std::string> names;
   for (const auto& event : events_) {
     if (event.kind != Kind::Stop && !event.clip.empty()) names.push_back(event.clip);
+  }
+  return names;
+}
+
+std::vector<std::string> RecordingSound::heard() const {
+  std::vector<std::string> names;
+  for (const auto& event : events_) {
+    if (event.kind != Kind::Stop && !event.clip.empty() && event.heardUntilMs > event.heardFromMs)
+      names.push_back(event.clip);
   }
   return names;
 }

@@ -53,6 +53,7 @@ class VirtualClock : public Clock {
 
 // Records every call; a synchronous play advances the clock by the clip's
 // length. Tracks what a listener hears: when each clip really starts and ends.
+// A clip started with a gap follows the one before it without cutting it.
 class RecordingSound : public SoundOut {
  public:
   enum class Kind { Async, Sync, Stop };
@@ -68,18 +69,24 @@ class RecordingSound : public SoundOut {
   explicit RecordingSound(VirtualClock& clock) : clock_(clock) {}
   void playAsync(ClipRef clip, std::optional<double> gap = {}) override;
   void playSync(ClipRef clip, std::optional<double> gap = {}) override;
+  void waitUntilHeard(ClipEdge edge) override;
   void stop() override;
 
   const std::vector<Event>& events() const { return events_; }
   // The clip names played (async or sync), in order.
   std::vector<std::string> played() const;
+  // The clip names a listener heard, at least in part, in order: clips
+  // dropped by a stop before they began are left out.
+  std::vector<std::string> heard() const;
   void clear() { events_.clear(); }
 
  private:
   Event& start(Kind kind, const ClipRef& clip, std::optional<double> gap);
+  // Ends what sounds now and drops what has not begun.
+  void cutAll(double now);
   VirtualClock& clock_;
   std::vector<Event> events_;
-  std::optional<std::size_t> current_;  // index of the clip last started
+  std::vector<std::size_t> live_;  // clips not yet cut, in order; the last started last
 };
 
 // Clips of chosen lengths by name; unknown names are missing files.

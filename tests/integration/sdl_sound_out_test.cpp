@@ -53,6 +53,50 @@ TEST_F(DiskDriverTest, AGapAfterThePreviousClipIsExactToTheFrame) {
   EXPECT_TRUE(messages.captions.empty());
 }
 
+TEST_F(DiskDriverTest, AClipWithAGapWaitsBehindTheOnePlayingAndIsHeardWhole) {
+  const ClipRef lower = deviceClip("lower", 0.3, 440);
+  const ClipRef upper = deviceClip("upper", 0.2, 660);
+  const ClipRef dropped = deviceClip("dropped", 0.2, 880);
+  SdlSoundOut::Placement a, b;
+  {
+    SdlSoundOut out(clock, messages, Language::English);
+    out.playAsync(lower);
+    a = *out.lastPlacement();
+    // Placed at once, yet neither cuts the lower verse nor starts early.
+    out.playAsync(upper, 0.0);
+    b = *out.lastPlacement();
+    EXPECT_EQ(b.firstFrame, a.endFrame);
+    out.waitUntilHeard(ClipEdge::FirstSample);
+    EXPECT_GE(out.framesOutput(), b.firstFrame);
+    EXPECT_LT(out.framesOutput(), b.endFrame);
+    out.waitUntilHeard(ClipEdge::LastSample);
+    EXPECT_GE(out.framesOutput(), b.endFrame);
+
+    // A stop drops a clip that waits to play, and wakes its waiter.
+    out.playAsync(lower);
+    out.playAsync(dropped, 500.0);
+    std::thread stopper([&] {
+      waitForFrame(out, out.framesOutput() + 4410);
+      out.stop();
+    });
+    const double before = clock.nowMs();
+    out.waitUntilHeard(ClipEdge::LastSample);
+    stopper.join();
+    EXPECT_LT(clock.nowMs() - before, 500.0);
+    waitForFrame(out, out.framesOutput() + 44100);
+  }
+  const auto samples = stream();
+  const auto lowerAt = findWhole(samples, clipSamples16(*lower));
+  const auto upperAt = findWhole(samples, clipSamples16(*upper));
+  ASSERT_TRUE(lowerAt);
+  ASSERT_TRUE(upperAt);
+  // No silence at all between them: the gap asked for was 0.
+  EXPECT_EQ(*upperAt, *lowerAt + clipSamples16(*lower).size());
+  const auto droppedSamples = clipSamples16(*dropped);
+  const std::vector<std::int16_t> head(droppedSamples.begin(), droppedSamples.begin() + 256);
+  EXPECT_FALSE(findWhole(samples, head));
+}
+
 TEST_F(DiskDriverTest, StopSilencesAtOnceAndWakesAPlaySync) {
   const ClipRef clip = deviceClip("long", 0.5, 440);
   SdlSoundOut::Placement placed;

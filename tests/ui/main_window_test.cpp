@@ -17,6 +17,7 @@
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/ui/message_catcher.h"
 #include "tests/ui/ui_test_environment.h"
 
 namespace fuda {
@@ -24,6 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::MessageCatcher;
 using testing::TempFolder;
 
 // A folder with a settings file and a voice whose clips the format probe finds.
@@ -35,23 +37,6 @@ struct ReaderFixture {
   }
   ReaderPaths paths() const { return {folder.path() / "fudayomi.ini", folder.path()}; }
   TempFolder folder;
-};
-
-// Dismisses the next message box and keeps its caption and text.
-struct MessageCatcher {
-  QString caption;
-  QString text;
-  int seen = 0;
-  void arm() {
-    QTimer::singleShot(0, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        caption = box->windowTitle();
-        text = box->text();
-        ++seen;
-        box->accept();
-      }
-    });
-  }
 };
 
 QString labelText(MainWindow& window, int id) {
