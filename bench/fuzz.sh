@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
   "build-fuzz/fuzz/$target" "$corpus" -max_total_time="$seconds" \
     -max_len="${max_len[$target]:-4096}" -timeout=10 -print_final_stats=1 \
     -artifact_prefix="build-fuzz/findings/$target-" >"$log" 2>&1 || status=$?
-  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
+  runs=$(grep -a -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
   if [ "$status" -eq 0 ]; then
     echo "$target: ${runs} executions in ${seconds} s, no finding"
   else
