@@ -4,26 +4,13 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "common/build_language.h"
+#include "common/program_dir.h"
 #include "common/ui/quit_on_signal.h"
 #include "memotimer/memotimer_app.h"
 
-namespace {
-
-#if defined(FUDA_LANGUAGE_JAPANESE)
-constexpr fuda::Language kBuildLanguage = fuda::Language::Japanese;
-#elif defined(FUDA_LANGUAGE_ENGLISH)
-constexpr fuda::Language kBuildLanguage = fuda::Language::English;
-#else
-#error "Build with FUDA_LANGUAGE_JAPANESE or FUDA_LANGUAGE_ENGLISH"
-#endif
-
-std::filesystem::path programDir() {
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path() : self.parent_path();
-}
-
-}  // namespace
+using fuda::kBuildLanguage;
+using fuda::programDir;
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

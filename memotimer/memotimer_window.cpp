@@ -9,23 +9,16 @@
 #include "common/ui/timer_menu.h"
 #include "memotimer/memotimer_ids.h"
 #include "resources/timer_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
-
-namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 MemotimerWindow::MemotimerWindow(Language language, MemotimerPorts ports)
     : language_(language), ports_(std::move(ports)) {
   // A caption with a close box only: no resizing, minimising or maximising.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  setWindowTitle(qs(pick(language_, texts::kTimerWindowTitle)));
+  setWindowTitle(toQString(pick(language_, texts::kTimerWindowTitle)));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
 
   face_ = new TimerFace(language_, kMemotimerDisplay, ClockArea::AboveStatusBar);
@@ -46,7 +39,7 @@ MemotimerWindow::MemotimerWindow(Language language, MemotimerPorts ports)
   auto* status = new QStatusBar(face_);
   status->setObjectName(QString::number(kMemotimerStatusBar));
   status->setSizeGripEnabled(false);
-  status->addWidget(new QLabel(qs(pick(language_, texts::kMemotimerNotice))), 1);
+  status->addWidget(new QLabel(toQString(pick(language_, texts::kMemotimerNotice))), 1);
   status->setGeometry(0, kMemotimerClientSize.height() - kStatusBarStrip,
                       kMemotimerClientSize.width(), kStatusBarStrip);
 

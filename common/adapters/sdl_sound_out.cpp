@@ -26,12 +26,12 @@ constexpr LocalText kNoDeviceText{
     "音声出力装置を開けません。音声なしで動作します。",
     "No sound output device could be opened; the program runs silent."};
 
-PcmFormat pcmFormatOf(const SDL_AudioSpec& spec) {
+PcmFormat pcmFormatOf(const SDL_AudioSpec& device) {
   PcmFormat format;
-  format.formatTag = SDL_AUDIO_ISFLOAT(spec.format) ? 3 : 1;
-  format.channels = spec.channels;
-  format.sampleRate = static_cast<std::uint32_t>(spec.freq);
-  format.bitsPerSample = static_cast<std::uint16_t>(SDL_AUDIO_BITSIZE(spec.format));
+  format.formatTag = SDL_AUDIO_ISFLOAT(device.format) ? 3 : 1;
+  format.channels = device.channels;
+  format.sampleRate = static_cast<std::uint32_t>(device.freq);
+  format.bitsPerSample = static_cast<std::uint16_t>(SDL_AUDIO_BITSIZE(device.format));
   return format;
 }
 

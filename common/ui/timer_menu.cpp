@@ -4,25 +4,18 @@
 #include <QMenuBar>
 
 #include "resources/timer_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
 
-namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QMenu* buildTimerPopup(Language language, std::initializer_list<TimerMenuItem> items,
                        QWidget* parent, std::function<void(int id)> onCommand) {
-  auto* popup = new QMenu(qs(pick(language, texts::kTimerMenuTitle)), parent);
+  auto* popup = new QMenu(toQString(pick(language, texts::kTimerMenuTitle)), parent);
   bool first = true;
   for (const TimerMenuItem& item : items) {
     if (!first) popup->addSeparator();
     first = false;
-    QAction* action = popup->addAction(qs(pick(language, item.caption)));
+    QAction* action = popup->addAction(toQString(pick(language, item.caption)));
     action->setObjectName(QString::number(item.id));
     const int id = item.id;
     QObject::connect(action, &QAction::triggered, popup, [onCommand, id] { onCommand(id); });
@@ -32,7 +25,7 @@ QMenu* buildTimerPopup(Language language, std::initializer_list<TimerMenuItem> i
 
 void attachTimerMenuBar(QMenuBar* bar, QMenu* popup, Language language) {
   bar->clear();
-  bar->addMenu(popup)->setText(qs(pick(language, texts::kTimerMenuTitle)));
+  bar->addMenu(popup)->setText(toQString(pick(language, texts::kTimerMenuTitle)));
 }
 
 }  // namespace fuda

@@ -7,16 +7,9 @@
 #include "common/ui/fonts.h"
 #include "reader/cards/card_selection_rules.h"
 #include "resources/selection_dialog_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
-
-namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-}  // namespace
 
 CardSelectionDialog::CardSelectionDialog(ToolWindow& window, CardSelection& selection,
                                          MessageSink& messages)
@@ -38,7 +31,7 @@ void CardSelectionDialog::buildControls() {
     widget->setGeometry(geometry);
   };
   const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
-    auto* b = new QPushButton(qs(caption));
+    auto* b = new QPushButton(toQString(caption));
     b->setAutoDefault(false);
     place(b, id, geometry);
     connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
@@ -58,7 +51,7 @@ void CardSelectionDialog::buildControls() {
     boxesByPoem_[poem.poem] = box;
   }
 
-  auto* title = new QLabel(qs(pick(language, texts::kSelectionTitle)));
+  auto* title = new QLabel(toQString(pick(language, texts::kSelectionTitle)));
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setWordWrap(true);
   place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));

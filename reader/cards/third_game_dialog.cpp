@@ -7,16 +7,9 @@
 #include "common/ui/fonts.h"
 #include "reader/cards/third_game_rules.h"
 #include "resources/selection_dialog_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
-
-namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
-}  // namespace
 
 ThirdGameDialog::ThirdGameDialog(ToolWindow& window, CardSelection& selection,
                                  MessageSink& messages)
@@ -38,7 +31,7 @@ void ThirdGameDialog::buildControls() {
     widget->setGeometry(geometry);
   };
   const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
-    auto* b = new QPushButton(qs(caption));
+    auto* b = new QPushButton(toQString(caption));
     b->setAutoDefault(false);
     place(b, id, geometry);
     connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
@@ -50,7 +43,7 @@ void ThirdGameDialog::buildControls() {
   button(kThirdOkButton, pick(language, texts::kDialogOkButton), QRect(210, 280, 100, 30));
   button(kThirdCancelButton, pick(language, texts::kDialogCancelButton), QRect(340, 280, 100, 30));
   for (const Third& third : thirds()) {
-    auto* label = new QLabel(qs(pick(language, third.label)));
+    auto* label = new QLabel(toQString(pick(language, third.label)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A left-aligned static text wraps; the kana of a third may take two lines.
     label->setWordWrap(true);

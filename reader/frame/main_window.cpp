@@ -19,14 +19,11 @@
 
 #include "common/ui/fonts.h"
 #include "resources/main_window_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 // The client area under the menu bar, large enough for every control.
 constexpr QSize kClientSize(524, 335);
@@ -68,7 +65,7 @@ QFrame* etchedFrame() {
 }
 
 QLabel* textLabel(std::string_view caption, Qt::Alignment alignment) {
-  auto* label = new QLabel(qs(caption));
+  auto* label = new QLabel(toQString(caption));
   label->setAlignment(alignment | Qt::AlignTop);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
@@ -79,7 +76,7 @@ QLabel* textLabel(std::string_view caption, Qt::Alignment alignment) {
 MainWindow::MainWindow(Language language, QtMessageSink& messages,
                        std::atomic<std::int16_t>& mouseLockFlag)
     : language_(language), messages_(messages), mouseLock_(mouseLockFlag) {
-  setWindowTitle(qs(pick(language_, texts::kWindowTitle)));
+  setWindowTitle(toQString(pick(language_, texts::kWindowTitle)));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setFont(controlFont(language_));
 
@@ -96,7 +93,7 @@ MainWindow::MainWindow(Language language, QtMessageSink& messages,
   auto* status = new QStatusBar;
   status->setObjectName(QString::number(kStatusBar));
   status->setSizeGripEnabled(true);
-  auto* notice = new QLabel(qs(pick(language_, texts::kMakerNotice)));
+  auto* notice = new QLabel(toQString(pick(language_, texts::kMakerNotice)));
   status->addWidget(notice, 1);
   setStatusBar(status);
 
@@ -131,7 +128,7 @@ void MainWindow::buildControls() {
       ->lower();
 
   const auto button = [this](int id, LocalText caption, int y) {
-    auto* b = addControl(id, new QPushButton(qs(pick(language_, caption))),
+    auto* b = addControl(id, new QPushButton(toQString(pick(language_, caption))),
                          QRect(50, y, 100, 30));
     b->setFocusPolicy(Qt::StrongFocus);
     b->setAutoDefault(false);
@@ -159,7 +156,7 @@ void MainWindow::buildControls() {
              ja ? QRect(240, 285, 100, 20) : QRect(215, 283, 114, 19));
 
   const auto radio = [this, ja](int id, LocalText caption, int x) {
-    auto* r = addControl(id, new QRadioButton(qs(pick(language_, caption))),
+    auto* r = addControl(id, new QRadioButton(toQString(pick(language_, caption))),
                          QRect(x, ja ? 63 : 67, 57, 22));
     r->setFocusPolicy(Qt::ClickFocus);
     const int indicator = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
@@ -192,13 +189,13 @@ void MainWindow::buildMenus() {
     LocalText caption;
   };
   const auto addMenu = [this](LocalText title, std::initializer_list<Item> items) {
-    QMenu* menu = menuBar()->addMenu(qs(pick(language_, title)));
+    QMenu* menu = menuBar()->addMenu(toQString(pick(language_, title)));
     for (const Item& item : items) {
       if (item.id == 0) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(qs(pick(language_, item.caption)));
+      QAction* action = menu->addAction(toQString(pick(language_, item.caption)));
       action->setObjectName(QString::number(item.id));
       const int id = item.id;
       connect(action, &QAction::triggered, this, [this, id] { emit commandIssued(id); });
@@ -247,7 +244,7 @@ void MainWindow::onGuiThread(std::function<void()> call) {
 }
 
 void MainWindow::setText(ControlId id, std::string_view text) {
-  onGuiThread([this, id, text = qs(text)] {
+  onGuiThread([this, id, text = toQString(text)] {
     if (auto* label = qobject_cast<QLabel*>(control(id))) {
       label->setText(text);
       fitText(label, text, label->width());

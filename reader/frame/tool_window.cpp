@@ -9,14 +9,11 @@
 #include <array>
 
 #include "resources/tool_window_texts.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
 
 namespace {
-
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
 
 enum class WindowIcon { System, Program };
 
@@ -123,8 +120,8 @@ int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegist
   const QPointer<QWidget> guardedOwner(owner);
   QPointer<ToolWindow> window =
       new ToolWindow(owner, registry.language(), kind->clientSize, kind->sizing);
-  window->setObjectName(qs(kind->name));
-  window->setWindowTitle(qs(pick(registry.language(), kind->caption)));
+  window->setObjectName(toQString(kind->name));
+  window->setWindowTitle(toQString(pick(registry.language(), kind->caption)));
   if (kind->icon == WindowIcon::Program) {
     window->setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   }

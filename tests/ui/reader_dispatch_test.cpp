@@ -22,6 +22,7 @@
 #include "tests/ui/eventually.h"
 #include "tests/ui/message_catcher.h"
 #include "tests/ui/ui_test_environment.h"
+#include "common/ui/qt_text.h"
 
 namespace fuda {
 namespace {
@@ -89,10 +90,6 @@ class ReaderWithVoice {
   std::unique_ptr<ReaderApp> app;
 };
 
-QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-}
-
 TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   ReaderWithVoice reader;
   reader.selectCards({12, 34});
@@ -112,8 +109,8 @@ TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
   const ReadingOrder& order = reader.app->order();
   const PoemTable& table = PoemTable::forLanguage(Language::Japanese);
-  EXPECT_EQ(reader.text(kUpperVerseLabel), qs(table[order.poem[1]].upperVerse));
-  EXPECT_EQ(reader.text(kPoetLabel), qs(table[order.poem[1]].poet));
+  EXPECT_EQ(reader.text(kUpperVerseLabel), toQString(table[order.poem[1]].upperVerse));
+  EXPECT_EQ(reader.text(kPoetLabel), toQString(table[order.poem[1]].poet));
   EXPECT_TRUE(reader.enabled(kExitButton));
   EXPECT_TRUE(reader.enabled(kManualRadio));
   EXPECT_TRUE(reader.enabled(kTimingTrackBar));
@@ -123,15 +120,15 @@ TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   reader.click(kNextButton);
   ASSERT_TRUE(eventually([&] { return !reader.enabled(kNextButton); }));
   ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  EXPECT_EQ(reader.text(kUpperVerseLabel), qs(table[order.poem[2]].upperVerse));
+  EXPECT_EQ(reader.text(kUpperVerseLabel), toQString(table[order.poem[2]].upperVerse));
   EXPECT_EQ(reader.app->state().position.load(), 2);
 
   // The last card's lower verse ends the game.
   reader.click(kNextButton);
   ASSERT_TRUE(eventually([&] { return reader.gameOver(); }, kLongMs));
   ASSERT_TRUE(
-      eventually([&] { return reader.text(kUpperVerseLabel) == qs(table[0].upperVerse); }));
-  EXPECT_EQ(reader.text(kKimarijiLabel), qs(table[0].kimariji));
+      eventually([&] { return reader.text(kUpperVerseLabel) == toQString(table[0].upperVerse); }));
+  EXPECT_EQ(reader.text(kKimarijiLabel), toQString(table[0].kimariji));
   EXPECT_TRUE(reader.enabled(kAnkiStartButton));
   EXPECT_FALSE(reader.enabled(kNextButton));
   EXPECT_TRUE(reader.enabled(kExitButton));
@@ -302,7 +299,7 @@ TEST(ReaderDispatch, ClosingTheWindowDuringThePauseEndsTheReadingToo) {
   reader.window().close();
   EXPECT_FALSE(reader.window().isVisible());
   EXPECT_NE(reader.text(kUpperVerseLabel),
-            qs(PoemTable::forLanguage(Language::Japanese)[9].upperVerse));
+            toQString(PoemTable::forLanguage(Language::Japanese)[9].upperVerse));
 }
 
 TEST(ReaderDispatch, ExitButtonWithNoGameQuits) {

@@ -1,0 +1,10 @@
+#pragma once
+// The folder of the running program file, where the list file and decoders
+// of our own lie.
+#include <filesystem>
+
+namespace fuda {
+
+std::filesystem::path programDir();
+
+}  // namespace fuda
