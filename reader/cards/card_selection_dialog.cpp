@@ -8,6 +8,7 @@
 #include "reader/cards/card_selection_rules.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
+#include "reader/frame/dialog_controls.h"
 
 namespace fuda {
 
@@ -20,32 +21,18 @@ CardSelectionDialog::CardSelectionDialog(ToolWindow& window, CardSelection& sele
 
 void CardSelectionDialog::buildControls() {
   const Language language = window_.language();
-  const QFont font = selectionFont(language);
-  QWidget* client = window_.client();
-  client->setFont(font);
-
-  const auto place = [client, &font](QWidget* widget, int id, QRect geometry) {
-    widget->setParent(client);
-    widget->setObjectName(QString::number(id));
-    widget->setFont(font);
-    widget->setGeometry(geometry);
-  };
-  const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
-    auto* b = new QPushButton(toQString(caption));
-    b->setAutoDefault(false);
-    place(b, id, geometry);
-    connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
-  };
+  const DialogControls controls(window_.client(), selectionFont(language),
+                                [this](int id) { clicked(id); });
 
   // The poem buttons first, then their boxes, each in table order.
   for (const PoemButton& poem : poemButtons()) {
-    button(poem.buttonId, pick(language, poem.caption),
+    controls.button(poem.buttonId, pick(language, poem.caption),
            QRect(poemButtonX(poem), poem.y, kPoemButtonWidth, kPoemButtonHeight));
   }
   int row = 0;
   for (const PoemButton& poem : poemButtons()) {
     auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QString::number(++row));
-    place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
+    controls.place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
     const int boxId = poem.boxId;
     connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { boxClicked(boxId, checked); });
     boxesByPoem_[poem.poem] = box;
@@ -54,14 +41,14 @@ void CardSelectionDialog::buildControls() {
   auto* title = new QLabel(toQString(pick(language, texts::kSelectionTitle)));
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setWordWrap(true);
-  place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
+  controls.place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
 
   for (const BlockButton& block : blockButtons()) {
-    button(block.id, pick(language, block.caption),
+    controls.button(block.id, pick(language, block.caption),
            QRect(block.x, kBlockButtonY, kBlockButtonWidth, kBlockButtonHeight));
   }
-  button(kSelectionOkButton, pick(language, texts::kDialogOkButton), QRect(500, 525, 100, 30));
-  button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
+  controls.button(kSelectionOkButton, pick(language, texts::kDialogOkButton), QRect(500, 525, 100, 30));
+  controls.button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
          QRect(630, 525, 100, 30));
 }
 

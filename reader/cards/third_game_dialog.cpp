@@ -8,6 +8,7 @@
 #include "reader/cards/third_game_rules.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
+#include "reader/frame/dialog_controls.h"
 
 namespace fuda {
 
@@ -20,39 +21,25 @@ ThirdGameDialog::ThirdGameDialog(ToolWindow& window, CardSelection& selection,
 
 void ThirdGameDialog::buildControls() {
   const Language language = window_.language();
-  const QFont font = thirdGameFont(language);
-  QWidget* client = window_.client();
-  client->setFont(font);
-
-  const auto place = [client, &font](QWidget* widget, int id, QRect geometry) {
-    widget->setParent(client);
-    widget->setObjectName(QString::number(id));
-    widget->setFont(font);
-    widget->setGeometry(geometry);
-  };
-  const auto button = [this, &place](int id, std::string_view caption, QRect geometry) {
-    auto* b = new QPushButton(toQString(caption));
-    b->setAutoDefault(false);
-    place(b, id, geometry);
-    connect(b, &QPushButton::clicked, this, [this, id] { clicked(id); });
-  };
+  const DialogControls controls(window_.client(), thirdGameFont(language),
+                                [this](int id) { clicked(id); });
 
   for (const Third& third : thirds()) {
-    button(third.buttonId, pick(language, third.buttonCaption), QRect(50, third.y, 120, 50));
+    controls.button(third.buttonId, pick(language, third.buttonCaption), QRect(50, third.y, 120, 50));
   }
-  button(kThirdOkButton, pick(language, texts::kDialogOkButton), QRect(210, 280, 100, 30));
-  button(kThirdCancelButton, pick(language, texts::kDialogCancelButton), QRect(340, 280, 100, 30));
+  controls.button(kThirdOkButton, pick(language, texts::kDialogOkButton), QRect(210, 280, 100, 30));
+  controls.button(kThirdCancelButton, pick(language, texts::kDialogCancelButton), QRect(340, 280, 100, 30));
   for (const Third& third : thirds()) {
     auto* label = new QLabel(toQString(pick(language, third.label)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A left-aligned static text wraps; the kana of a third may take two lines.
     label->setWordWrap(true);
-    place(label, third.labelId, QRect(200, third.y + 10, 240, 30));
+    controls.place(label, third.labelId, QRect(200, third.y + 10, 240, 30));
   }
   for (const Third& third : thirds()) {
     // All three carry the same caption.
     auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QStringLiteral("1"));
-    place(box, third.boxId, QRect(25, third.y + 15, 15, 15));
+    controls.place(box, third.boxId, QRect(25, third.y + 15, 15, 15));
     const int buttonId = third.buttonId;
     // The box has already changed when the click arrives; it then does what
     // its button does, and showThird puts every box right again.
