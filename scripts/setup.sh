@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
 )
 
 ensure_packages() {
