@@ -168,20 +168,23 @@ std::optional<SoundClip> trimAs(SoundClip clip) {
   if (kept < fadeFrames) return std::nullopt;
   if (first == 0 && end == total) return clip;
 
-  // Moved down behind a fresh header in the same buffer: a valid file holds
-  // at least a 44-byte header's worth besides its samples, so the kept ones
-  // always fit and nothing is allocated.
+  // Moved down behind a fresh header in the same buffer. A file the WAV
+  // reader took holds at least a 44-byte header's worth besides its samples,
+  // so the kept ones fit and nothing is allocated; a clip made in memory
+  // without a header may need room first.
   const std::size_t keptBytes = kept * frameSize;
+  const std::size_t fileBytes = kCanonicalHeaderBytes + keptBytes + (keptBytes & 1u);
+  if (clip.bytes.size() < fileBytes) clip.bytes.resize(fileBytes);
   std::uint8_t* const base = clip.bytes.data();
   std::uint8_t* const samples = base + kCanonicalHeaderBytes;
-  std::memmove(samples, data + first * frameSize, keptBytes);
+  std::memmove(samples, base + clip.dataOffset + first * frameSize, keptBytes);
   const bool cutBoth = first > 0 && end < total;
   const std::size_t fadeLength = std::min(fadeFrames, cutBoth ? kept / 2 : kept);
   if (first > 0) fade<Layout>(samples, channels, 0, fadeLength, true);
   if (end < total) fade<Layout>(samples, channels, kept - fadeLength, fadeLength, false);
 
   writeHeader(base, format, static_cast<std::uint32_t>(keptBytes));
-  clip.bytes.resize(kCanonicalHeaderBytes + keptBytes + (keptBytes & 1u));
+  clip.bytes.resize(fileBytes);
   if (keptBytes & 1u) clip.bytes.back() = 0;  // RIFF pads chunks to an even length
   clip.dataOffset = kCanonicalHeaderBytes;
   clip.dataSize = keptBytes;
