@@ -17,6 +17,7 @@
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/support/language_names.h"
 #include "tests/ui/message_catcher.h"
 #include "tests/ui/ui_test_environment.h"
 
@@ -55,6 +56,9 @@ struct Expected {
   QRect timingLabelGeometry;
   int radioY;
 };
+
+// Printed by its build when a test fails.
+void PrintTo(const Expected& expected, std::ostream* out) { PrintTo(expected.language, out); }
 
 class StartUp : public ::testing::TestWithParam<Expected> {};
 
@@ -140,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Start quickly", "Next Read", "Exit", "Fudayomi", QRect(210, 270, 258, 40),
                  QRect(215, 283, 114, 19), 67}),
     [](const ::testing::TestParamInfo<Expected>& info) {
-      return info.param.language == Language::Japanese ? "Japanese" : "English";
+      return testing::languageName({info.param.language, info.index});
     });
 
 TEST(StartUpSettings, AutomaticModeFromTheSettingsSetsTheAutoRadio) {
@@ -166,7 +170,7 @@ TEST(StartUpSettings, AVoiceWithoutClipsGivesTheMessageAndTheProgramCarriesOn) {
   EXPECT_EQ(labelText(app.window(), kKimarijiLabel), QString::fromUtf8("ふだよみ"));
 }
 
-TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelUnlessAStepPlays) {
+TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelAndAMoveDuringAStepCountsWhenItEnds) {
   ReaderFixture fixture;
   ReaderApp app(Language::English, fixture.paths());
   QSlider* slider = app.window().trackBar();
@@ -175,11 +179,12 @@ TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelUnlessAStepPlays) {
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  1.10");
   slider->setValue(0);
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  0.00");
+  // Moved while a step has claimed `busy` but not yet disabled the bar.
   app.state().busy = kPlaying;
   slider->setValue(100);
   EXPECT_EQ(app.state().timingPause.load(), 0);
   app.state().busy = kIdle;
-  emit slider->sliderReleased();
+  app.window().readingIdle();
   EXPECT_EQ(app.state().timingPause.load(), 2000);
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  2.00");
 }
