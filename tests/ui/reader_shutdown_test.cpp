@@ -56,6 +56,10 @@ const char* nameOf(Ending ending) {
   return "";
 }
 
+// Printed by name when a test fails.
+void PrintTo(Moment moment, std::ostream* out) { *out << nameOf(moment); }
+void PrintTo(Ending ending, std::ostream* out) { *out << nameOf(ending); }
+
 // Processes the GUI thread's events until `done` holds or the limit passes.
 bool processUntil(const std::function<bool()>& done, double limitMs = 20000.0) {
   const auto start = std::chrono::steady_clock::now();
