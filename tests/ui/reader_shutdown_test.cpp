@@ -135,7 +135,12 @@ class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, En
           return app.state().mode.load() == kAutoLoopRunning && app.state().busy.load() == kIdle;
         });
       case Moment::Decode:
-        return processUntil([&] { return std::filesystem::exists(folder_ / "decoder.pid"); });
+        // The file exists a moment before the shell has written the pid into it.
+        return processUntil([&] {
+          std::ifstream pid(folder_ / "decoder.pid");
+          std::string line;
+          return std::getline(pid, line) && !pid.eof();
+        });
     }
     return false;
   }
