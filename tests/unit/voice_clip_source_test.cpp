@@ -79,6 +79,20 @@ TEST_F(VoiceClipSourceTest, WavClipsAreFoundWithoutRegardToCaseAndNeverDecoded) 
   EXPECT_TRUE(messages.messages.empty());
 }
 
+TEST_F(VoiceClipSourceTest, FolderNamesMatchWithoutRegardToCaseToo) {
+  // A voice copied from Windows: "MESG" for "Mesg", and a settings path that
+  // spells the voice folder otherwise than the disk does.
+  std::filesystem::rename(voiceDir / "Mesg", voiceDir / "MESG");
+  putClip(voiceDir / "MESG" / "anki_s.ogg", 2205);
+  putClip(voiceDir / "I-001A.WAV", 4410);
+  voice.set({root / "MY VOICE", root / "my voice" / "Mesg", ClipFormat::Wav});
+  auto clips = source();
+  EXPECT_TRUE(clips.load(ClipFolder::Verses, "I-001A"));
+  voice.set({root / "MY VOICE", root / "my voice" / "Mesg", ClipFormat::Ogg});
+  EXPECT_TRUE(clips.load(ClipFolder::Announcements, "anki_s"));
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(VoiceClipSourceTest, AMissingOrBrokenClipIsReportedWithItsPathInTheBuildsLanguage) {
   useVoice(ClipFormat::Wav);
   testing::writeText(voiceDir / "I-003A.WAV", "RIFF");
