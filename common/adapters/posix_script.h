@@ -21,4 +21,18 @@ std::string posixScriptText(const ScriptSteps& steps);
 std::optional<std::filesystem::path> posixOwnProgram(const std::filesystem::path& dir,
                                                      std::string_view name);
 
+// The parts of a shell that /bin/sh's language decides; the real shell and
+// the tests' shells start the scripts each their own way.
+class PosixScriptShell : public Shell {
+ public:
+  std::string scriptName() const override { return std::string(kPosixScriptName); }
+  std::string scriptText(const ScriptSteps& steps) const override {
+    return posixScriptText(steps);
+  }
+  std::optional<std::filesystem::path> ownProgram(const std::filesystem::path& dir,
+                                                  std::string_view name) const override {
+    return posixOwnProgram(dir, name);
+  }
+};
+
 }  // namespace fuda

@@ -14,7 +14,7 @@
 
 namespace fuda {
 
-class PosixShell : public Shell {
+class PosixShell : public PosixScriptShell {
  public:
   PosixShell() = default;
   // Ends the scripts still running and waits until they are reaped.
@@ -22,14 +22,6 @@ class PosixShell : public Shell {
   PosixShell(const PosixShell&) = delete;
   PosixShell& operator=(const PosixShell&) = delete;
 
-  std::string scriptName() const override { return std::string(kPosixScriptName); }
-  std::string scriptText(const ScriptSteps& steps) const override {
-    return posixScriptText(steps);
-  }
-  std::optional<std::filesystem::path> ownProgram(const std::filesystem::path& dir,
-                                                  std::string_view name) const override {
-    return posixOwnProgram(dir, name);
-  }
   ShellStart startScript(const std::filesystem::path& script,
                          const std::filesystem::path& workingDir) override;
   void stopScripts() override;

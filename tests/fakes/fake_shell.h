@@ -16,19 +16,11 @@
 
 namespace fuda::testing {
 
-class RecordingShell : public Shell {
+class RecordingShell : public PosixScriptShell {
  public:
   enum class Behaviour { RunAtOnce, NeverRun, FailToStart };
   explicit RecordingShell(Behaviour behaviour = Behaviour::RunAtOnce) : behaviour_(behaviour) {}
 
-  std::string scriptName() const override { return std::string(kPosixScriptName); }
-  std::string scriptText(const ScriptSteps& steps) const override {
-    return posixScriptText(steps);
-  }
-  std::optional<std::filesystem::path> ownProgram(const std::filesystem::path& dir,
-                                                  std::string_view name) const override {
-    return posixOwnProgram(dir, name);
-  }
   ShellStart startScript(const std::filesystem::path& script,
                          const std::filesystem::path& workingDir) override {
     std::ifstream in(script, std::ios::binary);
