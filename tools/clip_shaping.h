@@ -8,7 +8,7 @@
 namespace fuda {
 
 // Silence kept before the first and after the last sound of a clip.
-inline constexpr int kEdgeMarginMs = 50;
+inline constexpr int kEdgeMarginMs = 5;
 
 // A sample this far below the clip's peak counts as silence.
 inline constexpr double kSilenceBelowPeakDb = 40.0;
