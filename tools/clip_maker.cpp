@@ -70,6 +70,7 @@ ClipOutcome makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
   if (!speech.pcm) return failed(speech.error);
   MonoPcm& pcm = *speech.pcm;
   while (pcm.sampleRate > kHighestRate) pcm = halfRate(pcm);
+  removeOffset(pcm);
   if (line.folder == ClipFolder::Verses) {
     const VerseShape shape = line.name.ends_with('A') ? VerseShape::Upper : VerseShape::Lower;
     if (!timeVerse(pcm, speech, shape)) return failed("the synthesiser made no sound");

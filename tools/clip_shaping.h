@@ -26,6 +26,10 @@ struct SoundSpan {
 };
 std::optional<SoundSpan> findSound(const MonoPcm& pcm);
 
+// Takes out a constant offset and anything below about 20 Hz, which the
+// synthesisers leave in and which would only eat into the loudness.
+void removeOffset(MonoPcm& pcm);
+
 // Cuts or pads the silence at both ends to kEdgeMarginMs and fades the margins
 // so the cut makes no click. Gives false, and leaves the clip, when it holds
 // no sound.

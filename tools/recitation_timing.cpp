@@ -18,10 +18,17 @@ constexpr double kShiftSeconds = 0.012;
 // When the synthesiser does not say where the last sound starts.
 constexpr double kGuessedLastSoundSeconds = 0.15;
 
-// Of the last sound, its steady part is what gets held; its onset keeps its
-// own length, and its die-away takes this long at the end.
-constexpr double kSteadyShare = 0.7;
+// Of the last sound, its onset leads into the held note, a steady stretch
+// early in it (before the synthesiser lets it sink, as at the end of a
+// sentence) is what gets held, and its die-away takes kDieAwaySeconds.
+constexpr double kOnsetShare = 0.25;
+constexpr double kSteadyEndShare = 0.55;
+constexpr double kOnsetSeconds = 0.15;
 constexpr double kDieAwaySeconds = 0.08;
+
+// The held note is kept at the level it starts with, lifted by at most this
+// much where the synthesis sinks, before it fades.
+constexpr double kMostLiftDb = 18.0;
 
 // The held sound keeps its level this long before it fades.
 constexpr double kFullBeforeFadeSeconds = 0.3;
@@ -94,6 +101,43 @@ void fadeOut(MonoPcm& pcm, double fromSeconds, double db) {
   const double length = static_cast<double>(pcm.samples.size() - from);
   for (std::size_t i = from; i < pcm.samples.size(); ++i) {
     const double gain = std::pow(10.0, -db * ((i - from) / length) / 20.0);
+    pcm.samples[i] = toSample(pcm.samples[i] * gain);
+  }
+}
+
+double windowRms(const MonoPcm& pcm, std::size_t from, std::size_t to) {
+  double sum = 0.0;
+  for (std::size_t i = from; i < to; ++i) sum += double(pcm.samples[i]) * pcm.samples[i];
+  return std::sqrt(sum / std::max<std::size_t>(1, to - from)) + 1e-6;
+}
+
+// Evens out the level from `fromSeconds` to the end, window by window with
+// the gain running smoothly between window centres, to the level of its first
+// window.
+void evenLevel(MonoPcm& pcm, double fromSeconds) {
+  const std::size_t from = static_cast<std::size_t>(fromSeconds * pcm.sampleRate);
+  const std::size_t window = pcm.sampleRate / 20;
+  if (window == 0 || from + 2 * window > pcm.samples.size()) return;
+  const double reference = windowRms(pcm, from, from + window);
+  const double mostLift = std::pow(10.0, kMostLiftDb / 20.0);
+  std::vector<double> centres;
+  std::vector<double> gains;
+  for (std::size_t at = from; at + window <= pcm.samples.size(); at += window) {
+    centres.push_back(at + window / 2.0);
+    gains.push_back(std::min(mostLift, reference / windowRms(pcm, at, at + window)));
+  }
+  std::size_t next = 0;
+  for (std::size_t i = from; i < pcm.samples.size(); ++i) {
+    while (next < centres.size() && centres[next] < i) ++next;
+    double gain = 1.0;
+    if (next == 0) {
+      gain = gains.front();
+    } else if (next == centres.size()) {
+      gain = gains.back();
+    } else {
+      const double share = (i - centres[next - 1]) / (centres[next] - centres[next - 1]);
+      gain = gains[next - 1] + share * (gains[next] - gains[next - 1]);
+    }
     pcm.samples[i] = toSample(pcm.samples[i] * gain);
   }
 }
@@ -253,13 +297,16 @@ MonoPcm recitedTiming(const MonoPcm& pcm, const VerseSound& sound, VerseShape sh
         length / 2, length - 0.02);
     double lastEnd = std::min(sound.lastSoundEnd.value_or(sound.end), sound.end) - sound.begin;
     if (lastEnd < lastStart + 0.02) lastEnd = length;
-    const double steadyEnd = lastStart + kSteadyShare * (lastEnd - lastStart);
+    const double onsetEnd = lastStart + kOnsetShare * (lastEnd - lastStart);
+    const double steadyEnd = lastStart + kSteadyEndShare * (lastEnd - lastStart);
     const double total = kLowerVerseWordsSeconds + kHeldEndingSeconds;
     const double dieAway = std::min(kDieAwaySeconds, length - steadyEnd);
     std::vector<TimeAnchor> anchors = wordsTimed(lastStart, kLowerVerseWordsSeconds, segments);
+    anchors.push_back({onsetEnd, kLowerVerseWordsSeconds + kOnsetSeconds});
     anchors.push_back({steadyEnd, total - dieAway});
     anchors.push_back({length, total});
     out = retimed(voice, anchors);
+    evenLevel(out, kLowerVerseWordsSeconds + kOnsetSeconds);
     fadeOut(out, kLowerVerseWordsSeconds + kFullBeforeFadeSeconds, kHeldEndingFadeDb);
   }
   taperEnds(out);

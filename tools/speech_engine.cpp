@@ -160,11 +160,15 @@ Speech speakWithOpenJTalk(const VoiceLine& line, const SpeechRequest& request) {
   // The dictionary guesses words from kana and now and then takes a は inside
   // a word for the particle, or a つ for a small one; the same verse in
   // katakana is read kana by kana. The phonemes tell which one was said right.
+  int heldMarks = 0;
+  for (std::string_view text = line.kana; text.ends_with("ー"); text.remove_suffix(3)) {
+    ++heldMarks;
+  }
   JTalkRun spoken = runOpenJTalk(line.kana, kRecitationRate, line.name, request);
-  if (spoken.speech.pcm && !phonesSayReading(spoken.phones, line.reading)) {
+  if (spoken.speech.pcm && !phonesSayReading(spoken.phones, line.reading, heldMarks)) {
     JTalkRun again =
         runOpenJTalk(katakana(line.kana), kRecitationRate, line.name, request);
-    if (again.speech.pcm && phonesSayReading(again.phones, line.reading)) {
+    if (again.speech.pcm && phonesSayReading(again.phones, line.reading, heldMarks)) {
       spoken = std::move(again);
     } else {
       spoken.speech.misread = true;
@@ -281,18 +285,19 @@ std::vector<Phone> phonesFromTrace(std::string_view trace) {
   return phones;
 }
 
-bool phonesSayReading(const std::vector<Phone>& phones, std::string_view reading) {
-  std::string said;
+bool phonesSayReading(const std::vector<Phone>& phones, std::string_view reading,
+                      int heldMarks) {
+  std::vector<std::string_view> said;
   for (const Phone& phone : phones) {
-    if (isPause(phone.name) || phone.name == "cl") continue;
-    said += lowered(phone.name);
+    if (!isPause(phone.name) && phone.name != "cl") said.push_back(phone.name);
   }
+  // Each ー after the text is its last vowel said once more.
+  if (static_cast<int>(said.size()) < heldMarks) return false;
+  said.resize(said.size() - static_cast<std::size_t>(heldMarks));
+  std::string heard;
+  for (const std::string_view phone : said) heard += lowered(phone);
   const std::string expected = heardSounds(romanisedReading(reading));
-  const std::string heard = heardSounds(said);
-  // The held ending is the last vowel said again, as often as the text's ー
-  // asked for.
-  return !expected.empty() && heard.starts_with(expected) &&
-         heard.find_first_not_of(expected.back(), expected.size()) == std::string::npos;
+  return !expected.empty() && heardSounds(heard) == expected;
 }
 
 Speech speak(const VoiceLine& line, const SpeechRequest& request) {

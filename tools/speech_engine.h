@@ -48,8 +48,10 @@ struct Phone {
 // The phonemes of the "[Output label]" part of Open JTalk's trace output.
 std::vector<Phone> phonesFromTrace(std::string_view trace);
 
-// Whether `phones` say the reading (hiragana words parted by blanks).
-bool phonesSayReading(const std::vector<Phone>& phones, std::string_view reading);
+// Whether `phones` say the reading (hiragana words parted by blanks), the
+// text having asked for its last vowel to be held with `heldMarks` ー.
+bool phonesSayReading(const std::vector<Phone>& phones, std::string_view reading,
+                      int heldMarks);
 
 struct Speech {
   std::optional<MonoPcm> pcm;
