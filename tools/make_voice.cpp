@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -238,8 +239,20 @@ int makeVoice(const Options& options) {
       options.only.empty() ? Coverage::WholeVoice : Coverage::ChosenClips;
 
   const FolderInspection folder = inspectVoiceFolder(options.dir, script.lines);
-  const RunPlan plan = planVoiceRun(folder, options.format, options.existing,
-                                    options.other, coverage);
+  RunPlan plan = planVoiceRun(folder, options.format, options.existing,
+                              options.other, coverage);
+  // A complete voice that espeak-ng spoke (as every voice before Open JTalk
+  // did) is made again once Open JTalk can speak it.
+  std::optional<EngineChoice> engineChecked;
+  if (plan.action == RunAction::KeepComplete && options.engine == EngineRequest::Best &&
+      folder.markedSpeaker != synthesiserName(Synthesiser::OpenJTalk)) {
+    engineChecked = chooseSynthesiser(options.engine, options.openJTalk);
+    if (engineChecked->synthesiser == Synthesiser::OpenJTalk) {
+      std::cout << options.dir.string()
+                << " holds a voice spoken by espeak-ng; Open JTalk speaks it anew.\n";
+      plan = planVoiceRun(folder, options.format, Existing::Rebuild, options.other, coverage);
+    }
+  }
   if (plan.action == RunAction::Refuse) {
     std::cerr << "make_voice: " << options.dir.string()
               << " holds the clips of another voice (such as "
@@ -257,7 +270,8 @@ int makeVoice(const Options& options) {
 
   // Before anything in the folder changes: a voice that cannot be made must
   // not cost the one that is there.
-  const EngineChoice engine = chooseSynthesiser(options.engine, options.openJTalk);
+  const EngineChoice engine =
+      engineChecked ? *engineChecked : chooseSynthesiser(options.engine, options.openJTalk);
   if (!engine.synthesiser) {
     std::cerr << "make_voice: nothing can speak the voice: " << engine.error << "\n";
     return kFailed;
@@ -288,7 +302,8 @@ int makeVoice(const Options& options) {
   // complete throughout; a whole voice is incomplete until its last clip.
   const VoiceState stateWhileMaking =
       coverage == Coverage::ChosenClips ? plan.stateAfter : VoiceState::Incomplete;
-  if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking)) {
+  if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking,
+                        synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
     return kFailed;
   }
@@ -320,7 +335,8 @@ int makeVoice(const Options& options) {
               << "The voice in " << options.dir.string() << " is incomplete.\n";
     return kFailed;
   }
-  if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter)) {
+  if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter,
+                        synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
     return kFailed;
   }
