@@ -1,6 +1,6 @@
 // The hundred poems and the preface poem romanised as a karuta reader
-// pronounces them (modern readings of the old kana, Hepburn consonants, long
-// vowels spelled as their kana), so that speech can be derived from them.
+// recites them: the reading column (poem_readings.cpp) spelled word for word
+// in Hepburn, long vowels spelled as their kana, the particle を as "wo".
 // Particles are lower case, every other word capitalised; poets' long vowels
 // are doubled. The decisive-syllable code spells each mora as two characters.
 #include "reader/cards/poem_table.h"

@@ -224,9 +224,10 @@ TEST(MakeVoice, MakesEveryClipOfTheVoiceTrimmedAndLevelled) {
     // the ones heard.
     EXPECT_LE(heard.leadingSilenceMs, 10.0);
     EXPECT_LE(heard.trailingSilenceMs, 10.0);
-    // Levelled to -18 dBFS, or less where the peak ceiling held it down.
+    // Levelled to -18 dBFS, or less where the peak ceiling held it down (a
+    // lower verse's long, fading held vowel lowers its mean against its peak).
     EXPECT_LE(heard.voicedRmsDbfs, -17.5);
-    EXPECT_GE(heard.voicedRmsDbfs, -21.0);
+    EXPECT_GE(heard.voicedRmsDbfs, -22.0);
   }
   EXPECT_EQ(reader.complaints(), 0);
 }
