@@ -28,16 +28,15 @@ MemotimerApp::MemotimerApp(Language language, const std::filesystem::path& setti
     : language_(language),
       settings_(settingsFile),
       offset_(timerOffset(settings_)),
-      tempDir_("memotimer-"),
-      sound_(clock_, messages_, language_),
-      clips_(voice_, VoiceClipPlaces{tempDir_.path(), programDir}, shell_, clock_, messages_,
-             language_, MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
-      announcer_(threads_, clips_, sound_) {
-  reportUnreadableSettings(settings_, messages_, language_);
+      ports_(language_, "memotimer-"),
+      clips_(voice_, VoiceClipPlaces{ports_.tempDir.path(), programDir}, ports_.shell,
+             ports_.clock, ports_.messages, language_, MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
+      announcer_(ports_.threads, clips_, ports_.sound) {
+  reportUnreadableSettings(settings_, ports_.messages, language_);
   voice_.set(voiceFromSettings(settings_));
   clips_.setEdgeSilence(edgeSilenceSetting(settings_));
   window_ = std::make_unique<MemotimerWindow>(
-      language_, MemotimerPorts{clock_, announcer_, &waitWithoutInput});
+      language_, MemotimerPorts{ports_.clock, announcer_, &waitWithoutInput});
   QObject::connect(window_.get(), &MemotimerWindow::quitRequested, window_.get(),
                    [] { QCoreApplication::quit(); });
 }
@@ -52,11 +51,7 @@ void MemotimerApp::show() {
 void MemotimerApp::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  messages_.shutdown();
-  sound_.shutdown();
-  shell_.stopScripts();
-  clock_.shutdown();
-  threads_.joinAll();
+  ports_.shutdown();
 }
 
 }  // namespace fuda

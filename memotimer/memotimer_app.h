@@ -5,15 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/sdl_sound_out.h"
-#include "common/adapters/std_worker_threads.h"
-#include "common/adapters/system_clock.h"
 #include "common/announcer.h"
 #include "common/language.h"
-#include "common/private_temp_dir.h"
 #include "common/settings_file.h"
-#include "common/ui/qt_message_sink.h"
+#include "common/ui/program_ports.h"
 #include "common/voice.h"
 #include "common/voice_clip_source.h"
 #include "memotimer/memotimer_window.h"
@@ -41,13 +36,8 @@ class MemotimerApp {
   SettingsFile settings_;
   QPoint offset_;
   CurrentVoice voice_;
-  SystemClock clock_;
-  QtMessageSink messages_;
-  PrivateTempDir tempDir_;
-  PosixShell shell_;
-  SdlSoundOut sound_;
+  ProgramPorts ports_;
   VoiceClipSource clips_;
-  StdWorkerThreads threads_;
   Announcer announcer_;
   std::unique_ptr<MemotimerWindow> window_;
   bool shutDown_ = false;

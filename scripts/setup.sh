@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
 )
 
 # Open JTalk's voice is in Debian's contrib component, which a plain Debian

@@ -9,11 +9,12 @@
 #include <mutex>
 #include <thread>
 
+#include "common/adapters/posix_script.h"
 #include "common/shell.h"
 
 namespace fuda {
 
-class PosixShell : public Shell {
+class PosixShell : public PosixScriptShell {
  public:
   PosixShell() = default;
   // Ends the scripts still running and waits until they are reaped.

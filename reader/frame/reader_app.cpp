@@ -19,17 +19,17 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
     : language_(language),
       paths_(std::move(paths)),
       settings_(paths_.settingsFile),
-      sound_(clock_, messages_, language_),
-      clips_(voice_, {tempDir_.path(), paths_.programDir}, shell_, clock_, messages_,
-             language_),
-      announcer_(threads_, clips_, sound_),
-      window_(std::make_unique<MainWindow>(language, messages_, state_.mouseLock)),
+      ports_(language_, "fudayomi-"),
+      clips_(voice_, {ports_.tempDir.path(), paths_.programDir}, ports_.shell, ports_.clock,
+             ports_.messages, language_),
+      announcer_(ports_.threads, clips_, ports_.sound),
+      window_(std::make_unique<MainWindow>(language, ports_.messages, state_.mouseLock)),
       toolWindows_(language) {
-  registerCardSelectionDialog(toolWindows_, selection_, messages_);
-  registerThirdGameDialog(toolWindows_, selection_, messages_);
+  registerCardSelectionDialog(toolWindows_, selection_, ports_.messages);
+  registerThirdGameDialog(toolWindows_, selection_, ports_.messages);
   engine_ = std::make_unique<GameEngine>(
       state_, selection_, order_,
-      GameEnginePorts{clock_, sound_, clips_, *window_, threads_,
+      GameEnginePorts{ports_.clock, ports_.sound, clips_, *window_, ports_.threads,
                       static_cast<MemoTimerHost&>(*this)},
       language_);
   commands_ = std::make_unique<ReaderCommands>(
@@ -42,7 +42,7 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths)
   startUp();
   memoTimer_ = std::make_unique<MemoTimer>(MemoTimerSetup{
       window_.get(), state_.memoState, selection_.thirdChoice,
-      QPoint(timerOffsets_.x, timerOffsets_.y), clock_, announcer_, &waitWithoutInput,
+      QPoint(timerOffsets_.x, timerOffsets_.y), ports_.clock, announcer_, &waitWithoutInput,
       [this](QWidget* owner, std::string_view name) {
         return showToolWindow(owner, name, toolWindows_);
       }});
@@ -81,7 +81,7 @@ void ReaderApp::timingChanged(int position) {
 }
 
 void ReaderApp::selectReaderVoice(std::string_view number) {
-  fuda::selectReaderVoice(settings_, number, voice_, messages_, language_);
+  fuda::selectReaderVoice(settings_, number, voice_, ports_.messages, language_);
 }
 
 void ReaderApp::openToolWindow(std::string_view name) {
@@ -96,11 +96,11 @@ void ReaderApp::openHelp() {
 
 void ReaderApp::exportList() {
   readingOrderExport(order_, state_, paths_.programDir, language_,
-                     PoemTable::forLanguage(language_), messages_);
+                     PoemTable::forLanguage(language_), ports_.messages);
 }
 
 void ReaderApp::importList() {
-  readingOrderImport(order_, selection_, state_, paths_.programDir, language_, messages_);
+  readingOrderImport(order_, selection_, state_, paths_.programDir, language_, ports_.messages);
 }
 
 void ReaderApp::openMemoTimer() { memoTimer_->openMemoTimer(); }
@@ -110,12 +110,10 @@ void ReaderApp::shutdown() {
   shutDown_ = true;
   // Message boxes first: a reading thread waiting on one must be let go
   // before it can be joined.
-  messages_.shutdown();
+  ports_.messages.shutdown();
   window_->mouseLock().release();
   engine_->shutdown();
-  sound_.shutdown();
-  shell_.stopScripts();
-  threads_.joinAll();
+  ports_.shutdown();
 }
 
 }  // namespace fuda

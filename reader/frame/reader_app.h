@@ -5,15 +5,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/sdl_sound_out.h"
-#include "common/adapters/std_worker_threads.h"
-#include "common/adapters/system_clock.h"
 #include "common/announcer.h"
 #include "common/language.h"
-#include "common/private_temp_dir.h"
 #include "common/settings_file.h"
-#include "common/ui/qt_message_sink.h"
+#include "common/ui/program_ports.h"
 #include "common/voice.h"
 #include "common/voice_clip_source.h"
 #include "reader/cards/card_selection.h"
@@ -53,7 +48,7 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
   CardSelection& selection() { return selection_; }
   ReadingOrder& order() { return order_; }
   GameEngine& engine() { return *engine_; }
-  SdlSoundOut& sound() { return sound_; }
+  SdlSoundOut& sound() { return ports_.sound; }
   const TimerOffsets& timerOffsets() const { return timerOffsets_; }
   const CurrentVoice& voice() const { return voice_; }
   // The builders of the tool windows; the timer window registers here too.
@@ -80,13 +75,8 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
   ReadingOrder order_;
   CurrentVoice voice_;
   TimerOffsets timerOffsets_;
-  QtMessageSink messages_;
-  SystemClock clock_;
-  PrivateTempDir tempDir_;
-  PosixShell shell_;
-  SdlSoundOut sound_;
+  ProgramPorts ports_;
   VoiceClipSource clips_;
-  StdWorkerThreads threads_;
   Announcer announcer_;
   // Destroyed in reverse: the engine and dispatch go before the window they
   // drive.

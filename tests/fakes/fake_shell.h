@@ -1,7 +1,8 @@
 #pragma once
 // Shells for decoder tests: one that runs the script with the real /bin/sh
-// before returning (so a virtual-time poll finds it done), and one that never
-// runs anything.
+// before returning (so a virtual-time poll finds it done), one that never
+// runs anything, and one that cannot start. Scripts are written as the POSIX
+// adapter writes them.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,12 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 #include "common/shell.h"
 
 namespace fuda::testing {
 
-class RecordingShell : public Shell {
+class RecordingShell : public PosixScriptShell {
  public:
   enum class Behaviour { RunAtOnce, NeverRun, FailToStart };
   explicit RecordingShell(Behaviour behaviour = Behaviour::RunAtOnce) : behaviour_(behaviour) {}

@@ -170,7 +170,7 @@ class ProgramShutdownTest : public ::testing::Test {
         [&] {
           std::error_code error;
           for (const auto& entry : std::filesystem::directory_iterator(folder_ / "tmp", error))
-            if (std::filesystem::exists(entry.path() / kDecodeScriptName)) return true;
+            if (std::filesystem::exists(entry.path() / kPosixScriptName)) return true;
           return false;
         },
         Millis(20000));
@@ -291,7 +291,6 @@ TEST_F(ProgramShutdownTest, SigtermDuringTheMemorisationCountdown) {
   endWith(SIGTERM, "during the countdown");
 }
 
-#ifdef FUDA_MEMOTIMER_PROGRAM
 TEST_F(ProgramShutdownTest, TheStandaloneTimerEndsOnEachSignal) {
   for (int signal : {SIGTERM, SIGINT}) {
     // Its clock hands run from the start.
@@ -299,7 +298,6 @@ TEST_F(ProgramShutdownTest, TheStandaloneTimerEndsOnEachSignal) {
     endWith(signal, "in the standalone timer");
   }
 }
-#endif
 
 TEST_F(ProgramShutdownTest, SigtermAndSigintWhileADecoderRuns) {
   REQUIRE_DISPLAY();
