@@ -11,6 +11,8 @@ packages=(
   fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
+  wine64
 )
 
 ensure_packages() {

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the build folder's own Wine prefix,
+# making the prefix first if it is not there yet.
+#   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
+#   scripts/windows-wine.sh BUILD_DIR PROGRAM [ARGS]  run PROGRAM in it
+set -euo pipefail
+build_dir="$(cd "$1" && pwd)"; shift
+export WINEPREFIX="$build_dir/wine-prefix"
+export WINEDEBUG=-all
+# No Mono or Gecko: nothing here needs .NET or a web view, and without them
+# Wine would ask to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Debian's wine64 package keeps its loader outside PATH.
+wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
+wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  # Two runs at once must not both make it: the second waits for the first.
+  mkdir -p "$build_dir"
+  exec 9>"$build_dir/wine-prefix.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$wine" wineboot -i >/dev/null 2>&1
+    "$wineserver" -w
+  fi
+  flock -u 9
+fi
+
+if [ "$#" -gt 0 ]; then
+  exec "$wine" "$@"
+fi
