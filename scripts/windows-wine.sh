@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the build folder's own Wine prefix,
-# making the prefix first if it is not there yet.
+# making the prefix first if it is not there yet. Its sound goes through ALSA
+# into BUILD_DIR/wine-home/sound.raw (44.1 kHz, 16-bit, as the program plays
+# it), so tests can read what would have been heard.
 #   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
 #   scripts/windows-wine.sh BUILD_DIR PROGRAM [ARGS]  run PROGRAM in it
 set -euo pipefail
@@ -10,6 +12,18 @@ export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or a web view, and without them
 # Wine would ask to download them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# ALSA reads its configuration from the home folder: one of our own sends
+# the default device into a file through a device that plays nothing.
+export HOME="$build_dir/wine-home"
+mkdir -p "$HOME"
+cat >"$HOME/.asoundrc" <<ALSA
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$HOME/sound.raw"
+  format "raw"
+}
+ALSA
 # Debian's wine64 package keeps its loader outside PATH.
 wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
 wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
@@ -21,6 +35,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot -i >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
     "$wineserver" -w
   fi
   flock -u 9
