@@ -12,7 +12,7 @@ packages=(
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
-  wine64
+  wine64 libstb-dev
 )
 
 ensure_packages() {
