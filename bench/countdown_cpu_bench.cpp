@@ -16,8 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
-#include "common/private_temp_dir.h"
+#include "common/adapters/private_temp_dir.h"
 #include "common/ui/timer_face.h"
 #include "memotimer/memotimer_app.h"
 #include "memotimer/memotimer_ids.h"

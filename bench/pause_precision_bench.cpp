@@ -34,7 +34,7 @@
 #include "common/adapters/sdl_sound_out.h"
 #include "common/adapters/std_worker_threads.h"
 #include "common/adapters/system_clock.h"
-#include "common/private_temp_dir.h"
+#include "common/adapters/private_temp_dir.h"
 #include "common/voice_clip_source.h"
 #include "common/wav_clip.h"
 #include "reader/engine/game_engine.h"

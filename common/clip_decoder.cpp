@@ -1,7 +1,5 @@
 #include "common/clip_decoder.h"
 
-#include <unistd.h>
-
 #include <fstream>
 
 namespace fuda {
@@ -30,44 +28,31 @@ void removeQuietly(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string shellQuote(std::string_view text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    if (c == '\'')
-      quoted += "'\\''";
-    else
-      quoted += c;
-  }
-  quoted += '\'';
-  return quoted;
-}
-
-std::string decoderProgram(ClipFormat format, const std::filesystem::path& programDir) {
+std::string decoderProgram(ClipFormat format, const std::filesystem::path& programDir,
+                           const Shell& shell) {
   const std::string name = format == ClipFormat::Ogg ? "oggdec" : "lame";
   if (!programDir.empty()) {
-    const auto own = absolutePath(programDir / name);
-    std::error_code error;
-    if (std::filesystem::is_regular_file(own, error) && access(own.c_str(), X_OK) == 0)
-      return own.string();
+    if (auto own = shell.ownProgram(absolutePath(programDir), name)) return own->string();
   }
   return name;
 }
 
-std::string decodeScript(ClipFormat format, std::string_view decoder,
-                         const std::filesystem::path& programDir,
-                         const std::filesystem::path& source,
-                         const std::filesystem::path& target,
-                         const std::filesystem::path& marker) {
-  const std::string sourceWord = shellQuote(absolutePath(source).string());
-  const std::string targetWord = shellQuote(absolutePath(target).string());
-  std::string script;
-  script += "cd " + shellQuote(absolutePath(programDir).string()) + "\n";
+ScriptSteps decodeSteps(ClipFormat format, std::string_view decoder,
+                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& source,
+                        const std::filesystem::path& target,
+                        const std::filesystem::path& marker) {
+  ScriptSteps steps;
+  steps.workingDir = absolutePath(programDir);
+  steps.program = std::string(decoder);
+  const std::string sourcePath = absolutePath(source).string();
+  const std::string targetPath = absolutePath(target).string();
   if (format == ClipFormat::Ogg)
-    script += shellQuote(decoder) + " -o " + targetWord + " " + sourceWord + "\n";
+    steps.arguments = {"-o", targetPath, sourcePath};
   else
-    script += shellQuote(decoder) + " --decode " + sourceWord + " " + targetWord + "\n";
-  script += "rm -f " + shellQuote(absolutePath(marker).string()) + "\n";
-  return script;
+    steps.arguments = {"--decode", sourcePath, targetPath};
+  steps.marker = absolutePath(marker);
+  return steps;
 }
 
 ClipDecoder::ClipDecoder(std::filesystem::path tempDir, std::filesystem::path programDir,
@@ -95,9 +80,9 @@ DecodeResult ClipDecoder::decode(ClipFormat format, const std::filesystem::path&
 
 DecodeResult ClipDecoder::runLocked(ClipFormat format, const std::filesystem::path& source,
                                     const std::filesystem::path& target) {
-  const std::string script = decodeScript(format, decoderProgram(format, programDir_),
-                                          programDir_, source, target, markerPath());
-  if (!writeFile(scriptPath(), script)) return DecodeResult::NotStarted;
+  const ScriptSteps steps = decodeSteps(format, decoderProgram(format, programDir_, shell_),
+                                        programDir_, source, target, markerPath());
+  if (!writeFile(scriptPath(), shell_.scriptText(steps))) return DecodeResult::NotStarted;
   if (!writeFile(markerPath(), "")) return DecodeResult::NotStarted;
   if (shell_.startScript(scriptPath(), tempDir_) != ShellStart::Started)
     return DecodeResult::NotStarted;

@@ -1,7 +1,7 @@
 #pragma once
 // Turning an MP3 or Ogg Vorbis clip into a WAV file with the external
-// decoders ("lame --decode", "oggdec -o"). A small shell script is written to
-// the temporary directory beside an empty marker file; the script runs the
+// decoders ("lame --decode", "oggdec -o"). A small script is written to the
+// temporary directory beside an empty marker file; the script runs the
 // decoder and then deletes the marker, and the caller polls until the marker
 // is gone.
 #include <filesystem>
@@ -15,7 +15,6 @@
 
 namespace fuda {
 
-inline constexpr std::string_view kDecodeScriptName = "fudayomi.sh";
 inline constexpr std::string_view kDecodeMarkerName = "Lock.dat";
 inline constexpr double kDecodePollMs = 10.0;
 // A decoder still running after this long is taken as hung.
@@ -28,20 +27,18 @@ enum class DecodeResult {
   NotStarted,   // the script or marker could not be written, or sh not run
 };
 
-// `text` as one word for /bin/sh: in single quotes, each quote written '\''.
-std::string shellQuote(std::string_view text);
+// The decoder program for `format`: the one in `programDir` when the shell
+// finds it there, else the bare name for the shell to find on its path.
+std::string decoderProgram(ClipFormat format, const std::filesystem::path& programDir,
+                           const Shell& shell);
 
-// The decoder program for `format`: the one in `programDir` when it is there
-// and executable, else the bare name for the shell to find on PATH.
-std::string decoderProgram(ClipFormat format, const std::filesystem::path& programDir);
-
-// The script's text: change to the program directory, run the decoder, then
-// delete the marker whatever the decoder did. Every path is quoted.
-std::string decodeScript(ClipFormat format, std::string_view decoder,
-                         const std::filesystem::path& programDir,
-                         const std::filesystem::path& source,
-                         const std::filesystem::path& target,
-                         const std::filesystem::path& marker);
+// What the script does: change to the program directory, run the decoder,
+// then delete the marker whatever the decoder did. Every path is absolute.
+ScriptSteps decodeSteps(ClipFormat format, std::string_view decoder,
+                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& source,
+                        const std::filesystem::path& target,
+                        const std::filesystem::path& marker);
 
 class ClipDecoder {
  public:
@@ -55,7 +52,7 @@ class ClipDecoder {
   DecodeResult decode(ClipFormat format, const std::filesystem::path& source,
                       const std::filesystem::path& target);
 
-  std::filesystem::path scriptPath() const { return tempDir_ / std::string(kDecodeScriptName); }
+  std::filesystem::path scriptPath() const { return tempDir_ / shell_.scriptName(); }
   std::filesystem::path markerPath() const { return tempDir_ / std::string(kDecodeMarkerName); }
 
  private:

@@ -1,27 +1,34 @@
 #include "common/text_encoding.h"
 
-#include <iconv.h>
+#include <algorithm>
+#include <cstdint>
 
-#include <cerrno>
+#include "common/cp932_tables.h"
 
 namespace fuda {
 
 namespace {
 
-std::optional<std::string> convert(const char* to, const char* from,
-                                   std::string_view input) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string output(input.size() * 4 + 16, '\0');
-  char* in = const_cast<char*>(input.data());
-  std::size_t inLeft = input.size();
-  char* out = output.data();
-  std::size_t outLeft = output.size();
-  const std::size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-  iconv_close(cd);
-  if (result == static_cast<std::size_t>(-1) || inLeft != 0) return std::nullopt;
-  output.resize(output.size() - outLeft);
-  return output;
+template <std::size_t N>
+std::optional<std::uint16_t> lookUp(const std::array<CodePair, N>& table, std::uint32_t key) {
+  const auto found = std::lower_bound(
+      table.begin(), table.end(), key,
+      [](const CodePair& pair, std::uint32_t wanted) { return pair.from < wanted; });
+  if (found == table.end() || found->from != key) return std::nullopt;
+  return found->to;
+}
+
+void appendUtf8(std::string& out, std::uint32_t point) {
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+  } else if (point < 0x800) {
+    out += static_cast<char>(0xC0 | (point >> 6));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (point >> 12));
+    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  }
 }
 
 // Length of the UTF-8 sequence that starts with `lead`, 0 if it cannot start one.
@@ -55,11 +62,47 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
-  return convert("UTF-8", "CP932", bytes);
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      out += static_cast<char>(lead);
+      continue;
+    }
+    auto point = lookUp(kCp932ToUnicode, lead);
+    if (!point && i + 1 < bytes.size()) {
+      point = lookUp(kCp932ToUnicode, lead << 8 | static_cast<unsigned char>(bytes[i + 1]));
+      if (point) ++i;
+    }
+    if (!point) return std::nullopt;
+    appendUtf8(out, *point);
+  }
+  return out;
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view text) {
-  return convert("CP932", "UTF-8", text);
+  if (!isValidUtf8(text)) return std::nullopt;
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int length = sequenceLength(lead);
+    std::uint32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k)
+      point = point << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    i += length;
+    if (point < 0x80) {
+      out += static_cast<char>(point);
+      continue;
+    }
+    const auto code = lookUp(kUnicodeToCp932, point);
+    if (!code) return std::nullopt;
+    if (*code > 0xFF) out += static_cast<char>(*code >> 8);
+    out += static_cast<char>(*code & 0xFF);
+  }
+  return out;
 }
 
 std::string firstMorae(std::string_view text, int morae) {

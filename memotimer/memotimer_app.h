@@ -11,7 +11,7 @@
 #include "common/adapters/system_clock.h"
 #include "common/announcer.h"
 #include "common/language.h"
-#include "common/private_temp_dir.h"
+#include "common/adapters/private_temp_dir.h"
 #include "common/settings_file.h"
 #include "common/ui/qt_message_sink.h"
 #include "common/voice.h"

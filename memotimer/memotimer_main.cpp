@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "common/build_language.h"
-#include "common/program_dir.h"
+#include "common/adapters/program_dir.h"
 #include "common/ui/quit_on_signal.h"
 #include "memotimer/memotimer_app.h"
 

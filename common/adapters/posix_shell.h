@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 
+#include "common/adapters/posix_script.h"
 #include "common/shell.h"
 
 namespace fuda {
@@ -21,6 +22,14 @@ class PosixShell : public Shell {
   PosixShell(const PosixShell&) = delete;
   PosixShell& operator=(const PosixShell&) = delete;
 
+  std::string scriptName() const override { return std::string(kPosixScriptName); }
+  std::string scriptText(const ScriptSteps& steps) const override {
+    return posixScriptText(steps);
+  }
+  std::optional<std::filesystem::path> ownProgram(const std::filesystem::path& dir,
+                                                  std::string_view name) const override {
+    return posixOwnProgram(dir, name);
+  }
   ShellStart startScript(const std::filesystem::path& script,
                          const std::filesystem::path& workingDir) override;
   void stopScripts() override;

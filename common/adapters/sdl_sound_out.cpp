@@ -19,7 +19,6 @@ constexpr int kWantedBufferFrames = 512;
 // If the audio thread stops calling back (a device gone wrong), a playSync
 // gives up after this long without progress instead of hanging.
 constexpr double kStallLimitMs = 2000.0;
-constexpr double kLongestWaitSliceMs = 50.0;
 
 constexpr LocalText kNoDeviceCaption{"音声出力", "Sound Output"};
 constexpr LocalText kNoDeviceText{
@@ -48,17 +47,20 @@ std::vector<std::uint8_t> widen24(const std::uint8_t* data, std::size_t bytes) {
   return out;
 }
 
+PcmFormat wantedFormat() {
+  PcmFormat format;
+  format.formatTag = 1;
+  format.channels = kWantedChannels;
+  format.sampleRate = kWantedRate;
+  format.bitsPerSample = 16;
+  return format;
+}
+
 }  // namespace
 
-SdlSoundOut::SdlSoundOut(Clock& clock, MessageSink& messages, Language language)
-    : clock_(clock) {
-  outputFormat_.formatTag = 1;
-  outputFormat_.channels = kWantedChannels;
-  outputFormat_.sampleRate = kWantedRate;
-  outputFormat_.bitsPerSample = 16;
-  openDevice();
-  openedAtMs_ = clock_.nowMs();
-  if (state_ == SoundDeviceState::Silent) {
+SdlSoundOut::SdlSoundOut(Clock& clock, MessageSink& messages, Language language) {
+  openDevice(clock);
+  if (silent_) {
     messages.showMessage(pick(language, kNoDeviceCaption), pick(language, kNoDeviceText),
                          MessageOwner::None);
   }
@@ -70,59 +72,37 @@ SdlSoundOut::~SdlSoundOut() {
   if (audioInitialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlSoundOut::openDevice() {
+void SdlSoundOut::openDevice(Clock& clock) {
   // Only the audio subsystem is used; signals stay the program's business.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-  audioInitialised_ = true;
-  SDL_AudioSpec wanted{};
-  wanted.freq = kWantedRate;
-  wanted.format = AUDIO_S16SYS;
-  wanted.channels = kWantedChannels;
-  wanted.samples = kWantedBufferFrames;
-  wanted.callback = &SdlSoundOut::fillCallback;
-  wanted.userdata = this;
-  SDL_AudioSpec obtained{};
-  device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained,
-                                SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-  if (device_ == 0) return;
-  state_ = SoundDeviceState::Open;
-  sdlFormat_ = obtained.format;
-  outputFormat_ = pcmFormatOf(obtained);
-  silenceByte_ = obtained.silence;
-  bufferFrames_ = obtained.samples;
-  SDL_PauseAudioDevice(device_, 0);
-}
-
-void SDLCALL SdlSoundOut::fillCallback(void* self, Uint8* stream, int length) {
-  static_cast<SdlSoundOut*>(self)->fill(stream, length);
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+    audioInitialised_ = true;
+    SDL_AudioSpec wanted{};
+    wanted.freq = kWantedRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = kWantedChannels;
+    wanted.samples = kWantedBufferFrames;
+    wanted.callback = &SdlSoundOut::fillCallback;
+    wanted.userdata = this;
+    SDL_AudioSpec obtained{};
+    device_ = SDL_OpenAudioDevice(
+        nullptr, 0, &wanted, &obtained,
+        SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device_ != 0) {
+      sdlFormat_ = obtained.format;
+      bufferFrames_ = obtained.samples;
+      deviceTimeline_ = std::make_unique<SoundTimeline>(pcmFormatOf(obtained), obtained.silence);
+      SDL_PauseAudioDevice(device_, 0);
+      return;
+    }
+  }
+  silent_ = std::make_unique<ClockedSoundOut>(clock, wantedFormat());
 }
 
 // Audio thread.
-void SdlSoundOut::fill(Uint8* stream, int length) {
-  const std::size_t frameSize = frameBytes(outputFormat_);
-  const auto frames = static_cast<std::uint64_t>(length) / frameSize;
-  std::memset(stream, silenceByte_, static_cast<std::size_t>(length));
-  {
-    std::lock_guard lock(mutex_);
-    const std::uint64_t from = framesOutput_;
-    const std::uint64_t to = from + frames;
-    for (const Playing& playing : placed_) {
-      if (!playing.samples) continue;
-      const Placement& at = playing.placement;
-      const std::uint64_t first = std::max(from, at.firstFrame);
-      const std::uint64_t last = std::min(to, at.endFrame);
-      if (first < last) {
-        std::memcpy(stream + (first - from) * frameSize,
-                    playing.samples->data() + (first - at.firstFrame) * frameSize,
-                    (last - first) * frameSize);
-      }
-    }
-    framesOutput_ = to;
-    // Clips over are let go, all but the last, whose end the next gap needs.
-    while (placed_.size() > 1 && placed_.front().placement.endFrame <= to) placed_.pop_front();
-  }
-  progressed_.notify_all();
+void SDLCALL SdlSoundOut::fillCallback(void* self, Uint8* stream, int length) {
+  SoundTimeline& timeline = *static_cast<SdlSoundOut*>(self)->deviceTimeline_;
+  timeline.render(stream, static_cast<std::uint64_t>(length) / frameBytes(timeline.format()));
 }
 
 SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
@@ -155,8 +135,8 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
       return nullptr;
   }
 
-  if (source == sdlFormat_ && format.channels == outputFormat_.channels &&
-      format.sampleRate == outputFormat_.sampleRate) {
+  if (source == sdlFormat_ && format.channels == timeline().format().channels &&
+      format.sampleRate == timeline().format().sampleRate) {
     return std::make_shared<const std::vector<std::uint8_t>>(data, data + bytes);
   }
 
@@ -165,8 +145,8 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
   SDL_AudioCVT cvt;
   if (SDL_BuildAudioCVT(&cvt, source, static_cast<Uint8>(format.channels),
                         static_cast<int>(format.sampleRate), sdlFormat_,
-                        static_cast<Uint8>(outputFormat_.channels),
-                        static_cast<int>(outputFormat_.sampleRate)) < 0) {
+                        static_cast<Uint8>(timeline().format().channels),
+                        static_cast<int>(timeline().format().sampleRate)) < 0) {
     return nullptr;
   }
   const auto multiple = static_cast<std::size_t>(std::max(1, cvt.len_mult));
@@ -177,148 +157,53 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
   cvt.len = static_cast<int>(bytes);
   if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
   work.resize(static_cast<std::size_t>(std::max(0, cvt.len_cvt)));
-  work.resize(work.size() - work.size() % frameBytes(outputFormat_));
+  work.resize(work.size() - work.size() % frameBytes(timeline().format()));
   work.shrink_to_fit();
   return std::make_shared<const std::vector<std::uint8_t>>(std::move(work));
 }
 
 std::uint64_t SdlSoundOut::framesFor(const SoundClip& clip, const Samples& samples) const {
-  if (samples) return samples->size() / frameBytes(outputFormat_);
+  if (samples) return samples->size() / frameBytes(timeline().format());
   // A clip we could not convert is silent but keeps its time, so the game's
   // rhythm holds.
   return static_cast<std::uint64_t>(
-      std::llround(std::max(0.0, clip.playingMs) * outputFormat_.sampleRate / 1000.0));
-}
-
-std::uint64_t SdlSoundOut::nowFrameLocked() const {
-  if (state_ == SoundDeviceState::Open) return framesOutput_;
-  const double elapsedMs = std::max(0.0, clock_.nowMs() - openedAtMs_);
-  return static_cast<std::uint64_t>(elapsedMs * outputFormat_.sampleRate / 1000.0);
-}
-
-std::uint64_t SdlSoundOut::framesOutput() const {
-  std::lock_guard lock(mutex_);
-  return nowFrameLocked();
-}
-
-std::optional<SdlSoundOut::Placement> SdlSoundOut::lastPlacement() const {
-  std::lock_guard lock(mutex_);
-  if (placed_.empty()) return std::nullopt;
-  return placed_.back().placement;
-}
-
-void SdlSoundOut::cutAllLocked(std::uint64_t now) {
-  std::erase_if(placed_,
-                [now](const Playing& playing) { return playing.placement.firstFrame >= now; });
-  for (Playing& playing : placed_) {
-    Placement& at = playing.placement;
-    at.endFrame = std::min(at.endFrame, std::max(now, at.firstFrame));
-  }
-  ++cuts_;
-}
-
-std::optional<SdlSoundOut::Placed> SdlSoundOut::place(ClipRef clip,
-                                                      std::optional<double> gapAfterPreviousMs) {
-  {
-    std::lock_guard lock(mutex_);
-    if (shutDown_) return std::nullopt;
-  }
-  Samples samples = clip ? convert(*clip) : nullptr;
-  const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
-
-  std::optional<Placed> placed;
-  {
-    std::lock_guard lock(mutex_);
-    if (shutDown_) return std::nullopt;
-    const std::uint64_t now = nowFrameLocked();
-    const bool follows = clip && gapAfterPreviousMs && hasPrevious_ && !placed_.empty();
-    std::uint64_t first = now;
-    if (follows) {
-      const auto gapFrames = static_cast<std::uint64_t>(std::llround(
-          std::max(0.0, *gapAfterPreviousMs) * outputFormat_.sampleRate / 1000.0));
-      first = std::max(now, placed_.back().placement.endFrame + gapFrames);
-    } else {
-      cutAllLocked(now);
-    }
-    if (!clip) {
-      placed_.clear();
-      hasPrevious_ = false;
-    } else {
-      placed_.push_back({std::move(clip), std::move(samples), {first, first + frames}});
-      hasPrevious_ = true;
-      placed = Placed{placed_.back().placement, cuts_};
-    }
-  }
-  // A playSync of a clip just cut returns now.
-  progressed_.notify_all();
-  return placed;
+      std::llround(std::max(0.0, clip.playingMs) * timeline().format().sampleRate / 1000.0));
 }
 
 void SdlSoundOut::playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  place(std::move(clip), gapAfterPreviousMs);
+  if (silent_) return silent_->playAsync(std::move(clip), gapAfterPreviousMs);
+  Samples samples = clip ? convert(*clip) : nullptr;
+  const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
+  deviceTimeline_->place(std::move(clip), std::move(samples), frames, gapAfterPreviousMs);
 }
 
 void SdlSoundOut::playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  const auto placed = place(std::move(clip), gapAfterPreviousMs);
+  if (silent_) return silent_->playSync(std::move(clip), gapAfterPreviousMs);
+  Samples samples = clip ? convert(*clip) : nullptr;
+  const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
+  const auto placed =
+      deviceTimeline_->place(std::move(clip), std::move(samples), frames, gapAfterPreviousMs);
   if (placed) waitUntilOutput(*placed, ClipEdge::LastSample);
 }
 
 void SdlSoundOut::waitUntilHeard(ClipEdge edge) {
-  std::optional<Placed> last;
-  {
-    std::lock_guard lock(mutex_);
-    if (shutDown_ || !hasPrevious_ || placed_.empty()) return;
-    last = Placed{placed_.back().placement, cuts_};
-  }
-  waitUntilOutput(*last, edge);
+  if (silent_) return silent_->waitUntilHeard(edge);
+  if (const auto last = deviceTimeline_->last()) waitUntilOutput(*last, edge);
 }
 
-void SdlSoundOut::waitUntilOutput(const Placed& placed, ClipEdge edge) {
-  using namespace std::chrono;
+void SdlSoundOut::waitUntilOutput(const SoundTimeline::Placed& placed, ClipEdge edge) {
   // A frame is heard once the device has taken the buffer after it.
-  const std::uint64_t latency = state_ == SoundDeviceState::Open ? bufferFrames_ : 0;
-  const std::uint64_t heardAt =
-      (edge == ClipEdge::FirstSample ? placed.placement.firstFrame : placed.placement.endFrame) +
-      latency;
-  std::unique_lock lock(mutex_);
-  std::uint64_t seenFrame = nowFrameLocked();
-  auto seenAt = steady_clock::now();
-  for (;;) {
-    // A cut clip is over as far as its waiter is concerned.
-    if (shutDown_ || cuts_ != placed.cuts) return;
-    const std::uint64_t now = nowFrameLocked();
-    if (now >= heardAt) return;
-    if (now != seenFrame) {
-      seenFrame = now;
-      seenAt = steady_clock::now();
-    } else if (duration<double, std::milli>(steady_clock::now() - seenAt).count() >
-               kStallLimitMs) {
-      return;
-    }
-    const double remainingMs =
-        static_cast<double>(heardAt - now) * 1000.0 / outputFormat_.sampleRate;
-    const double sliceMs = std::clamp(remainingMs, 1.0, kLongestWaitSliceMs);
-    progressed_.wait_for(lock, duration<double, std::milli>(sliceMs));
-  }
+  deviceTimeline_->waitWhileRendered(placed, edge, bufferFrames_, kStallLimitMs);
 }
 
 void SdlSoundOut::stop() {
-  {
-    std::lock_guard lock(mutex_);
-    cutAllLocked(nowFrameLocked());
-    hasPrevious_ = false;
-  }
-  progressed_.notify_all();
+  if (silent_) return silent_->stop();
+  deviceTimeline_->stop();
 }
 
 void SdlSoundOut::shutdown() {
-  {
-    std::lock_guard lock(mutex_);
-    shutDown_ = true;
-    cutAllLocked(nowFrameLocked());
-    hasPrevious_ = false;
-  }
-  progressed_.notify_all();
+  if (silent_) return silent_->shutdown();
+  deviceTimeline_->shutdown();
 }
 
 }  // namespace fuda

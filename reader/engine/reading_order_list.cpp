@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <system_error>
@@ -111,9 +112,10 @@ void reportWriteFailure(MessageSink& messages, Language language,
   messages.showMessage(pick(language, kListCaption), text);
 }
 
-// Opens a new file beside `target` for writing; never one that exists.
-std::FILE* openTemporary(const std::filesystem::path& target,
-                         std::filesystem::path& temporary) {
+// Opens a new file beside `target` for writing; never one that exists, so
+// a name planted in the folder cannot redirect the write.
+std::ofstream openTemporary(const std::filesystem::path& target,
+                            std::filesystem::path& temporary) {
   std::random_device device;
   for (int attempt = 0; attempt < 16; ++attempt) {
     char suffix[16];
@@ -121,26 +123,27 @@ std::FILE* openTemporary(const std::filesystem::path& target,
     temporary = target;
     temporary += suffix;
     errno = 0;
-    if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
-    if (errno != EEXIST) return nullptr;
+    std::ofstream file(temporary, std::ios::binary | std::ios::__noreplace);
+    if (file.is_open()) return file;
+    if (errno != EEXIST) break;
   }
-  return nullptr;
+  return {};
 }
 
 // Writes through a temporary file renamed over the old one, so the old list
 // survives any failure. Returns 0 or the errno of the failing step.
 int writeWhole(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temporary;
-  std::FILE* file = openTemporary(path, temporary);
-  if (file == nullptr) return errno != 0 ? errno : EEXIST;
+  std::ofstream file = openTemporary(path, temporary);
+  if (!file.is_open()) return errno != 0 ? errno : EEXIST;
   int error = 0;
   errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
-      std::fflush(file) != 0) {
-    error = errno != 0 ? errno : EIO;
-  }
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.flush();
+  if (!file) error = errno != 0 ? errno : EIO;
   errno = 0;
-  if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  file.close();
+  if (!file && error == 0) error = errno != 0 ? errno : EIO;
   if (error == 0) {
     std::error_code renamed;
     std::filesystem::rename(temporary, path, renamed);
@@ -164,20 +167,20 @@ struct FileRead {
 FileRead readWhole(const std::filesystem::path& path, Language language) {
   FileRead read;
   errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  int error = file == nullptr ? (errno != 0 ? errno : ENOENT) : 0;
-  if (file != nullptr) {
+  std::ifstream file(path, std::ios::binary);
+  int error = file.is_open() ? 0 : (errno != 0 ? errno : ENOENT);
+  if (file.is_open()) {
     char chunk[16384];
     // One byte over the limit is enough to know the file is too large.
     while (read.bytes.size() <= kReadingListMaxBytes) {
-      const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+      file.read(chunk, sizeof chunk);
+      const auto got = static_cast<std::size_t>(file.gcount());
       read.bytes.append(chunk, got);
       if (got < sizeof chunk) {
-        if (std::ferror(file)) error = errno != 0 ? errno : EIO;
+        if (file.bad()) error = errno != 0 ? errno : EIO;
         break;
       }
     }
-    std::fclose(file);
   }
   if (error != 0) {
     read.problem = std::string(pick(language, {"readlist.txt を読み込めませんでした。",

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "common/build_language.h"
-#include "common/program_dir.h"
+#include "common/adapters/program_dir.h"
 #include "common/ui/quit_on_signal.h"
 #include "common/ui/window_gone_watch.h"
 #include "reader/frame/main_window.h"

@@ -70,55 +70,67 @@ void VirtualClock::setLocalStart(int hour, int minute, int second, int year,
 
 // ---- RecordingSound
 
-RecordingSound::Event& RecordingSound::start(Kind kind, const ClipRef& clip,
-                                             std::optional<double> gap) {
+namespace {
+
+// One frame a microsecond: every time the tests use lies on a frame.
+constexpr PcmFormat kMicrosecondFrames{1, 1, 1'000'000, 16};
+
+}  // namespace
+
+RecordingSound::RecordingSound(VirtualClock& clock)
+    : clock_(clock), out_(clock, kMicrosecondFrames) {}
+
+std::optional<SoundTimeline::Placed> RecordingSound::start(Kind kind, ClipRef clip,
+                                                           std::optional<double> gap) {
   const double now = clock_.nowMs();
-  std::optional<double> previousEnd;
-  if (!live_.empty()) previousEnd = events_[live_.back()].heardUntilMs;
-  const bool follows = clip && gap && previousEnd;
-  if (!follows) cutAll(now);
   Event event{kind, clip ? clip->name : std::string(), now, now, now, gap};
-  if (follows) event.heardFromMs = std::max(now, *previousEnd + *gap);
-  event.heardUntilMs = event.heardFromMs + (clip ? clip->playingMs : 0.0);
-  events_.push_back(event);
-  if (clip) {
-    live_.push_back(events_.size() - 1);
-  } else {
-    live_.clear();
+  const auto placed = out_.place(std::move(clip), gap);
+  if (placed) {
+    event.heardFromMs = out_.msAt(placed->placement.firstFrame);
+    event.heardUntilMs = out_.msAt(placed->placement.endFrame);
+    event.serial = placed->serial;
   }
-  return events_.back();
+  followCuts();
+  events_.push_back(event);
+  if (placed) live_.push_back(events_.size() - 1);
+  return placed;
 }
 
-void RecordingSound::cutAll(double now) {
+void RecordingSound::followCuts() {
+  const double now = clock_.nowMs();
+  const auto placements = out_.timeline().placements();
+  std::vector<std::size_t> stillPlaced;
   for (std::size_t index : live_) {
     Event& event = events_[index];
-    // A clip that had not begun is never heard.
-    event.heardFromMs = std::min(event.heardFromMs, now);
-    event.heardUntilMs = std::min(event.heardUntilMs, now);
+    const auto found = std::find_if(placements.begin(), placements.end(),
+                                    [&](const auto& entry) { return entry.first == event.serial; });
+    if (found != placements.end()) {
+      event.heardUntilMs = out_.msAt(found->second.endFrame);
+      stillPlaced.push_back(index);
+    } else if (event.heardUntilMs > now) {
+      // Dropped before its end; a clip that had not begun is never heard.
+      event.heardFromMs = std::min(event.heardFromMs, now);
+      event.heardUntilMs = std::min(event.heardUntilMs, now);
+    }
   }
-  live_.clear();
+  live_ = std::move(stillPlaced);
 }
 
 void RecordingSound::playAsync(ClipRef clip, std::optional<double> gap) {
-  // The recorded end is final only if nothing cuts it; see start().
-  start(Kind::Async, clip, gap);
+  start(Kind::Async, std::move(clip), gap);
 }
 
 void RecordingSound::playSync(ClipRef clip, std::optional<double> gap) {
-  const double until = start(Kind::Sync, clip, gap).heardUntilMs;
-  clock_.sleepMs(until - clock_.nowMs());
+  if (const auto placed = start(Kind::Sync, std::move(clip), gap))
+    out_.waitFor(*placed, ClipEdge::LastSample);
 }
 
-void RecordingSound::waitUntilHeard(ClipEdge edge) {
-  if (live_.empty()) return;
-  const Event& last = events_[live_.back()];
-  const double until = edge == ClipEdge::FirstSample ? last.heardFromMs : last.heardUntilMs;
-  if (until > clock_.nowMs()) clock_.sleepMs(until - clock_.nowMs());
-}
+void RecordingSound::waitUntilHeard(ClipEdge edge) { out_.waitUntilHeard(edge); }
 
 void RecordingSound::stop() {
   const double now = clock_.nowMs();
-  cutAll(now);
+  out_.stop();
+  followCuts();
   events_.push_back({Kind::Stop, {}, now, now, now, {}});
 }
 

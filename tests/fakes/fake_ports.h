@@ -10,6 +10,7 @@
 
 #include "common/clip_source.h"
 #include "common/clock.h"
+#include "common/clocked_sound_out.h"
 #include "common/message_sink.h"
 #include "common/sound_out.h"
 #include "common/worker_threads.h"
@@ -51,9 +52,9 @@ class VirtualClock : public Clock {
   int startYear_ = 2026, startMonth_ = 12, startDay_ = 8;
 };
 
-// Records every call; a synchronous play advances the clock by the clip's
-// length. Tracks what a listener hears: when each clip really starts and ends.
-// A clip started with a gap follows the one before it without cutting it.
+// Plays through the program's own silent output on the virtual clock, so
+// clips are placed exactly as the real output places them, and records every
+// call with what a listener hears: when each clip really starts and ends.
 class RecordingSound : public SoundOut {
  public:
   enum class Kind { Async, Sync, Stop };
@@ -64,9 +65,10 @@ class RecordingSound : public SoundOut {
     double heardFromMs = 0.0;   // first sample heard
     double heardUntilMs = 0.0;  // last sample heard (cut short by a stop)
     std::optional<double> gap;
+    std::uint64_t serial = 0;  // on the timeline; 0 for none
   };
 
-  explicit RecordingSound(VirtualClock& clock) : clock_(clock) {}
+  explicit RecordingSound(VirtualClock& clock);
   void playAsync(ClipRef clip, std::optional<double> gap = {}) override;
   void playSync(ClipRef clip, std::optional<double> gap = {}) override;
   void waitUntilHeard(ClipEdge edge) override;
@@ -81,12 +83,13 @@ class RecordingSound : public SoundOut {
   void clear() { events_.clear(); }
 
  private:
-  Event& start(Kind kind, const ClipRef& clip, std::optional<double> gap);
-  // Ends what sounds now and drops what has not begun.
-  void cutAll(double now);
+  std::optional<SoundTimeline::Placed> start(Kind kind, ClipRef clip, std::optional<double> gap);
+  // Brings the recorded ends up to date after a cut.
+  void followCuts();
   VirtualClock& clock_;
+  ClockedSoundOut out_;
   std::vector<Event> events_;
-  std::vector<std::size_t> live_;  // clips not yet cut, in order; the last started last
+  std::vector<std::size_t> live_;  // events whose clips are still on the timeline
 };
 
 // Clips of chosen lengths by name; unknown names are missing files.

@@ -1,7 +1,8 @@
 #pragma once
 // Shells for decoder tests: one that runs the script with the real /bin/sh
-// before returning (so a virtual-time poll finds it done), and one that never
-// runs anything.
+// before returning (so a virtual-time poll finds it done), one that never
+// runs anything, and one that cannot start. Scripts are written as the POSIX
+// adapter writes them.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 #include "common/shell.h"
 
@@ -19,6 +21,14 @@ class RecordingShell : public Shell {
   enum class Behaviour { RunAtOnce, NeverRun, FailToStart };
   explicit RecordingShell(Behaviour behaviour = Behaviour::RunAtOnce) : behaviour_(behaviour) {}
 
+  std::string scriptName() const override { return std::string(kPosixScriptName); }
+  std::string scriptText(const ScriptSteps& steps) const override {
+    return posixScriptText(steps);
+  }
+  std::optional<std::filesystem::path> ownProgram(const std::filesystem::path& dir,
+                                                  std::string_view name) const override {
+    return posixOwnProgram(dir, name);
+  }
   ShellStart startScript(const std::filesystem::path& script,
                          const std::filesystem::path& workingDir) override {
     std::ifstream in(script, std::ios::binary);

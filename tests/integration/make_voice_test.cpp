@@ -11,7 +11,7 @@
 
 #include "common/adapters/posix_shell.h"
 #include "common/adapters/system_clock.h"
-#include "common/private_temp_dir.h"
+#include "common/adapters/private_temp_dir.h"
 #include "common/voice_clip_source.h"
 #include "tests/fakes/temp_folder.h"
 

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 
 extern char** environ;

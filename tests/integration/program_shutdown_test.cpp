@@ -170,7 +170,7 @@ class ProgramShutdownTest : public ::testing::Test {
         [&] {
           std::error_code error;
           for (const auto& entry : std::filesystem::directory_iterator(folder_ / "tmp", error))
-            if (std::filesystem::exists(entry.path() / kDecodeScriptName)) return true;
+            if (std::filesystem::exists(entry.path() / kPosixScriptName)) return true;
           return false;
         },
         Millis(20000));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 #include "common/sound_clip.h"
 #include "tests/support/wav_bytes.h"

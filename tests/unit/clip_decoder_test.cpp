@@ -31,36 +31,44 @@ TEST(ShellQuote, EveryTextBecomesOneLiteralWord) {
 TEST(DecodeScript, Mp3AndOggLinesQuoteEveryPath) {
   const std::filesystem::path program = "/opt/読手 it's/";
   const std::filesystem::path marker = "/tmp/fudayomi-abc/Lock.dat";
-  EXPECT_EQ(decodeScript(ClipFormat::Mp3, "/opt/読手 it's/lame", program,
-                         "/home/u/my voice/I-001A.mp3", "/tmp/fudayomi-abc/I-001A.WAV", marker),
+  EXPECT_EQ(posixScriptText(decodeSteps(ClipFormat::Mp3, "/opt/読手 it's/lame", program,
+                                        "/home/u/my voice/I-001A.mp3",
+                                        "/tmp/fudayomi-abc/I-001A.WAV", marker)),
             "cd '/opt/読手 it'\\''s/'\n"
-            "'/opt/読手 it'\\''s/lame' --decode '/home/u/my voice/I-001A.mp3' "
+            "'/opt/読手 it'\\''s/lame' '--decode' '/home/u/my voice/I-001A.mp3' "
             "'/tmp/fudayomi-abc/I-001A.WAV'\n"
             "rm -f '/tmp/fudayomi-abc/Lock.dat'\n");
-  EXPECT_EQ(decodeScript(ClipFormat::Ogg, "oggdec", program, "/v/Mesg/anki_s.ogg",
-                         "/tmp/fudayomi-abc/anki_s.WAV", marker),
+  EXPECT_EQ(posixScriptText(decodeSteps(ClipFormat::Ogg, "oggdec", program, "/v/Mesg/anki_s.ogg",
+                                        "/tmp/fudayomi-abc/anki_s.WAV", marker)),
             "cd '/opt/読手 it'\\''s/'\n"
-            "'oggdec' -o '/tmp/fudayomi-abc/anki_s.WAV' '/v/Mesg/anki_s.ogg'\n"
+            "'oggdec' '-o' '/tmp/fudayomi-abc/anki_s.WAV' '/v/Mesg/anki_s.ogg'\n"
             "rm -f '/tmp/fudayomi-abc/Lock.dat'\n");
 }
 
-TEST(DecodeScript, RelativeVoicePathsBecomeAbsoluteBecauseTheScriptChangesDirectory) {
-  const std::string script =
-      decodeScript(ClipFormat::Mp3, "lame", "/opt/p", "data/I-001A.mp3", "/t/I-001A.WAV", "/t/Lock.dat");
-  EXPECT_NE(script.find(shellQuote((std::filesystem::current_path() / "data/I-001A.mp3").string())),
-            std::string::npos);
+TEST(DecodeSteps, RelativePathsBecomeAbsoluteBecauseTheScriptChangesDirectory) {
+  const auto steps = decodeSteps(ClipFormat::Mp3, "lame", "opt/p", "data/I-001A.mp3",
+                                 "/t/I-001A.WAV", "t/Lock.dat");
+  const auto here = std::filesystem::current_path();
+  EXPECT_EQ(steps.workingDir, here / "opt/p");
+  EXPECT_EQ(steps.arguments,
+            (std::vector<std::string>{"--decode", (here / "data/I-001A.mp3").string(),
+                                      "/t/I-001A.WAV"}));
+  EXPECT_EQ(steps.marker, here / "t/Lock.dat");
 }
 
 TEST(DecoderProgram, OurOwnDirectoryFirstThenThePath) {
   testing::TempFolder program;
-  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path()), "lame");
-  EXPECT_EQ(decoderProgram(ClipFormat::Ogg, program.path()), "oggdec");
+  RecordingShell shell;
+  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path(), shell), "lame");
+  EXPECT_EQ(decoderProgram(ClipFormat::Ogg, program.path(), shell), "oggdec");
   testing::writeText(program.path() / "lame", "not executable");
-  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path()), "lame");
+  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path(), shell), "lame");
   makeExecutable(program.path() / "lame", "#!/bin/sh\n");
   makeExecutable(program.path() / "oggdec", "#!/bin/sh\n");
-  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path()), (program.path() / "lame").string());
-  EXPECT_EQ(decoderProgram(ClipFormat::Ogg, program.path()), (program.path() / "oggdec").string());
+  EXPECT_EQ(decoderProgram(ClipFormat::Mp3, program.path(), shell),
+            (program.path() / "lame").string());
+  EXPECT_EQ(decoderProgram(ClipFormat::Ogg, program.path(), shell),
+            (program.path() / "oggdec").string());
 }
 
 class ClipDecoderTest : public ::testing::Test {
@@ -84,8 +92,9 @@ TEST_F(ClipDecoderTest, TheScriptRunsInTheTempDirWithTheMarkerInPlaceAndBothGoAf
   EXPECT_EQ(shell.workingDirs[0], temp.path());
   EXPECT_TRUE(shell.markerPresentAtStart[0]);
   EXPECT_EQ(shell.scripts[0],
-            decodeScript(ClipFormat::Mp3, (program.path() / "lame").string(), program.path(),
-                         source(), target(), temp.path() / "Lock.dat"));
+            posixScriptText(decodeSteps(ClipFormat::Mp3, (program.path() / "lame").string(),
+                                        program.path(), source(), target(),
+                                        temp.path() / "Lock.dat")));
   EXPECT_DOUBLE_EQ(clock.nowMs(), kDecodePollMs);
   EXPECT_FALSE(std::filesystem::exists(decoder.scriptPath()));
   EXPECT_FALSE(std::filesystem::exists(decoder.markerPath()));

@@ -1,3 +1,4 @@
+#include "common/adapters/posix_script.h"
 #include "common/voice_clip_source.h"
 
 #include <gtest/gtest.h>
@@ -135,12 +136,12 @@ TEST_F(VoiceClipSourceTest, CompressedClipsAreDecodedLoadedAndLeaveNothingBehind
 
   ASSERT_EQ(shell.scripts.size(), 2u);
   const auto target = [&](const char* name) { return shellQuote((temp.path() / name).string()); };
-  EXPECT_NE(shell.scripts[0].find(shellQuote((programDir / "lame").string()) + " --decode " +
+  EXPECT_NE(shell.scripts[0].find(shellQuote((programDir / "lame").string()) + " '--decode' " +
                                   shellQuote((voiceDir / "I-001A.MP3").string()) + " " +
                                   target("I-001A.WAV")),
             std::string::npos)
       << shell.scripts[0];
-  EXPECT_NE(shell.scripts[1].find(shellQuote((programDir / "oggdec").string()) + " -o " +
+  EXPECT_NE(shell.scripts[1].find(shellQuote((programDir / "oggdec").string()) + " '-o' " +
                                   target("shiai_s.WAV") + " " +
                                   shellQuote((voiceDir / "Mesg" / "shiai_s.ogg").string())),
             std::string::npos)

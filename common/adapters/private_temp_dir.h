@@ -1,6 +1,6 @@
 #pragma once
-// The program's own temporary directory for decoded clips: made at start with
-// mode 0700 under a fresh name, so no other user can plant or read its files,
+// The program's own temporary directory for decoded clips: made at start,
+// readable by its owner only, under a fresh name, so no other user can plant or read its files,
 // and removed with everything in it when the owner goes away.
 #include <filesystem>
 #include <string_view>
@@ -9,7 +9,7 @@ namespace fuda {
 
 class PrivateTempDir {
  public:
-  // Made under the system's temporary directory (TMPDIR, else /tmp), named
+  // Made under the system's temporary directory, named
   // `prefix` + six random characters. If it cannot be made, path() is empty
   // and decoding then fails with the usual missing-file message.
   explicit PrivateTempDir(std::string_view prefix = "fudayomi-");

@@ -1,4 +1,4 @@
-#include "common/program_dir.h"
+#include "common/adapters/program_dir.h"
 
 namespace fuda {
 

@@ -1,4 +1,4 @@
-#include "common/private_temp_dir.h"
+#include "common/adapters/private_temp_dir.h"
 
 #include <stdlib.h>
 

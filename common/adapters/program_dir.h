@@ -1,6 +1,6 @@
 #pragma once
 // The folder of the running program file, where the list file and decoders
-// of our own lie.
+// of our own lie. Each platform defines it in an adapter of its own.
 #include <filesystem>
 
 namespace fuda {
