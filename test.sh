@@ -10,6 +10,8 @@
 #                        shutdown). The Qt UI tests are left out: Qt's own
 #                        locking is invisible to TSan, so every queued call
 #                        between threads would be reported.
+#   ./test.sh --windows  the Windows build in build-win/ (MinGW-w64), and its
+#                        tests (CTest label "windows") under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -40,8 +42,11 @@ case "$variant" in
     export TSAN_OPTIONS="suppressions=$PWD/../tests/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
     ctest --output-on-failure -j"$(nproc)" -L 'unit|integration'
     ;;
+  --windows)
+    scripts/windows-build.sh --test
+    ;;
   *)
-    echo "usage: ./test.sh [--asan|--tsan]" >&2
+    echo "usage: ./test.sh [--asan|--tsan|--windows]" >&2
     exit 2
     ;;
 esac

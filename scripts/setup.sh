@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool imagemagick
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
+  wine64 libstb-dev
 )
 
 # Open JTalk's voice is in Debian's contrib component, which a plain Debian

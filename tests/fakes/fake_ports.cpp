@@ -1,26 +1,32 @@
 #include "tests/fakes/fake_ports.h"
 
 #include <algorithm>
-#include <ctime>
+#include <chrono>
 
 namespace fuda::testing {
 
 // ---- VirtualClock
 
 LocalTime VirtualClock::localTime() {
-  std::tm start{};
-  start.tm_year = startYear_ - 1900;
-  start.tm_mon = startMonth_ - 1;
-  start.tm_mday = startDay_;
-  start.tm_hour = startHour_;
-  start.tm_min = startMinute_;
-  start.tm_sec = startSecond_;
-  const std::time_t base = timegm(&start);
+  // Calendar arithmetic alone, with no time zone: the same on every platform.
+  using namespace std::chrono;
+  const sys_days startDate = year{startYear_} / startMonth_ / startDay_;
   const auto wholeMs = static_cast<long long>(now_);
-  const std::time_t t = base + static_cast<std::time_t>(wholeMs / 1000);
-  std::tm local{};
-  gmtime_r(&t, &local);
-  return localTimeFrom(local, static_cast<int>(wholeMs % 1000));
+  const sys_time<milliseconds> at = startDate + hours{startHour_} + minutes{startMinute_} +
+                                    seconds{startSecond_} + milliseconds{wholeMs};
+  const sys_days date = floor<days>(at);
+  const year_month_day ymd{date};
+  const hh_mm_ss time{at - date};
+  LocalTime result;
+  result.year = static_cast<int>(ymd.year());
+  result.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  result.dayOfWeek = static_cast<int>(weekday{date}.c_encoding());
+  result.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  result.hour = static_cast<int>(time.hours().count());
+  result.minute = static_cast<int>(time.minutes().count());
+  result.second = static_cast<int>(time.seconds().count());
+  result.millisecond = static_cast<int>(time.subseconds().count());
+  return result;
 }
 
 SleepResult VirtualClock::sleepMs(double ms) {

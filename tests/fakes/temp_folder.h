@@ -1,11 +1,9 @@
 #pragma once
 // A private folder for one test, removed with everything in it afterwards.
-#include <stdlib.h>
-
 #include <cstdlib>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace fuda::testing {
@@ -13,12 +11,22 @@ namespace fuda::testing {
 class TempFolder {
  public:
   TempFolder() {
-    char pattern[] = "/tmp/fuda-test-XXXXXX";
-    const char* made = mkdtemp(pattern);
+    // create_directory fails on a name already taken, so a folder it makes is
+    // this test's alone, on Windows as on Linux.
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      auto candidate = base / ("fuda-test-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) {
+        path_ = std::move(candidate);
+        return;
+      }
+    }
     // Without a folder of its own a test cannot run safely; never fall back
     // to a shared one that the destructor would then remove.
-    if (made == nullptr) std::abort();
-    path_ = made;
+    std::abort();
   }
   ~TempFolder() {
     std::error_code ignored;
