@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 variant="${1:-}"
-ensure_packages
+ensure_packages run build test package
 case "$variant" in
   "")
     configure_and_build build
