@@ -63,9 +63,12 @@ void makeFirstVoice(const fs::path& voiceMaker, const fs::path& voiceDir,
   QObject::connect(&maker, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) loop.quit();
   });
+  // The maker stops cleanly on SIGTERM, leaving its voice marked
+  // incomplete; one that does not is killed.
   QObject::connect(&dialog, &QProgressDialog::canceled, &loop, [&] {
     cancelled = true;
-    maker.kill();
+    maker.terminate();
+    QTimer::singleShot(5000, &maker, [&maker] { maker.kill(); });
   });
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, &dialog,
