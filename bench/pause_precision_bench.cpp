@@ -6,6 +6,12 @@
 // the preface's upper verse, and the time from "Next" to the first sample of
 // the lower verse.
 //
+// The games are read twice: with a voice whose clips are sound from end to
+// end, and with a padded one, whose clips carry up to a second of silence
+// with a -60 dBFS noise floor at each end, different for every clip, as
+// recordings do. For the padded voice the error is that of the pause heard:
+// from the last frame of a verse above the noise to the first of the next.
+//
 //   pause_precision_bench [games-per-pause]
 #include <algorithm>
 #include <array>
@@ -45,6 +51,10 @@ constexpr std::uint16_t kChannels = 2;
 constexpr double kFramesPerMs = kRate / 1000.0;
 constexpr std::array<std::int16_t, 5> kCards = {7, 23, 42, 61, 99};
 constexpr std::int16_t kCalibrationLevel = 30000;
+constexpr int kNoisePeak = 32;               // about -60 dBFS
+constexpr int kHeardLevel = 2 * kNoisePeak;  // above anything the room adds
+
+enum class Padding { None, Varied };
 
 class PrintedMessages : public MessageSink {
  public:
@@ -96,17 +106,45 @@ std::vector<std::uint8_t> squareWave(std::int16_t level, std::size_t frames) {
   return out;
 }
 
-void writeVoice(const std::filesystem::path& dir) {
+// `sound` wrapped in silence of `leadFrames` and `tailFrames`, with a noise
+// floor all through it.
+std::vector<std::uint8_t> padded(std::vector<std::uint8_t> sound, std::size_t leadFrames,
+                                 std::size_t tailFrames, std::uint32_t seed) {
+  const std::size_t frameSize = kChannels * 2u;
+  sound.insert(sound.begin(), leadFrames * frameSize, 0);
+  sound.insert(sound.end(), tailFrames * frameSize, 0);
+  for (std::size_t at = 0; at < sound.size(); at += frameSize) {
+    seed = seed * 1664525u + 1013904223u;
+    const int noise = static_cast<int>(seed >> 16) % (2 * kNoisePeak + 1) - kNoisePeak;
+    const auto v = static_cast<std::int16_t>(
+        static_cast<std::int16_t>(sound[at] | (sound[at + 1] << 8)) + noise);
+    for (std::size_t c = 0; c < kChannels; ++c) {
+      sound[at + 2 * c] = static_cast<std::uint8_t>(v & 0xFF);
+      sound[at + 2 * c + 1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
+    }
+  }
+  return sound;
+}
+
+void writeVoice(const std::filesystem::path& dir, Padding padding) {
   std::vector<int> poems = {0};
   poems.insert(poems.end(), kCards.begin(), kCards.end());
-  int k = 0;
+  std::size_t k = 0;
   for (int poem : poems) {
     for (char verse : {'A', 'B'}) {
-      const std::size_t frames = 11025 + 1637 * static_cast<std::size_t>(k++) + 13;
+      const std::size_t frames = 11025 + 1637 * k + 13;
+      auto samples = squareWave(levelOf(poem, verse), frames);
+      if (padding == Padding::Varied) {
+        // 0 to 0.9 s before, 0.15 to 1 s after, no two clips alike.
+        const std::size_t leadMs = (277 * k) % 900;
+        const std::size_t tailMs = 150 + (419 * k) % 850;
+        samples = padded(std::move(samples), leadMs * kRate / 1000, tailMs * kRate / 1000,
+                         static_cast<std::uint32_t>(k + 1));
+      }
+      ++k;
       char name[32];
       std::snprintf(name, sizeof name, "I-%03d%c.WAV", poem, verse);
-      testing::writeBytes(dir / name,
-                          testing::wav16(kChannels, kRate, squareWave(levelOf(poem, verse), frames)));
+      testing::writeBytes(dir / name, testing::wav16(kChannels, kRate, samples));
     }
   }
 }
@@ -117,17 +155,49 @@ struct Segment {
   std::uint64_t end = 0;
 };
 
-// Runs of frames at one clip's level; a square wave changes sign, not level.
+// The clip level a frame is at, give or take the noise on it; 0 for none.
+std::int16_t clipLevel(int magnitude) {
+  if (std::abs(magnitude - kCalibrationLevel) <= kNoisePeak) return kCalibrationLevel;
+  const int level = 1000 + 400 * ((magnitude - 800) / 400);
+  if (magnitude < 1000 - kNoisePeak || std::abs(magnitude - level) > kNoisePeak) return 0;
+  return static_cast<std::int16_t>(level);
+}
+
+// Every clip heard in the stream: the frames at its level (a square wave
+// changes sign, not level), widened over the faded frames around them that
+// are still heard. Two clips with no silence between them part at the
+// quietest frame between their levels.
 std::vector<Segment> findSegments(const std::vector<std::int16_t>& samples) {
-  std::vector<Segment> segments;
   const std::size_t frames = samples.size() / kChannels;
+  const auto magnitude = [&](std::size_t f) { return std::abs(int{samples[f * kChannels]}); };
+  std::vector<Segment> plateaus;
   for (std::size_t f = 0; f < frames; ++f) {
-    const auto level = static_cast<std::int16_t>(std::abs(samples[f * kChannels]));
+    const std::int16_t level = clipLevel(magnitude(f));
     if (level == 0) continue;
-    if (!segments.empty() && segments.back().level == level && segments.back().end == f) {
-      segments.back().end = f + 1;
+    if (!plateaus.empty() && plateaus.back().level == level &&
+        f - plateaus.back().end <= kRate / 1000) {
+      plateaus.back().end = f + 1;
     } else {
-      segments.push_back({level, f, f + 1});
+      plateaus.push_back({level, f, f + 1});
+    }
+  }
+  // A fade passes through the levels below its clip's for a frame or two.
+  std::erase_if(plateaus, [](const Segment& s) { return s.end - s.first < kRate / 200; });
+
+  std::vector<Segment> segments = plateaus;
+  for (std::size_t i = 0; i < segments.size(); ++i) {
+    const std::uint64_t floor = i == 0 ? 0 : plateaus[i - 1].end;
+    const std::uint64_t ceiling = i + 1 == plateaus.size() ? frames : plateaus[i + 1].first;
+    Segment& s = segments[i];
+    while (s.first > floor && magnitude(s.first - 1) >= kHeardLevel) --s.first;
+    while (s.end < ceiling && magnitude(s.end) >= kHeardLevel) ++s.end;
+    if (i > 0 && segments[i - 1].end > s.first) {
+      std::uint64_t quietest = plateaus[i - 1].end;
+      for (std::uint64_t f = quietest; f < plateaus[i].first; ++f) {
+        if (magnitude(f) < magnitude(quietest)) quietest = f;
+      }
+      segments[i - 1].end = quietest;
+      s.first = quietest;
     }
   }
   return segments;
@@ -159,27 +229,15 @@ void waitUntil(const std::function<bool()>& condition) {
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const int gamesPerPause = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
-  PrivateTempDir work("fuda-bench-");
-  if (!work.isValid()) {
-    std::puts("cannot make a temporary directory");
-    return 1;
-  }
-  const auto voiceDir = work.path() / "voice";
+// Reads every planned game with one voice and prints its figures; nullopt
+// when the stream cannot be made sense of.
+std::optional<Figures> readGames(const std::filesystem::path& work, Padding padding,
+                                 const std::vector<GamePlan>& plans) {
+  const auto voiceDir = work / (padding == Padding::None ? "voice" : "padded voice");
   std::filesystem::create_directories(voiceDir);
-  writeVoice(voiceDir);
-  const auto streamFile = work.path() / "stream.raw";
-  setenv("SDL_AUDIODRIVER", "disk", 1);
+  writeVoice(voiceDir, padding);
+  const auto streamFile = voiceDir / "stream.raw";
   setenv("SDL_DISKAUDIOFILE", streamFile.c_str(), 1);
-
-  std::vector<GamePlan> plans;
-  for (int g = 0; g < gamesPerPause; ++g) {
-    for (int pause : {1000, 0, 20, 2000}) plans.push_back({pause, kManual});
-    plans.push_back({300, kAutomatic});
-  }
 
   std::vector<GameRecord> records;
   std::uint64_t calibrationFrame = 0;
@@ -193,7 +251,7 @@ int main(int argc, char** argv) {
     if (sound.state() != SoundDeviceState::Open || sound.outputFormat().sampleRate != kRate ||
         sound.outputFormat().channels != kChannels || sound.outputFormat().bitsPerSample != 16) {
       std::puts("the disk driver did not open at 44100 Hz, 16-bit stereo");
-      return 1;
+      return std::nullopt;
     }
     bufferFrames = sound.bufferFrames();
     // A clip of known place on the output clock ties file frames to it.
@@ -207,8 +265,7 @@ int main(int argc, char** argv) {
     PosixShell shell;
     CurrentVoice voice;
     voice.set({voiceDir, voiceDir / "Mesg", ClipFormat::Wav});
-    VoiceClipSource clips(voice, {work.path(), work.path()}, shell, clock, messages,
-                          Language::English);
+    VoiceClipSource clips(voice, {work, work}, shell, clock, messages, Language::English);
     QuietView view;
     StdWorkerThreads threads;
     NoMemoTimer memo;
@@ -258,13 +315,15 @@ int main(int argc, char** argv) {
   const std::vector<Segment> segments = findSegments(samples);
   if (segments.empty() || segments.front().level != kCalibrationLevel) {
     std::puts("the calibration clip is missing from the stream");
-    return 1;
+    return std::nullopt;
   }
   // File frame = output-clock frame + offset (the file may begin with one
   // buffer of silence the device took before our first callback).
   const auto offset = static_cast<std::int64_t>(segments.front().first) -
                       static_cast<std::int64_t>(calibrationFrame);
 
+  std::printf("\n%s\n", padding == Padding::None ? "voice of sound from end to end"
+                                                : "padded voice, noise floor -60 dBFS");
   std::printf("disk driver: buffer %u frames; output clock ran %.3f%% %s wall time over %.1f s\n",
               bufferFrames, std::abs(deviceFrames / kFramesPerMs / wallMs - 1.0) * 100.0,
               deviceFrames / kFramesPerMs > wallMs ? "ahead of" : "behind", wallMs / 1000.0);
@@ -283,7 +342,7 @@ int main(int argc, char** argv) {
     }
     if (at + expected.size() > segments.size()) {
       std::puts("the stream holds fewer clips than the games read");
-      return 1;
+      return std::nullopt;
     }
     std::vector<Segment> clips(segments.begin() + static_cast<long>(at),
                                segments.begin() + static_cast<long>(at + expected.size()));
@@ -329,7 +388,7 @@ int main(int argc, char** argv) {
     total.nextToFirstMs.insert(total.nextToFirstMs.end(), game.nextToFirstMs.begin(),
                                game.nextToFirstMs.end());
   }
-  std::printf("\nlargest error of the verse-to-verse pause: %.2f ms (%d pauses)\n",
+  std::printf("largest error of the verse-to-verse pause: %.2f ms (%d pauses)\n",
               total.pauseWorst, total.pauses);
   std::printf("largest error of the preface pause:        %.2f ms (%zu games)\n",
               total.prefaceWorst, records.size());
@@ -340,5 +399,29 @@ int main(int argc, char** argv) {
                 total.nextToFirstMs.size());
   }
   std::printf("clips in the game's order: %s\n", total.inOrder ? "yes" : "NO");
-  return total.inOrder ? 0 : 1;
+  return total;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int gamesPerPause = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+  PrivateTempDir work("fuda-bench-");
+  if (!work.isValid()) {
+    std::puts("cannot make a temporary directory");
+    return 1;
+  }
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  std::vector<GamePlan> plans;
+  for (int g = 0; g < gamesPerPause; ++g) {
+    for (int pause : {1000, 0, 20, 2000}) plans.push_back({pause, kManual});
+    plans.push_back({300, kAutomatic});
+  }
+  const auto plain = readGames(work.path(), Padding::None, plans);
+  const auto padded = readGames(work.path(), Padding::Varied, plans);
+  if (!plain || !padded) return 1;
+  std::printf("\nlargest heard error with the padded voice: %.2f ms (pause %.2f, preface %.2f)\n",
+              std::max(padded->pauseWorst, padded->prefaceWorst), padded->pauseWorst,
+              padded->prefaceWorst);
+  return plain->inOrder && padded->inOrder ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "common/voice.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace fuda {
@@ -14,24 +15,54 @@ std::string lower(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
-std::optional<std::filesystem::path> findFileNoCase(
-    const std::filesystem::path& dir, std::string_view name) {
+// The entry `name` of the existing directory `dir`: the exact name if it is
+// there, else the first (in name order) that differs from it only in case.
+std::optional<std::filesystem::path> entryNoCase(const std::filesystem::path& dir,
+                                                 const std::string& name) {
   std::error_code error;
-  const auto exact = dir / std::string(name);
-  if (std::filesystem::is_regular_file(exact, error)) return exact;
+  const auto exact = dir / name;
+  if (std::filesystem::exists(exact, error)) return exact;
+  if (name == "." || name == "..") return std::nullopt;
   const std::string wanted = lower(name);
+  std::optional<std::filesystem::path> found;
   std::filesystem::directory_iterator it(dir, error);
   if (error) return std::nullopt;
   for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
     if (error) return std::nullopt;
     if (lower(it->path().filename().string()) == wanted &&
-        it->is_regular_file(error)) {
-      return it->path();
+        (!found || it->path().filename() < found->filename())) {
+      found = it->path();
     }
   }
-  return std::nullopt;
+  return found;
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> findPathNoCase(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) return path;
+  const auto parent = path.parent_path();
+  if (parent == path) return std::nullopt;  // a root that is not there
+  if (path.filename().empty()) return findPathNoCase(parent);  // "dir/"
+  const std::string name = path.filename().string();
+  if (parent.empty()) {
+    // A bare name: looked up in the current directory, kept relative.
+    const auto entry = entryNoCase(".", name);
+    if (!entry) return std::nullopt;
+    return entry->filename();
+  }
+  const auto base = findPathNoCase(parent);
+  if (!base) return std::nullopt;
+  return entryNoCase(*base, name);
+}
+
+std::optional<std::filesystem::path> findFileNoCase(
+    const std::filesystem::path& dir, std::string_view name) {
+  const auto found = findPathNoCase(dir / std::string(name));
+  std::error_code error;
+  if (!found || !std::filesystem::is_regular_file(*found, error)) return std::nullopt;
+  return found;
 }
 
 std::optional<ClipFormat> probeClipFormat(const std::filesystem::path& dir) {

@@ -14,7 +14,7 @@ enum class ClipFormat : std::int16_t { Wav = 0, Mp3 = 1, Ogg = 2 };
 
 struct VoiceLocation {
   std::filesystem::path voiceDir;     // the poem clips
-  std::filesystem::path announceDir;  // voiceDir / "Mesg"
+  std::filesystem::path announceDir;  // voiceDir / "Mesg", in any case
   ClipFormat format = ClipFormat::Wav;
 };
 
@@ -34,7 +34,13 @@ class CurrentVoice {
   VoiceLocation location_;
 };
 
-// The file `name` in `dir`, matched without regard to case; nullopt if none.
+// `path` as it lies on disk, each of its names matched without regard to case
+// where the exact name is missing (a voice made on Windows may have "MESG" or
+// "mesg" for "Mesg"); nullopt if some part of it is not there.
+std::optional<std::filesystem::path> findPathNoCase(const std::filesystem::path& path);
+
+// The file `name` in `dir`, every name of both matched without regard to
+// case; nullopt if none.
 std::optional<std::filesystem::path> findFileNoCase(
     const std::filesystem::path& dir, std::string_view name);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/silence_trim.h"
+
 namespace fuda {
 
 namespace {
@@ -84,7 +86,10 @@ ClipRef VoiceClipSource::toClip(WavParse parsed, const std::filesystem::path& pa
     return nullptr;
   }
   parsed.clip->name = name;
-  return std::make_shared<const SoundClip>(std::move(*parsed.clip));
+  if (edgeSilence_.load() == EdgeSilence::AsRecorded)
+    return std::make_shared<const SoundClip>(std::move(*parsed.clip));
+  auto trimmed = trimSilence(std::move(*parsed.clip));
+  return trimmed ? std::make_shared<const SoundClip>(std::move(*trimmed)) : nullptr;
 }
 
 void VoiceClipSource::reportMissing(const std::filesystem::path& path) {

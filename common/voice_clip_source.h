@@ -2,12 +2,15 @@
 // The clips of the current voice, read from its directories. WAV clips are
 // read as they are; MP3 and Ogg Vorbis clips are decoded into the private
 // temporary directory first, read, and the decoded file removed at once, so
-// nothing is left behind: the clip lives in memory.
+// nothing is left behind: the clip lives in memory. Every clip then loses the
+// silence at its ends, unless the settings keep it.
+#include <atomic>
 #include <filesystem>
 #include <mutex>
 
 #include "common/clip_decoder.h"
 #include "common/clip_source.h"
+#include "common/edge_silence.h"
 #include "common/language.h"
 #include "common/message_sink.h"
 #include "common/voice.h"
@@ -36,8 +39,12 @@ class VoiceClipSource : public ClipSource {
                   MissingClipNotice notice = kReaderMissingClip,
                   double decodeTimeoutMs = kDecodeTimeoutMs);
 
-  // Reading thread or announcement threads.
+  // Reading thread or announcement threads. A clip with no sound in it
+  // gives null without a message: it is there, and is played as nothing.
   ClipRef load(ClipFolder folder, std::string_view name) override;
+
+  // GUI thread, at start-up; every clip loaded afterwards follows it.
+  void setEdgeSilence(EdgeSilence choice) { edgeSilence_ = choice; }
 
  private:
   ClipRef loadDecoded(ClipFormat format, const std::filesystem::path& dir,
@@ -52,6 +59,7 @@ class VoiceClipSource : public ClipSource {
   MessageSink& messages_;
   Language language_;
   MissingClipNotice notice_;
+  std::atomic<EdgeSilence> edgeSilence_{EdgeSilence::Trimmed};
   // Decoding, reading and removing one decoded file is one step: another
   // thread decoding a clip of the same name must not overwrite or remove it.
   std::mutex decodeMutex_;

@@ -35,6 +35,7 @@ MemotimerApp::MemotimerApp(Language language, const std::filesystem::path& setti
       announcer_(threads_, clips_, sound_) {
   reportUnreadableSettings(settings_, messages_, language_);
   voice_.set(voiceFromSettings(settings_));
+  clips_.setEdgeSilence(edgeSilenceSetting(settings_));
   window_ = std::make_unique<MemotimerWindow>(
       language_, MemotimerPorts{clock_, announcer_, &waitWithoutInput});
   QObject::connect(window_.get(), &MemotimerWindow::quitRequested, window_.get(),

@@ -1,12 +1,14 @@
 // The WAV reader on any bytes: a clip it accepts has its samples inside the
 // file, a layout the sound output can play, and a finite playing time that
-// matches its sample count.
+// matches its sample count. Trimming its silence gives a clip no longer than
+// it, whose bytes read back as the same clip.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "bench/fuzz/fuzz_check.h"
+#include "common/silence_trim.h"
 #include "common/wav_clip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -24,5 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           clip.format.bitsPerSample / 8.0;
   FUZZ_CHECK(std::fabs(clip.playingMs - clip.dataSize * 1000.0 / byteRate) <=
              1e-9 * (1.0 + clip.playingMs));
+
+  const auto trimmed = fuda::trimSilence(clip);
+  if (!trimmed) return 0;
+  FUZZ_CHECK(trimmed->dataSize <= clip.dataSize);
+  FUZZ_CHECK(trimmed->playingMs <= clip.playingMs);
+  const fuda::WavParse again = fuda::parseWavClip(trimmed->bytes);
+  FUZZ_CHECK(again.clip.has_value());
+  FUZZ_CHECK(again.clip->dataOffset == trimmed->dataOffset);
+  FUZZ_CHECK(again.clip->dataSize == trimmed->dataSize);
   return 0;
 }

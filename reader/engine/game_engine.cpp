@@ -231,7 +231,7 @@ void GameEngine::openingThread(int generation) {
   while (mode != kManual && !state_.mode.compare_exchange_weak(mode, kAutoLoopRunning)) {
   }
   enableIdleControls();
-  state_.busy = kIdle;
+  becomeIdle();
   if (mode == kManual) return;
   waitInterval();
   if (!loopGoesOn(generation) || !claimBusy()) return;
@@ -245,7 +245,7 @@ void GameEngine::autoLoopThread(int generation) {
   if (!state_.mode.compare_exchange_strong(mode, kAutoLoopRunning)) {
     // Manual was chosen between the command and this thread.
     if (mode == kManual) {
-      state_.busy = kIdle;
+      becomeIdle();
       return;
     }
   }
@@ -257,7 +257,7 @@ void GameEngine::autoLoopThread(int generation) {
 void GameEngine::autoLoop(int generation) {
   for (;;) {
     if (!loopGoesOn(generation)) {
-      state_.busy = kIdle;
+      becomeIdle();
       return;
     }
     if (readingStep() == StepResult::GameEnded) return;
@@ -304,7 +304,7 @@ GameEngine::StepResult GameEngine::readingStep() {
       state_.position = static_cast<std::int16_t>(state_.position.load() - 1);
     }
     enableIdleControls();
-    state_.busy = kIdle;
+    becomeIdle();
     return StepResult::Stopped;
   }
   if (lastCardRead) {
@@ -321,7 +321,7 @@ GameEngine::StepResult GameEngine::readingStep() {
     return StepResult::GameEnded;
   }
   enableIdleControls();
-  state_.busy = kIdle;
+  becomeIdle();
   return StepResult::Read;
 }
 
@@ -359,7 +359,7 @@ void GameEngine::testThread(int) {
   // `running` first: running with `busy` clear would look like a game
   // waiting for "Next".
   state_.running = 0;
-  state_.busy = kIdle;
+  becomeIdle();
 }
 
 void GameEngine::abortOpening() {
@@ -373,7 +373,7 @@ void GameEngine::abortOpening() {
   setEnabled({kAnkiStartButton, kNextButton}, Enablement::Disabled);
   state_.memoState = kStartWithoutMemo;
   state_.running = 0;
-  state_.busy = kIdle;
+  becomeIdle();
 }
 
 void GameEngine::endOfGame() {
@@ -382,6 +382,7 @@ void GameEngine::endOfGame() {
   setEnabled({kNextButton}, Enablement::Disabled);
   setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
   resetGame();
+  ports_.view.readingIdle();
 }
 
 // ---- Helpers
@@ -501,6 +502,11 @@ void GameEngine::setEnabled(std::initializer_list<ControlId> ids, Enablement sta
 void GameEngine::disableReadingControls() {
   setEnabled({kManualRadio, kAutoRadio, kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
              Enablement::Disabled);
+}
+
+void GameEngine::becomeIdle() {
+  state_.busy = kIdle;
+  ports_.view.readingIdle();
 }
 
 void GameEngine::enableIdleControls() {

@@ -112,6 +112,9 @@ class GameEngine {
   void setEnabled(std::initializer_list<ControlId> ids, Enablement state);
   void disableReadingControls();
   void enableIdleControls();
+  // A reading thread is done: `busy` clears and the window hears of it, so
+  // that a track bar move made while it was set is read again.
+  void becomeIdle();
   std::uint32_t tickCount();
 
   ReadingState& state_;

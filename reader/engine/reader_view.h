@@ -23,6 +23,11 @@ class ReaderView : public MessageSink {
   virtual void releasePointer() = 0;
   // Ends the program (shutdown sequence), from any thread.
   virtual void quitProgram() = 0;
+  // A reading thread has just cleared `busy`. The track bar may have moved
+  // while it was set, when such moves are ignored; the window reads its
+  // position again, so that thumb, label and pause agree. Views without a
+  // track bar need not care.
+  virtual void readingIdle() {}
 };
 
 }  // namespace fuda

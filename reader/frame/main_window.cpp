@@ -25,17 +25,22 @@ namespace fuda {
 
 namespace {
 
-// The client area under the menu bar, large enough for every control.
+// The client area under the menu bar, large enough for every control. It
+// grows with the window: all of it is the window's background.
 constexpr QSize kClientSize(524, 335);
 
-// The title picture reports its double-click as a command.
+// The title picture keeps its own clicks; only its left double-click is a
+// command.
 class TitlePicture : public QLabel {
  public:
   explicit TitlePicture(std::function<void()> onDoubleClick)
       : onDoubleClick_(std::move(onDoubleClick)) {}
 
  protected:
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
   void mouseDoubleClickEvent(QMouseEvent* event) override {
+    event->accept();
     if (event->button() == Qt::LeftButton) onDoubleClick_();
   }
 
@@ -81,7 +86,7 @@ MainWindow::MainWindow(Language language, QtMessageSink& messages,
   setFont(controlFont(language_));
 
   auto* client = new QWidget;
-  client->setFixedSize(kClientSize);
+  client->setMinimumSize(kClientSize);
   client->setMouseTracking(true);
   client->installEventFilter(this);
   setCentralWidget(client);
@@ -169,6 +174,9 @@ void MainWindow::buildControls() {
 
   auto* group = addControl(kModeGroupBox, new QGroupBox, QRect(30, ja ? 50 : 54, 139, 39));
   group->setFocusPolicy(Qt::NoFocus);
+  // Like the frames, the group box is drawing only: clicks on it reach the
+  // background.
+  group->setAttribute(Qt::WA_TransparentForMouseEvents);
   group->lower();
 
   auto* kimariji = addControl(kKimarijiLabel, textLabel("Mes_0", Qt::AlignLeft),
@@ -270,6 +278,10 @@ void MainWindow::releasePointer() {
   onGuiThread([this] { mouseLock_.release(); });
 }
 
+void MainWindow::readingIdle() {
+  onGuiThread([this] { emit trackBarMoved(trackBar_->value()); });
+}
+
 void MainWindow::quitProgram() {
   onGuiThread([this] { close(); });
 }
@@ -279,11 +291,21 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text,
   messages_.showMessage(caption, text, owner);
 }
 
+bool MainWindow::onBackground(const QMouseEvent& mouse) const {
+  // While the lock holds the pointer, every press comes to the client area.
+  if (mouseLock_.isHolding()) return true;
+  // A press that a control did not take travels on to the client area; it
+  // is still that control's click, not the background's. Labels, frames and
+  // the group box are transparent to the mouse, so childAt passes them by.
+  return centralWidget()->childAt(mouse.position().toPoint()) == nullptr;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!onBackground(*mouse)) return true;
       if (mouse->button() == Qt::LeftButton) {
         mouseLock_.toggle(mouse->globalPosition().toPoint());
       } else if (mouse->button() == Qt::RightButton) {
@@ -294,6 +316,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonDblClick: {
       auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!onBackground(*mouse)) return true;
       if (mouse->button() == Qt::RightButton) {
         mouseLock_.showLockCursor();
         emit commandIssued(kGestureRightDoubleClick);

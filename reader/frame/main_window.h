@@ -18,6 +18,7 @@
 class QLabel;
 class QSlider;
 class QMenu;
+class QMouseEvent;
 
 namespace fuda {
 
@@ -37,6 +38,7 @@ class MainWindow : public QMainWindow, public ReaderView {
   void setReadModeRadio(ReadMode mode) override;
   void releasePointer() override;
   void quitProgram() override;
+  void readingIdle() override;
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;
 
@@ -54,7 +56,8 @@ class MainWindow : public QMainWindow, public ReaderView {
  signals:
   // GUI thread: a button, radio button, menu item or gesture.
   void commandIssued(int id);
-  // GUI thread: the track bar moved (dragging, release, keyboard).
+  // GUI thread: the track bar moved (dragging, release, keyboard), or a
+  // reading step ended and its position is to be read again.
   void trackBarMoved(int position);
 
  protected:
@@ -68,6 +71,9 @@ class MainWindow : public QMainWindow, public ReaderView {
   template <typename Widget>
   Widget* addControl(int id, Widget* widget, QRect geometry);
   void onGuiThread(std::function<void()> call);
+  // Whether a press in the client area is on its background rather than on
+  // an enabled control.
+  bool onBackground(const QMouseEvent& mouse) const;
 
   Language language_;
   QtMessageSink& messages_;

@@ -33,6 +33,8 @@ class MouseLock {
   void showLockCursor();
 
   bool isOn() const { return flag_.load() == 1; }
+  // Whether the pointer is held now (on, and the window active).
+  bool isHolding() const { return holding_; }
   QRect lockRect() const { return rect_; }
 
  private:

@@ -55,6 +55,7 @@ void ReaderApp::startUp() {
   MainWindow& view = *window_;
   engine_->resetGame();
   timerOffsets_ = loadSettings(settings_, state_, voice_, view, language_);
+  clips_.setEdgeSilence(edgeSilenceSetting(settings_));
 
   state_.timingPause = kTimingPauseStart;
   {

@@ -143,6 +143,9 @@ class RecordingReaderView : public ReaderView {
   void setReadModeRadio(ReadMode mode) override { radio = mode; }
   void releasePointer() override { ++pointerReleases; }
   void quitProgram() override { ++quitRequests; }
+  void readingIdle() override {
+    if (onReadingIdle) onReadingIdle();
+  }
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;
 
@@ -167,6 +170,7 @@ class RecordingReaderView : public ReaderView {
   ReadMode radio = ReadMode::Manual;
   int pointerReleases = 0;
   int quitRequests = 0;
+  std::function<void()> onReadingIdle;
 
  private:
   VirtualClock& clock_;

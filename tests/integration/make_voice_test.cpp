@@ -49,6 +49,8 @@ class ReaderClips {
       : source_(voice_, {temp_.path(), temp_.path()}, shell_, clock_, messages_,
                 Language::English) {
     voice_.set({voiceDir, voiceDir / "Mesg", format});
+    // The clips as the generator wrote them, silent margins included.
+    source_.setEdgeSilence(EdgeSilence::AsRecorded);
   }
   ClipRef load(ClipFolder folder, std::string_view name) {
     return source_.load(folder, name);

@@ -307,8 +307,10 @@ TEST_F(ProgramShutdownTest, SigtermAndSigintWhileADecoderRuns) {
     std::filesystem::remove(folder_ / "decoder.pid");
     ASSERT_TRUE(launch({"", true}, Start::ClickStartQuickly)) << fileText(log());
     ASSERT_TRUE(decoderRunning());
-    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(folder_ / "decoder.pid"); },
-                        Millis(20000)));
+    // The file exists a moment before the shell has written the pid into it.
+    ASSERT_TRUE(waitFor(
+        [&] { return fileText(folder_ / "decoder.pid").find('\n') != std::string::npos; },
+        Millis(20000)));
     const pid_t decoder = std::stoi(fileText(folder_ / "decoder.pid"));
     endWith(signal, "while a decoder runs");
     // The hung decoder was ended with the program (a zombie waiting for a

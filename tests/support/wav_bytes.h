@@ -79,6 +79,30 @@ inline std::vector<std::uint8_t> sine16(std::size_t frames, std::uint16_t channe
   return out;
 }
 
+// 16-bit samples as bytes, little-endian; each frame repeats its value on
+// every channel.
+inline std::vector<std::uint8_t> bytes16(const std::vector<std::int16_t>& frames,
+                                         std::uint16_t channels = 1) {
+  std::vector<std::uint8_t> out;
+  out.reserve(frames.size() * channels * 2);
+  for (std::int16_t v : frames) {
+    for (std::uint16_t c = 0; c < channels; ++c) {
+      out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+      out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+    }
+  }
+  return out;
+}
+
+// A square wave at `level` that changes sign every 20 frames: never near
+// zero, so every frame of it is sound.
+inline std::vector<std::int16_t> square(std::size_t frames, std::int16_t level) {
+  std::vector<std::int16_t> out(frames);
+  for (std::size_t i = 0; i < frames; ++i)
+    out[i] = static_cast<std::int16_t>((i / 20) % 2 == 0 ? level : -level);
+  return out;
+}
+
 inline std::vector<std::uint8_t> wav16(std::uint16_t channels, std::uint32_t rate,
                                        const std::vector<std::uint8_t>& samples) {
   return WavBuilder().format(1, channels, rate, 16).data(samples).bytes();

@@ -9,6 +9,7 @@
 
 #include "reader/cards/card_selection_rules.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/support/language_names.h"
 #include "tests/ui/tool_window_driver.h"
 
 namespace fuda {
@@ -138,7 +139,8 @@ TEST_P(CardSelectionLayoutTest, OkWithOnlyThePrefacePoemShowsTheMessageAndStaysO
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, CardSelectionLayoutTest,
-                         ::testing::Values(Language::Japanese, Language::English));
+                         ::testing::Values(Language::Japanese, Language::English),
+                         testing::languageName);
 
 TEST_F(CardSelectionDialogTest, FirstOpensWithOnlyThePrefacePoemChecked) {
   std::vector<int> checked;

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 #include "tests/fakes/temp_folder.h"
+#include "tests/support/language_names.h"
 #include "tests/ui/message_catcher.h"
 #include "tests/ui/ui_test_environment.h"
 
@@ -55,6 +57,9 @@ struct Expected {
   QRect timingLabelGeometry;
   int radioY;
 };
+
+// Printed by its build when a test fails.
+void PrintTo(const Expected& expected, std::ostream* out) { PrintTo(expected.language, out); }
 
 class StartUp : public ::testing::TestWithParam<Expected> {};
 
@@ -119,16 +124,71 @@ TEST_P(StartUp, EveryControlHasItsIdCaptionAndPlace) {
   EXPECT_FALSE(window.statusBar()->findChildren<QLabel*>().isEmpty());
 }
 
-TEST_P(StartUp, MenuBarHoldsEveryCommandOnce) {
+// The menu bar as the player reads it: pop-ups left to right, their items top
+// to bottom with the separators between them. Id 0 marks a separator.
+struct MenuEntry {
+  int id;
+  const char* japanese;
+  const char* english;
+};
+struct PopUp {
+  const char* japanese;
+  const char* english;
+  std::vector<MenuEntry> entries;
+};
+const MenuEntry kLine{0, "", ""};
+const std::vector<PopUp> kMenuBar = {
+    {"操作(&F)", "Operation(&F)",
+     {{kCmdTestReading, "テスト読唱(&T)", "Test_Read(&T)"}, kLine,
+      {kCmdCardSelection, "使用札選択(&L)", "Selection(&L)"},
+      {kCmdThirdGame, "三分の百首", "100/3 Game"}, kLine,
+      {kCmdAnkiStart, "暗記～開始(&A)", "Anki and Start(&A)"}, kLine,
+      {kCmdQuickStart, "すぐに開始(&S)", "Start(&S)"}, kLine,
+      {kCmdExit, "終了(&X)", "Exit(&X)"}}},
+    {"読手(&R)", "Reader(&R)",
+     {{kCmdReader1, "ひばりくん", "hibari kun"}, kLine,
+      {kCmdReader2, "読手２", "Reader_2"}, kLine,
+      {kCmdReader3, "読手３", "Reader_3"}, kLine,
+      {kCmdReader4, "読手４", "Reader_4"}}},
+    {"モード(&M)", "Mode(&M)",
+     {{kCmdManualMode, "手動読み上げモード設定", "Manual Read Mode"}, kLine,
+      {kCmdAutoMode, "自動読み上げモード設定", "Automatic Read Mode"},
+      {kCmdIntervalDefault, "インターバル（既定値）", "Interval Default"},
+      {kCmdInterval3, "インターバル（３秒）", "Interval 3sec."},
+      {kCmdInterval5, "インターバル（５秒）", "Interval 5sec."},
+      {kCmdInterval7, "インターバル（７秒）", "Interval 7sec."},
+      {kCmdInterval10, "インターバル（10秒）", "Interval 10sec."}}},
+    {"読唱順(&J)", "List(&J)",
+     {{kCmdExportList, "読唱順書き出し", "Writing of the List"},
+      {kCmdImportList, "読唱順読み込み", "Reading of the List"}, kLine,
+      {kCmdWithdraw, "直前の読み無効化", "Read Again Later"}}},
+    {"ヘルプ(&H)", "Help(&H)",
+     {{kCmdHelp, "ヘルプ(&H)", "Help(&H)"}, kLine,
+      {kCmdAbout, "バージョン情報(&A)", "Ver.Info(&A)"}}},
+};
+
+TEST_P(StartUp, MenuBarShowsEveryPopUpWithItsCaptionsOrderAndSeparators) {
+  const bool ja = GetParam().language == Language::Japanese;
   ReaderFixture fixture;
   ReaderApp app(GetParam().language, fixture.paths());
-  const auto actions = app.window().menuBar()->findChildren<QAction*>();
-  for (int id = kCmdTestReading; id <= kCmdAbout; ++id) {
-    int found = 0;
-    for (QAction* action : actions) found += action->objectName() == QString::number(id);
-    EXPECT_EQ(found, 1) << id;
+  const auto bar = app.window().menuBar()->actions();
+  ASSERT_EQ(bar.size(), static_cast<qsizetype>(kMenuBar.size()));
+  for (std::size_t m = 0; m < kMenuBar.size(); ++m) {
+    const PopUp& expected = kMenuBar[m];
+    EXPECT_EQ(bar[m]->text(), QString::fromUtf8(ja ? expected.japanese : expected.english));
+    ASSERT_NE(bar[m]->menu(), nullptr);
+    const auto items = bar[m]->menu()->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.entries.size())) << expected.english;
+    for (std::size_t i = 0; i < expected.entries.size(); ++i) {
+      const MenuEntry& entry = expected.entries[i];
+      EXPECT_EQ(items[i]->isSeparator(), entry.id == 0) << expected.english << " " << i;
+      if (entry.id == 0) continue;
+      EXPECT_EQ(items[i]->objectName(), QString::number(entry.id));
+      EXPECT_EQ(items[i]->text(), QString::fromUtf8(ja ? entry.japanese : entry.english));
+      EXPECT_FALSE(items[i]->isCheckable());
+      EXPECT_TRUE(items[i]->shortcut().isEmpty());
+    }
   }
-  EXPECT_EQ(app.window().menuBar()->actions().size(), 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Start quickly", "Next Read", "Exit", "Fudayomi", QRect(210, 270, 258, 40),
                  QRect(215, 283, 114, 19), 67}),
     [](const ::testing::TestParamInfo<Expected>& info) {
-      return info.param.language == Language::Japanese ? "Japanese" : "English";
+      return testing::languageName({info.param.language, info.index});
     });
 
 TEST(StartUpSettings, AutomaticModeFromTheSettingsSetsTheAutoRadio) {
@@ -166,7 +226,7 @@ TEST(StartUpSettings, AVoiceWithoutClipsGivesTheMessageAndTheProgramCarriesOn) {
   EXPECT_EQ(labelText(app.window(), kKimarijiLabel), QString::fromUtf8("ふだよみ"));
 }
 
-TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelUnlessAStepPlays) {
+TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelAndAMoveDuringAStepCountsWhenItEnds) {
   ReaderFixture fixture;
   ReaderApp app(Language::English, fixture.paths());
   QSlider* slider = app.window().trackBar();
@@ -175,11 +235,12 @@ TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelUnlessAStepPlays) {
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  1.10");
   slider->setValue(0);
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  0.00");
+  // Moved while a step has claimed `busy` but not yet disabled the bar.
   app.state().busy = kPlaying;
   slider->setValue(100);
   EXPECT_EQ(app.state().timingPause.load(), 0);
   app.state().busy = kIdle;
-  emit slider->sliderReleased();
+  app.window().readingIdle();
   EXPECT_EQ(app.state().timingPause.load(), 2000);
   EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  2.00");
 }
@@ -196,6 +257,9 @@ TEST(MainWindowLayout, ResizingMovesOnlyTheStatusBar) {
   EXPECT_EQ(window.control(kNextButton)->geometry(), next);
   EXPECT_GT(window.statusBar()->geometry().top(), status.top());
   EXPECT_EQ(window.statusBar()->geometry().bottom(), window.height() - 1);
+  // The background grows with the window, up to the status bar.
+  EXPECT_EQ(window.client()->width(), window.width());
+  EXPECT_EQ(window.client()->geometry().bottom() + 1, window.statusBar()->geometry().top());
 }
 
 TEST(MainWindowLayout, TabWalksTheEnabledButtonsOnly) {

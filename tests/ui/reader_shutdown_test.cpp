@@ -56,6 +56,10 @@ const char* nameOf(Ending ending) {
   return "";
 }
 
+// Printed by name when a test fails.
+void PrintTo(Moment moment, std::ostream* out) { *out << nameOf(moment); }
+void PrintTo(Ending ending, std::ostream* out) { *out << nameOf(ending); }
+
 // Processes the GUI thread's events until `done` holds or the limit passes.
 bool processUntil(const std::function<bool()>& done, double limitMs = 20000.0) {
   const auto start = std::chrono::steady_clock::now();
@@ -131,7 +135,12 @@ class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, En
           return app.state().mode.load() == kAutoLoopRunning && app.state().busy.load() == kIdle;
         });
       case Moment::Decode:
-        return processUntil([&] { return std::filesystem::exists(folder_ / "decoder.pid"); });
+        // The file exists a moment before the shell has written the pid into it.
+        return processUntil([&] {
+          std::ifstream pid(folder_ / "decoder.pid");
+          std::string line;
+          return std::getline(pid, line) && !pid.eof();
+        });
     }
     return false;
   }

@@ -11,6 +11,7 @@
 #include "reader/cards/card_selection_rules.h"
 #include "reader/cards/third_game_rules.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/support/language_names.h"
 #include "tests/ui/tool_window_driver.h"
 
 namespace fuda {
@@ -136,7 +137,8 @@ TEST_P(ThirdGameLayoutTest, OkWithNoThirdShowsTheMessageAndStaysOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBuilds, ThirdGameLayoutTest,
-                         ::testing::Values(Language::Japanese, Language::English));
+                         ::testing::Values(Language::Japanese, Language::English),
+                         testing::languageName);
 
 TEST_F(ThirdGameDialogTest, AThenBLeavesOnlyBChosen) {
   open([&](ToolWindow& tool) {

@@ -231,6 +231,17 @@ TEST_F(GameEngineTest, ManualStepReadsLowerVersePauseAndNextUpperVerse) {
   EXPECT_EQ(clock.nowMs(), 29000);
 }
 
+TEST_F(GameEngineTest, EveryReadingThreadTellsTheViewOnceBusyHasCleared) {
+  useOrder({17, 42, 8});
+  std::vector<std::pair<double, std::int16_t>> reports;
+  view.onReadingIdle = [&] { reports.emplace_back(clock.nowMs(), state.busy.load()); };
+  engine.startReading(Memorisation::Without);  // the opening ends at 15000
+  engine.readNext();                           // a step, 15000..24000
+  engine.finishReading();                      // the last step ends the game at 29000
+  EXPECT_EQ(reports, (std::vector<std::pair<double, std::int16_t>>{
+                         {15000, kIdle}, {24000, kIdle}, {29000, kIdle}}));
+}
+
 TEST_F(GameEngineTest, PauseHeardIsExactWhateverTheClipLengths) {
   // Clip lengths that are no whole number of milliseconds: the waits round,
   // the silence heard does not.

@@ -37,8 +37,13 @@ class VoiceClipSourceTest : public ::testing::Test {
     std::filesystem::permissions(programDir / name, std::filesystem::perms::owner_all);
   }
   void useVoice(ClipFormat format) { voice.set({voiceDir, voiceDir / "Mesg", format}); }
+  // A clip that is sound from its first frame to its last: nothing of it is
+  // trimmed.
   void putClip(const std::filesystem::path& file, std::size_t frames) {
-    testing::writeBytes(file, testing::wav16(2, 44100, testing::sine16(frames, 2, 44100, 440)));
+    putFrames(file, testing::square(frames, 8000));
+  }
+  void putFrames(const std::filesystem::path& file, const std::vector<std::int16_t>& frames) {
+    testing::writeBytes(file, testing::wav16(2, 44100, testing::bytes16(frames, 2)));
   }
   VoiceClipSource source(Language language = Language::English,
                          MissingClipNotice notice = kReaderMissingClip) {
@@ -71,6 +76,20 @@ TEST_F(VoiceClipSourceTest, WavClipsAreFoundWithoutRegardToCaseAndNeverDecoded) 
   EXPECT_DOUBLE_EQ(announcement->playingMs, 50.0);
   EXPECT_TRUE(shell.scripts.empty());
   EXPECT_TRUE(tempIsEmpty());  // no script, no marker
+  EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(VoiceClipSourceTest, FolderNamesMatchWithoutRegardToCaseToo) {
+  // A voice copied from Windows: "MESG" for "Mesg", and a settings path that
+  // spells the voice folder otherwise than the disk does.
+  std::filesystem::rename(voiceDir / "Mesg", voiceDir / "MESG");
+  putClip(voiceDir / "MESG" / "anki_s.ogg", 2205);
+  putClip(voiceDir / "I-001A.WAV", 4410);
+  voice.set({root / "MY VOICE", root / "my voice" / "Mesg", ClipFormat::Wav});
+  auto clips = source();
+  EXPECT_TRUE(clips.load(ClipFolder::Verses, "I-001A"));
+  voice.set({root / "MY VOICE", root / "my voice" / "Mesg", ClipFormat::Ogg});
+  EXPECT_TRUE(clips.load(ClipFolder::Announcements, "anki_s"));
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -127,6 +146,37 @@ TEST_F(VoiceClipSourceTest, CompressedClipsAreDecodedLoadedAndLeaveNothingBehind
             std::string::npos)
       << shell.scripts[1];
   EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(VoiceClipSourceTest, ClipsLoseTheSilenceAtTheirEndsUnlessTheSettingsKeepIt) {
+  // 50 ms of silence, 100 ms of sound, 25 ms of silence.
+  std::vector<std::int16_t> padded(2205, 0);
+  const auto sound = testing::square(4410, 8000);
+  padded.insert(padded.end(), sound.begin(), sound.end());
+  padded.resize(padded.size() + 1102, 0);
+  putFrames(voiceDir / "I-001A.WAV", padded);
+  putFrames(voiceDir / "I-001A.mp3", padded);
+  putFrames(voiceDir / "I-002A.WAV", std::vector<std::int16_t>(4410, 0));
+  auto clips = source();
+  for (ClipFormat format : {ClipFormat::Wav, ClipFormat::Mp3}) {
+    useVoice(format);
+    const ClipRef trimmed = clips.load(ClipFolder::Verses, "I-001A");
+    ASSERT_TRUE(trimmed);
+    EXPECT_DOUBLE_EQ(trimmed->playingMs, 100.0);
+  }
+  // A clip of silence is there, so nothing is reported; it is played as
+  // nothing.
+  useVoice(ClipFormat::Wav);
+  EXPECT_FALSE(clips.load(ClipFolder::Verses, "I-002A"));
+  EXPECT_TRUE(messages.messages.empty());
+
+  clips.setEdgeSilence(EdgeSilence::AsRecorded);
+  const ClipRef asRecorded = clips.load(ClipFolder::Verses, "I-001A");
+  ASSERT_TRUE(asRecorded);
+  EXPECT_DOUBLE_EQ(asRecorded->playingMs, padded.size() * 1000.0 / 44100);
+  const ClipRef silent = clips.load(ClipFolder::Verses, "I-002A");
+  ASSERT_TRUE(silent);
+  EXPECT_DOUBLE_EQ(silent->playingMs, 100.0);
 }
 
 TEST_F(VoiceClipSourceTest, AMissingCompressedClipNamesTheVoicesFileAndRunsNothing) {
