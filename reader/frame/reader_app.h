@@ -36,10 +36,10 @@ struct ReaderPaths {
   std::filesystem::path settingsFile;  // "fudayomi.ini" in the working folder
   std::filesystem::path programDir;    // where the program file lies
   // Where the list file goes; empty: beside the program.
-  std::filesystem::path listDir;
+  std::filesystem::path listDir{};
   ListPathShown listPathShown = ListPathShown::No;
   // Installed: the folder of the help file; empty: the working folder.
-  std::filesystem::path sharedDataDir;
+  std::filesystem::path sharedDataDir{};
 };
 
 class ReaderApp : private ReaderHost, private MemoTimerHost {
