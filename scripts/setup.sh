@@ -5,6 +5,7 @@
 # fonts of their windows.
 run_packages=(
   lame vorbis-tools
+  open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
   espeak-ng
   fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
 )
@@ -31,6 +32,26 @@ fuzz_packages=(
   clang libclang-rt-dev
 )
 
+# Open JTalk's voice is in Debian's contrib component, which a plain Debian
+# does not enable. Where no source names contrib, one file of our own adds it
+# for this release; nothing is done on other systems.
+contrib_sources=/etc/apt/sources.list.d/fudayomi-contrib.sources
+ensure_contrib() {
+  local sudo="$1" codename
+  grep -qs '^ID=debian$' /etc/os-release || return 0
+  if grep -qsE '^[[:space:]]*(Components:.*[[:space:]]contrib([[:space:]]|$)|deb[[:space:]].*[[:space:]]contrib([[:space:]]|$))' \
+      /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
+    return 0
+  fi
+  codename="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+  [ -n "$codename" ] || return 0
+  echo "Enabling Debian's contrib component (for Open JTalk's voice) in $contrib_sources"
+  printf '%s\n' "Types: deb" "URIs: http://deb.debian.org/debian" \
+    "Suites: $codename $codename-updates" "Components: contrib" \
+    "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
+    $sudo tee "$contrib_sources" >/dev/null
+}
+
 # ensure_packages GROUP...: installs what is missing of the named groups
 # (run, build, test, package, fuzz).
 ensure_packages() {
@@ -51,6 +72,9 @@ ensure_packages() {
   echo "Installing: ${missing[*]}"
   local sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  case " ${missing[*]} " in
+    *" hts-voice-nitech-jp-atr503-m001 "*) ensure_contrib "$sudo" ;;
+  esac
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

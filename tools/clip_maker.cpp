@@ -1,11 +1,11 @@
 #include "tools/clip_maker.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "tools/clip_shaping.h"
 #include "tools/pcm_wav.h"
 #include "tools/program_run.h"
+#include "tools/recitation_timing.h"
 #include "tools/voice_folder.h"
 
 namespace fuda {
@@ -14,10 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::uint8_t> readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+// Clips are kept at half the synthesiser's 48 kHz: the voice lies well below
+// 12 kHz, and the voice folder stays half as large.
+constexpr std::uint32_t kHighestRate = 24000;
 
 bool writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -31,81 +30,82 @@ std::string run(const std::vector<std::string>& argv) {
   return result.succeeded() ? std::string() : describeFailure(argv, result);
 }
 
+// The verse timed as a reciter times it; gives false when it holds no sound.
+bool timeVerse(MonoPcm& pcm, const Speech& speech, VerseShape shape) {
+  const auto sound = findSound(pcm);
+  if (!sound) return false;
+  VerseSound where;
+  where.begin = static_cast<double>(sound->begin) / pcm.sampleRate;
+  where.end = static_cast<double>(sound->end) / pcm.sampleRate;
+  where.lastSoundStart = speech.lastSoundStart;
+  where.lastSoundEnd = speech.lastSoundEnd;
+  where.segments = speech.segments;
+  pcm = recitedTiming(pcm, where, shape);
+  return true;
+}
+
 }  // namespace
 
-std::string checkTools(ClipFormat format) {
-  // -q speaks to no sound device: this only asks whether the voice is there.
-  std::string failure = run({"espeak-ng", "-v", "ja", "-q", "あ"});
-  if (!failure.empty()) {
-    return failure + " (Debian package espeak-ng)";
-  }
+std::string checkEncoder(ClipFormat format) {
   if (format == ClipFormat::Mp3) {
-    failure = run({"lame", "--version"});
+    const std::string failure = run({"lame", "--version"});
     if (!failure.empty()) return failure + " (Debian package lame)";
   } else if (format == ClipFormat::Ogg) {
-    failure = run({"oggenc", "--version"});
-    if (!failure.empty()) {
-      return failure + " (Debian package vorbis-tools)";
-    }
+    const std::string failure = run({"oggenc", "--version"});
+    if (!failure.empty()) return failure + " (Debian package vorbis-tools)";
   }
   return {};
 }
 
-std::string makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
-  const fs::path spoken = recipe.workDir / (line.name + ".spoken.wav");
+ClipOutcome makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
   const fs::path shaped = recipe.workDir / (line.name + ".wav");
   const fs::path target = clipPath(recipe.voiceDir, line, recipe.format);
   fs::path partial = target;
   partial += ".part";
+  const auto failed = [&](const std::string& why) {
+    return ClipOutcome{line.name + ": " + why};
+  };
 
-  const int wpm = line.pace == SpeechPace::Recitation ? recipe.recitationWpm
-                                                      : kAnnouncementWpm;
-  // -b 1: the text is UTF-8 whatever the locale says.
-  std::string failure = run({"espeak-ng", "-v", "ja", "-b", "1", "-s",
-                             std::to_string(wpm), "-g", std::to_string(kPhraseGap),
-                             "-w", spoken.string(), line.kana});
-  if (!failure.empty()) return line.name + ": " + failure;
-
-  PcmReading reading = readPcmWav(readFile(spoken));
-  std::error_code ignored;
-  fs::remove(spoken, ignored);
-  if (!reading.pcm) {
-    return line.name + ": the synthesiser's output is unreadable (" +
-           reading.error + ")";
+  Speech speech = speak(line, {recipe.synthesiser, recipe.openJTalk, recipe.workDir});
+  if (!speech.pcm) return failed(speech.error);
+  MonoPcm& pcm = *speech.pcm;
+  while (pcm.sampleRate > kHighestRate) pcm = halfRate(pcm);
+  removeOffset(pcm);
+  if (line.folder == ClipFolder::Verses) {
+    const VerseShape shape = line.name.ends_with('A') ? VerseShape::Upper : VerseShape::Lower;
+    if (!timeVerse(pcm, speech, shape)) return failed("the synthesiser made no sound");
   }
-  MonoPcm& pcm = *reading.pcm;
-  if (!trimSilence(pcm)) return line.name + ": the synthesiser made no sound";
+  if (!trimSilence(pcm)) return failed("the synthesiser made no sound");
   normaliseLevel(pcm);
 
+  std::error_code ignored;
   if (recipe.format == ClipFormat::Wav) {
     if (!writeFile(partial, pcmWavBytes(pcm))) {
       fs::remove(partial, ignored);
-      return line.name + ": cannot write " + partial.string();
+      return failed("cannot write " + partial.string());
     }
   } else {
     if (!writeFile(shaped, pcmWavBytes(pcm))) {
       fs::remove(shaped, ignored);
-      return line.name + ": cannot write " + shaped.string();
+      return failed("cannot write " + shaped.string());
     }
-    failure = recipe.format == ClipFormat::Mp3
-                  ? run({"lame", "--quiet", "-V", "4", shaped.string(),
-                         partial.string()})
-                  : run({"oggenc", "-Q", "-q", "4", "-o", partial.string(),
-                         shaped.string()});
+    const std::string failure =
+        recipe.format == ClipFormat::Mp3
+            ? run({"lame", "--quiet", "-V", "4", shaped.string(), partial.string()})
+            : run({"oggenc", "-Q", "-q", "4", "-o", partial.string(), shaped.string()});
     fs::remove(shaped, ignored);
     if (!failure.empty()) {
       fs::remove(partial, ignored);
-      return line.name + ": " + failure;
+      return failed(failure);
     }
   }
   std::error_code error;
   fs::rename(partial, target, error);
   if (error) {
     fs::remove(partial, ignored);
-    return line.name + ": cannot write " + target.string() + " (" +
-           error.message() + ")";
+    return failed("cannot write " + target.string() + " (" + error.message() + ")");
   }
-  return {};
+  return {{}, speech.misread};
 }
 
 }  // namespace fuda

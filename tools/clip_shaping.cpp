@@ -33,6 +33,20 @@ std::optional<SoundSpan> findSound(const MonoPcm& pcm) {
                    static_cast<std::size_t>(pcm.samples.rend() - last)};
 }
 
+void removeOffset(MonoPcm& pcm) {
+  if (pcm.sampleRate == 0) return;
+  // A one-pole high-pass, its corner at about 20 Hz.
+  const double pole = std::exp(-2.0 * 3.141592653589793 * 20.0 / pcm.sampleRate);
+  double previousIn = 0.0;
+  double previousOut = 0.0;
+  for (std::int16_t& s : pcm.samples) {
+    const double out = s - previousIn + pole * previousOut;
+    previousIn = s;
+    previousOut = out;
+    s = static_cast<std::int16_t>(std::clamp(std::lround(out), -32768L, 32767L));
+  }
+}
+
 bool trimSilence(MonoPcm& pcm) {
   const auto sound = findSound(pcm);
   if (!sound) return false;

@@ -8,7 +8,7 @@
 namespace fuda {
 
 // Silence kept before the first and after the last sound of a clip.
-inline constexpr int kEdgeMarginMs = 50;
+inline constexpr int kEdgeMarginMs = 5;
 
 // A sample this far below the clip's peak counts as silence.
 inline constexpr double kSilenceBelowPeakDb = 40.0;
@@ -25,6 +25,10 @@ struct SoundSpan {
   std::size_t end = 0;
 };
 std::optional<SoundSpan> findSound(const MonoPcm& pcm);
+
+// Takes out a constant offset and anything below about 20 Hz, which the
+// synthesisers leave in and which would only eat into the loudness.
+void removeOffset(MonoPcm& pcm);
 
 // Cuts or pads the silence at both ends to kEdgeMarginMs and fades the margins
 // so the cut makes no click. Gives false, and leaves the clip, when it holds

@@ -11,14 +11,14 @@
 #include <filesystem>
 #include <iostream>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "common/language.h"
-#include "reader/cards/poem_table.h"
 #include "tools/clip_maker.h"
 #include "tools/progress_bar.h"
+#include "tools/speech_engine.h"
 #include "tools/voice_folder.h"
 #include "tools/voice_script.h"
 
@@ -44,20 +44,24 @@ void usage(std::FILE* out) {
       "Usage: make_voice [options] DIR\n"
       "Makes the default voice in DIR: the verse clips I-000A ... I-100B of the\n"
       "preface poem and the hundred poems, and the announcements anki_s, anki_5,\n"
-      "nifun and shiai_s in DIR/Mesg, spoken by espeak-ng's Japanese voice.\n"
-      "A complete voice already in DIR is kept; an incomplete one is made again.\n"
+      "nifun and shiai_s in DIR/Mesg, spoken by Open JTalk (or by espeak-ng's\n"
+      "Japanese voice when Open JTalk, its dictionary or its voice is missing)\n"
+      "in the rhythm of a match. A complete voice already in DIR is kept; an\n"
+      "incomplete one is made again.\n"
       "\n"
       "  --format wav|mp3|ogg  clip format (default wav; mp3 needs lame, ogg oggenc)\n"
       "  --rebuild             make the voice again even when DIR holds a complete one\n"
       "  --overwrite           replace the clips of another voice found in DIR\n"
       "  --only NAME[,NAME..]  make only these clips (I-001A,anki_s,...)\n"
       "  --jobs N              clips made at once (default: the number of cores)\n"
-      "  --speed WPM           recitation speed, 80 to 200 (default %d)\n"
+      "  --engine NAME         open-jtalk or espeak-ng only (default: the best there is)\n"
+      "  --jtalk-dictionary DIR  Open JTalk's dictionary (default %s)\n"
+      "  --jtalk-voice FILE    Open JTalk's HTS voice (default %s)\n"
       "  --help                show this text\n"
       "\n"
       "Exit status: 0 made or already complete, 1 failed, 2 bad usage,\n"
       "3 DIR holds another voice's clips (nothing was changed).\n",
-      kRecitationWpm);
+      OpenJTalkFiles().dictionary.c_str(), OpenJTalkFiles().voice.c_str());
 }
 
 struct Options {
@@ -67,7 +71,8 @@ struct Options {
   OtherClips other = OtherClips::Refuse;
   std::vector<std::string> only;
   int jobs = 0;
-  int speed = kRecitationWpm;
+  EngineRequest engine = EngineRequest::Best;
+  OpenJTalkFiles openJTalk;
 };
 
 bool parseNumber(std::string_view text, int low, int high, int& value) {
@@ -115,10 +120,20 @@ int parseOptions(int argc, char** argv, Options& options) {
       if (!parseNumber(value(), 1, 64, options.jobs)) {
         return bad("--jobs takes a number from 1 to 64");
       }
-    } else if (arg == "--speed") {
-      if (!parseNumber(value(), 80, 200, options.speed)) {
-        return bad("--speed takes a number from 80 to 200");
+    } else if (arg == "--engine") {
+      const std::string_view name = value();
+      if (name == "open-jtalk") {
+        options.engine = EngineRequest::OpenJTalk;
+      } else if (name == "espeak-ng") {
+        options.engine = EngineRequest::EspeakNg;
+      } else {
+        return bad("--engine takes open-jtalk or espeak-ng");
       }
+    } else if (arg == "--jtalk-dictionary" || arg == "--jtalk-voice") {
+      const std::string_view path = value();
+      if (path.empty()) return bad(std::string(arg) + " takes a path");
+      (arg == "--jtalk-voice" ? options.openJTalk.voice : options.openJTalk.dictionary) =
+          fs::path(path);
     } else if (arg.starts_with("-") && arg.size() > 1) {
       return bad("unknown option " + std::string(arg));
     } else {
@@ -162,25 +177,34 @@ class WorkFolder {
   fs::path path_;
 };
 
-// Makes `lines` on `jobs` threads. Gives the first failure, or empty.
-std::string makeClips(const std::vector<VoiceLine>& lines,
-                      const ClipRecipe& recipe, int jobs) {
+struct MakingOutcome {
+  std::string failure;  // the first one; empty when every clip was made
+  std::vector<std::string> misread;  // clips made whose words may be off
+};
+
+// Makes `lines` on `jobs` threads.
+MakingOutcome makeClips(const std::vector<VoiceLine>& lines,
+                        const ClipRecipe& recipe, int jobs) {
   ProgressBar progress(stderr, static_cast<int>(lines.size()), "Making the voice");
   std::atomic<std::size_t> next{0};
   std::atomic<bool> failed{false};
-  std::mutex failureMutex;
-  std::string failure;
+  std::mutex outcomeMutex;
+  MakingOutcome outcome;
   const auto work = [&] {
     for (;;) {
       if (failed || stopRequested) return;
       const std::size_t index = next++;
       if (index >= lines.size()) return;
-      std::string error = makeClip(lines[index], recipe);
-      if (!error.empty()) {
-        std::lock_guard lock(failureMutex);
-        if (failure.empty()) failure = std::move(error);
+      ClipOutcome made = makeClip(lines[index], recipe);
+      if (!made.error.empty()) {
+        std::lock_guard lock(outcomeMutex);
+        if (outcome.failure.empty()) outcome.failure = std::move(made.error);
         failed = true;
         return;
+      }
+      if (made.misread) {
+        std::lock_guard lock(outcomeMutex);
+        outcome.misread.push_back(lines[index].name);
       }
       progress.advance();
     }
@@ -189,16 +213,11 @@ std::string makeClips(const std::vector<VoiceLine>& lines,
   for (int i = 0; i < jobs; ++i) threads.emplace_back(work);
   threads.clear();  // joins
   progress.finish();
-  return failure;
+  return outcome;
 }
 
 int makeVoice(const Options& options) {
-  const VoiceScript script =
-      makeVoiceScript(PoemTable::forLanguage(Language::English));
-  if (!script.ok()) {
-    std::cerr << "make_voice: cannot read the poem table: " << script.error << "\n";
-    return kFailed;
-  }
+  const VoiceScript script = makeVoiceScript();
   std::vector<VoiceLine> lines;
   if (options.only.empty()) lines = script.lines;
   for (const std::string& name : options.only) {
@@ -220,8 +239,20 @@ int makeVoice(const Options& options) {
       options.only.empty() ? Coverage::WholeVoice : Coverage::ChosenClips;
 
   const FolderInspection folder = inspectVoiceFolder(options.dir, script.lines);
-  const RunPlan plan = planVoiceRun(folder, options.format, options.existing,
-                                    options.other, coverage);
+  RunPlan plan = planVoiceRun(folder, options.format, options.existing,
+                              options.other, coverage);
+  // A complete voice that espeak-ng spoke (as every voice before Open JTalk
+  // did) is made again once Open JTalk can speak it.
+  std::optional<EngineChoice> engineChecked;
+  if (plan.action == RunAction::KeepComplete && options.engine == EngineRequest::Best &&
+      folder.markedSpeaker != synthesiserName(Synthesiser::OpenJTalk)) {
+    engineChecked = chooseSynthesiser(options.engine, options.openJTalk);
+    if (engineChecked->synthesiser == Synthesiser::OpenJTalk) {
+      std::cout << options.dir.string()
+                << " holds a voice spoken by espeak-ng; Open JTalk speaks it anew.\n";
+      plan = planVoiceRun(folder, options.format, Existing::Rebuild, options.other, coverage);
+    }
+  }
   if (plan.action == RunAction::Refuse) {
     std::cerr << "make_voice: " << options.dir.string()
               << " holds the clips of another voice (such as "
@@ -239,10 +270,19 @@ int makeVoice(const Options& options) {
 
   // Before anything in the folder changes: a voice that cannot be made must
   // not cost the one that is there.
-  if (const std::string missing = checkTools(options.format); !missing.empty()) {
+  const EngineChoice engine =
+      engineChecked ? *engineChecked : chooseSynthesiser(options.engine, options.openJTalk);
+  if (!engine.synthesiser) {
+    std::cerr << "make_voice: nothing can speak the voice: " << engine.error << "\n";
+    return kFailed;
+  }
+  if (const std::string missing = checkEncoder(options.format); !missing.empty()) {
     std::cerr << "make_voice: " << missing << "\n";
     return kFailed;
   }
+  if (!engine.notice.empty()) std::cerr << "make_voice: " << engine.notice << "\n";
+  std::cout << "Speaking with " << synthesiserName(*engine.synthesiser) << ".\n"
+            << std::flush;
   std::error_code error;
   fs::create_directories(options.dir / kAnnouncementFolder, error);
   if (error) {
@@ -262,7 +302,8 @@ int makeVoice(const Options& options) {
   // complete throughout; a whole voice is incomplete until its last clip.
   const VoiceState stateWhileMaking =
       coverage == Coverage::ChosenClips ? plan.stateAfter : VoiceState::Incomplete;
-  if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking)) {
+  if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking,
+                        synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
     return kFailed;
   }
@@ -276,10 +317,11 @@ int makeVoice(const Options& options) {
   recipe.voiceDir = options.dir;
   recipe.workDir = work.path();
   recipe.format = options.format;
-  recipe.recitationWpm = options.speed;
+  recipe.synthesiser = *engine.synthesiser;
+  recipe.openJTalk = options.openJTalk;
 
   const auto start = std::chrono::steady_clock::now();
-  const std::string failure = makeClips(lines, recipe, options.jobs);
+  const MakingOutcome made = makeClips(lines, recipe, options.jobs);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
           .count();
@@ -288,12 +330,13 @@ int makeVoice(const Options& options) {
               << " is incomplete and will be made again on the next run.\n";
     return kInterrupted;
   }
-  if (!failure.empty()) {
-    std::cerr << "make_voice: " << failure << "\n"
+  if (!made.failure.empty()) {
+    std::cerr << "make_voice: " << made.failure << "\n"
               << "The voice in " << options.dir.string() << " is incomplete.\n";
     return kFailed;
   }
-  if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter)) {
+  if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter,
+                        synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
     return kFailed;
   }
@@ -301,7 +344,12 @@ int makeVoice(const Options& options) {
   std::snprintf(timing, sizeof timing, "%.1f", seconds);
   std::cout << "Made " << lines.size() << (lines.size() == 1 ? " clip (" : " clips (")
             << describeFormat(options.format) << ") in " << options.dir.string()
-            << " in " << timing << " s.\n";
+            << " in " << timing << " s with " << synthesiserName(*engine.synthesiser)
+            << ".\n";
+  for (const std::string& name : made.misread) {
+    std::cerr << "make_voice: " << name
+              << ": the synthesiser did not say the poem's reading exactly.\n";
+  }
   return kDone;
 }
 

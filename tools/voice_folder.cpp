@@ -25,6 +25,7 @@ std::string lower(std::string_view text) {
 struct Marker {
   ClipFormat format = ClipFormat::Wav;
   VoiceState state = VoiceState::Incomplete;
+  std::string speaker;
 };
 
 std::optional<Marker> readMarker(const fs::path& dir) {
@@ -43,6 +44,8 @@ std::optional<Marker> readMarker(const fs::path& dir) {
       haveFormat = true;
     } else if (line == "state=complete") {
       marker.state = VoiceState::Complete;
+    } else if (line.starts_with("speaker=")) {
+      marker.speaker = line.substr(8);
     }
   }
   if (!haveFormat) return std::nullopt;
@@ -116,6 +119,7 @@ FolderInspection inspectVoiceFolder(const fs::path& dir,
     return found;
   }
   found.markedFormat = marker->format;
+  found.markedSpeaker = marker->speaker;
   for (const fs::path& clip : found.clips) {
     const std::string ext = clip.extension().string();
     if (formatFromName(ext.empty() ? ext : ext.substr(1)) != marker->format) {
@@ -134,7 +138,8 @@ FolderInspection inspectVoiceFolder(const fs::path& dir,
   return found;
 }
 
-bool writeVoiceMarker(const fs::path& dir, ClipFormat format, VoiceState state) {
+bool writeVoiceMarker(const fs::path& dir, ClipFormat format, VoiceState state,
+                      std::string_view speaker) {
   const fs::path target = dir / kVoiceMarkerName;
   const fs::path temporary = dir / (std::string(kVoiceMarkerName) + ".part");
   {
@@ -142,6 +147,7 @@ bool writeVoiceMarker(const fs::path& dir, ClipFormat format, VoiceState state) 
     out << kMarkerFirstLine << "\nformat=" << formatExtension(format)
         << "\nstate="
         << (state == VoiceState::Complete ? "complete" : "incomplete") << "\n";
+    if (!speaker.empty()) out << "speaker=" << speaker << "\n";
     if (!out.flush()) return false;
   }
   std::error_code error;

@@ -32,6 +32,7 @@ enum class FolderState {
 struct FolderInspection {
   FolderState state = FolderState::Empty;
   std::optional<ClipFormat> markedFormat;     // from our marker
+  std::string markedSpeaker;  // the synthesiser that spoke it; empty if untold
   std::vector<std::filesystem::path> clips;   // voice clips found, any format
   std::vector<std::filesystem::path> leftovers;  // half-written clips (*.part)
 };
@@ -53,7 +54,7 @@ FolderInspection inspectVoiceFolder(const std::filesystem::path& dir,
 
 // Written through a temporary file and a rename, so it is never half there.
 bool writeVoiceMarker(const std::filesystem::path& dir, ClipFormat format,
-                      VoiceState state);
+                      VoiceState state, std::string_view speaker = {});
 
 enum class Existing { Keep, Rebuild };
 enum class OtherClips { Refuse, Overwrite };

@@ -11,15 +11,18 @@ namespace {
 struct Announcement {
   std::string_view name;
   std::string_view kana;
+  std::string_view sentence;
 };
 
 // The memorisation start (fifteen and five minutes), two minutes left, and
 // the start of the match, as a club's reader would say them.
 constexpr Announcement kAnnouncements[] = {
-    {"anki_s", "ただいまから じゅうごふんかんの あんきじかんです"},
-    {"anki_5", "ただいまから ごふんかんの あんきじかんです"},
-    {"nifun", "きょうぎかいし にふんまえです"},
-    {"shiai_s", "いまから きょうぎを かいしします"},
+    {"anki_s", "ただいまから じゅうごふんかんの あんきじかんです",
+     "ただいまから、十五分間の暗記時間です。"},
+    {"anki_5", "ただいまから ごふんかんの あんきじかんです",
+     "ただいまから、五分間の暗記時間です。"},
+    {"nifun", "きょうぎかいし にふんまえです", "競技開始、二分前です。"},
+    {"shiai_s", "いまから きょうぎを かいしします", "それでは、競技を開始します。"},
 };
 
 // Particles belong to the word before them, so a line that starts with one
@@ -102,35 +105,27 @@ std::string verseClipName(int poem, VerseHalf half) {
   return name;
 }
 
-VoiceScript makeVoiceScript(const PoemTable& romanised) {
+VoiceScript makeVoiceScript() {
   VoiceScript script;
   for (int poem = 0; poem <= kPoemCount; ++poem) {
     for (const VerseHalf half : {VerseHalf::Upper, VerseHalf::Lower}) {
-      const std::string name = verseClipName(poem, half);
-      const std::string_view romaji = half == VerseHalf::Upper
-                                          ? romanised[poem].upperVerse
-                                          : romanised[poem].lowerVerse;
-      const KanaText kana = romajiToKana(romaji);
-      if (!kana.ok() || kana.words.empty()) {
-        script.lines.clear();
-        script.error = name + ": " +
-                       (kana.ok() ? std::string("the poem table holds no text")
-                                  : kana.error);
-        return script;
-      }
+      const std::string_view reading = half == VerseHalf::Upper
+                                           ? poemReading(poem).upperVerse
+                                           : poemReading(poem).lowerVerse;
       script.lines.push_back(
-          {name, ClipFolder::Verses,
-           recitedVerse(kana, half == VerseHalf::Upper
-                                  ? std::span<const int>(kUpperVerseLines)
-                                  : std::span<const int>(kLowerVerseLines)),
-           SpeechPace::Recitation});
+          {verseClipName(poem, half), ClipFolder::Verses,
+           recitedVerse(readingWords(reading),
+                        half == VerseHalf::Upper
+                            ? std::span<const int>(kUpperVerseLines)
+                            : std::span<const int>(kLowerVerseLines)),
+           SpeechPace::Recitation, std::string(), std::string(reading)});
     }
   }
   for (const Announcement& announcement : kAnnouncements) {
     script.lines.push_back({std::string(announcement.name),
                             ClipFolder::Announcements,
-                            std::string(announcement.kana),
-                            SpeechPace::Announcement});
+                            std::string(announcement.kana), SpeechPace::Announcement,
+                            std::string(announcement.sentence)});
   }
   return script;
 }

@@ -1,14 +1,14 @@
 #pragma once
 // What the default voice says: every clip's name, folder and text in kana.
-// The verses come from the poem table's romanised readings, so the table
-// stays the one source of the poems' texts.
+// The verses come from the poem table's reading column, so the table stays
+// the one source of the poems' texts.
 #include <span>
 #include <string>
 #include <vector>
 
 #include "common/clip_source.h"
 #include "reader/cards/poem_table.h"
-#include "tools/romaji_kana.h"
+#include "tools/kana_words.h"
 
 namespace fuda {
 
@@ -18,14 +18,18 @@ enum class SpeechPace { Recitation, Announcement };
 struct VoiceLine {
   std::string name;  // "I-001A", "anki_s": the file name without extension
   ClipFolder folder = ClipFolder::Verses;
-  std::string kana;  // hiragana, blanks between phrases
+  std::string kana;  // hiragana, blanks between the lines of the poem
   SpeechPace pace = SpeechPace::Recitation;
+  // An announcement as written Japanese, for a synthesiser that reads kanji
+  // and speaks it as a sentence; empty for the verses.
+  std::string sentence;
+  // The reading as the table spells it, words parted by blanks; empty for the
+  // announcements.
+  std::string reading;
 };
 
 struct VoiceScript {
   std::vector<VoiceLine> lines;  // the verses of poems 0..100, then "Mesg"
-  std::string error;             // a verse the table cannot give; lines empty
-  bool ok() const { return error.empty(); }
 };
 
 inline constexpr int kVoiceClipCount = 2 * (kPoemCount + 1) + 4;
@@ -34,8 +38,7 @@ inline constexpr int kVoiceClipCount = 2 * (kPoemCount + 1) + 4;
 inline constexpr int kUpperVerseLines[] = {5, 7, 5};
 inline constexpr int kLowerVerseLines[] = {7, 7};
 
-// `romanised` is the table that holds the romanised verses (the English one).
-VoiceScript makeVoiceScript(const PoemTable& romanised);
+VoiceScript makeVoiceScript();
 
 // A verse as the synthesiser should say it: the words run together within
 // each line of the poem and a blank between lines, which gives the even flow

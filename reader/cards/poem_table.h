@@ -31,6 +31,16 @@ class PoemTable {
   const Poem* poems_;
 };
 
+// A poem's verses as recited, in hiragana with blanks between the words; the
+// same in both languages and never shown, only spoken.
+struct PoemReading {
+  std::string_view upperVerse;
+  std::string_view lowerVerse;
+};
+
+// n in 0..100.
+const PoemReading& poemReading(int n);
+
 // The first-syllable group of poem n (the same in both languages).
 std::int16_t poemGroup(int n);
 

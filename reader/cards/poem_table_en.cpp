@@ -1,6 +1,6 @@
 // The hundred poems and the preface poem romanised as a karuta reader
-// pronounces them (modern readings of the old kana, Hepburn consonants, long
-// vowels spelled as their kana), so that speech can be derived from them.
+// recites them: the reading column (poem_readings.cpp) spelled word for word
+// in Hepburn, long vowels spelled as their kana, the particle を as "wo".
 // Particles are lower case, every other word capitalised; poets' long vowels
 // are doubled. The decisive-syllable code spells each mora as two characters.
 #include "reader/cards/poem_table.h"
@@ -9,7 +9,7 @@ namespace fuda {
 
 extern const Poem kPoemsEnglish[101] = {
     {"Naniwazu ni Saku ya Konohana Fuyugomori",  // 0
-     "Ima wa Harube to Saku ya Konohana",
+     "Ima wo Harube to Saku ya Konohana",
      "Wani", "Fudayomi", 0},
     {"Aki no Ta no Kario no Io no Toma wo Arami",  // 1
      "Waga Koromode wa Tsuyu ni Nuretsutsu",
@@ -18,7 +18,7 @@ extern const Poem kPoemsEnglish[101] = {
      "Koromo Hosu Chou Ama no Kaguyama",
      "Jitoo Tennoo", "HaRuSu", 17},
     {"Ashibiki no Yamadori no O no Shidario no",  // 3
-     "Naganagashi Yo wo Hitori Kamo Nemu",
+     "Naganagashi Yo wo Hitori Kamo Nen",
      "Kakinomoto no Hitomaro", "A_Si", 27},
     {"Tago no Ura ni Uchiidete Mireba Shirotae no",  // 4
      "Fuji no Takane ni Yuki wa Furitsutsu",
@@ -33,7 +33,7 @@ extern const Poem kPoemsEnglish[101] = {
      "Mikasa no Yama ni Ideshi Tsuki Kamo",
      "Abe no Nakamaro", "A_MaNo", 27},
     {"Waga Io wa Miyako no Tatsumi Shika zo Sumu",  // 8
-     "Yo wo Ujiyama to Hito wa Iu Nari",
+     "Yo wo Ujiyama to Hito wa Yuu Nari",
      "Kisen Hooshi", "WaGaI_", 25},
     {"Hana no Iro wa Utsurinikeri Na Itazura ni",  // 9
      "Waga Mi Yo ni Furu Nagame Seshi Ma ni",
@@ -45,7 +45,7 @@ extern const Poem kPoemsEnglish[101] = {
      "Hito ni wa Tsugeyo Ama no Tsuribune",
      "Sangi Takamura", "WaTaNoHaRaYa", 25},
     {"Amatsukaze Kumo no Kayoiji Fukitojiyo",  // 12
-     "Otome no Sugata Shibashi Todomemu",
+     "Otome no Sugata Shibashi Todomen",
      "Soojoo Henjoo", "A_MaTu", 27},
     {"Tsukubane no Mine Yori Otsuru Minanogawa",  // 13
      "Koi zo Tsumorite Fuchi to Narinuru",
@@ -57,25 +57,25 @@ extern const Poem kPoemsEnglish[101] = {
      "Waga Koromode ni Yuki wa Furitsutsu",
      "Kookoo Tennoo", "KiMiGaTaMeHa", 16},
     {"Tachiwakare Inaba no Yama no Mine ni Ouru",  // 16
-     "Matsu to Shi Kikaba Ima Kaerikomu",
+     "Matsu to Shi Kikaba Ima Kaerikon",
      "Chuunagon Yukihira", "TaTi", 22},
     {"Chihayaburu Kamiyo mo Kikazu Tatsutagawa",  // 17
      "Karakurenai ni Mizu Kukuru to wa",
      "Ariwara no Narihira Ason", "TiHa", 14},
     {"Suminoe no Kishi ni Yoru Nami Yoru Sae ya",  // 18
-     "Yume no Kayoiji Hitome Yokuramu",
+     "Yume no Kayoiji Hitome Yokuran",
      "Fujiwara no Toshiyuki Ason", "Su", 2},
     {"Naniwagata Mijikaki Ashi no Fushi no Ma mo",  // 19
      "Awade Kono Yo wo Sugushiteyo to ya",
      "Ise", "NaNiWaGa", 26},
     {"Wabinureba Ima Hata Onaji Naniwa Naru",  // 20
-     "Miotsukushite mo Awamu to zo Omou",
+     "Miotsukushite mo Awan to zo Omou",
      "Motoyoshi Shinnoo", "WaBi", 25},
-    {"Ima Komu to Iishi Bakari ni Nagatsuki no",  // 21
+    {"Ima Kon to Iishi Bakari ni Nagatsuki no",  // 21
      "Ariake no Tsuki wo Machiidetsuru Kana",
      "Sosei Hooshi", "I_MaKo", 13},
     {"Fuku Kara ni Aki no Kusaki no Shiorureba",  // 22
-     "Mube Yamakaze wo Arashi to Iuramu",
+     "Mube Yamakaze wo Arashi to Yuuran",
      "Fun'ya no Yasuhide", "Fu", 4},
     {"Tsuki Mireba Chiji ni Mono Koso Kanashikere",  // 23
      "Waga Mi Hitotsu no Aki ni wa Aranedo",
@@ -87,15 +87,15 @@ extern const Poem kPoemsEnglish[101] = {
      "Hito ni Shirarede Kuru Yoshi Mogana",
      "Sanjoo no Udaijin", "NaNiSi", 26},
     {"Ogurayama Mine no Momijiba Kokoro Araba",  // 26
-     "Ima Hitotabi no Miyuki Matanamu",
+     "Ima Hitotabi no Miyuki Matanan",
      "Teishinkoo", "O_Gu", 24},
     {"Mika no Hara Wakite Nagaruru Izumigawa",  // 27
-     "Itsu Miki Tote Ka Koishikaruramu",
+     "Itsu Miki Tote Ka Koishikaruran",
      "Chuunagon Kanesuke", "MiKaNo", 21},
     {"Yamazato wa Fuyu zo Sabishisa Masarikeru",  // 28
      "Hitome mo Kusa mo Karenu to Omoeba",
      "Minamoto no Muneyuki Ason", "YaMaZa", 18},
-    {"Kokoroate ni Oraba ya Oramu Hatsushimo no",  // 29
+    {"Kokoroate ni Oraba ya Oran Hatsushimo no",  // 29
      "Okimadowaseru Shiragiku no Hana",
      "Ooshikoochi no Mitsune", "KoKoRoA_", 23},
     {"Ariake no Tsurenaku Mieshi Wakare Yori",  // 30
@@ -108,16 +108,16 @@ extern const Poem kPoemsEnglish[101] = {
      "Nagare mo Aenu Momiji Narikeri",
      "Harumichi no Tsuraki", "YaMaGa", 18},
     {"Hisakata no Hikari Nodokeki Haru no Hi ni",  // 33
-     "Shizugokoro Naku Hana no Chiruramu",
+     "Shizugokoro Naku Hana no Chiruran",
      "Ki no Tomonori", "HiSa", 15},
-    {"Tare wo Kamo Shiru Hito ni Semu Takasago no",  // 34
+    {"Tare wo Kamo Shiru Hito ni Sen Takasago no",  // 34
      "Matsu mo Mukashi no Tomo Naranaku ni",
      "Fujiwara no Okikaze", "TaRe", 22},
     {"Hito wa Isa Kokoro mo Shirazu Furusato wa",  // 35
      "Hana zo Mukashi no Ka ni Nioikeru",
      "Ki no Tsurayuki", "HiToWa", 15},
     {"Natsu no Yo wa Mada Yoi Nagara Akenuru wo",  // 36
-     "Kumo no Izuko ni Tsuki Yadoruramu",
+     "Kumo no Izuko ni Tsuki Yadoruran",
      "Kiyohara no Fukayabu", "NaTu", 26},
     {"Shiratsuyu ni Kaze no Fukishiku Aki no No wa",  // 37
      "Tsuranukitomenu Tama zo Chirikeru",
@@ -140,10 +140,10 @@ extern const Poem kPoemsEnglish[101] = {
     {"Aimite no Nochi no Kokoro ni Kurabureba",  // 43
      "Mukashi wa Mono wo Omowazarikeri",
      "Gonchuunagon Atsutada", "A_I_", 27},
-    {"Ou Koto no Taete Shi Naku wa Nakanaka ni",  // 44
+    {"Ou Koto no Taete Shi Nakuba Nakanaka ni",  // 44
      "Hito wo mo Mi wo mo Uramizaramashi",
      "Chuunagon Asatada", "O_O_Ko", 24},
-    {"Aware to mo Iubeki Hito wa Omooede",  // 45
+    {"Aware to mo Yuubeki Hito wa Omooede",  // 45
      "Mi no Itazura ni Narinubeki Kana",
      "Kentokukoo", "A_WaRe", 27},
     {"Yura no To wo Wataru Funabito Kaji wo Tae",  // 46
@@ -176,7 +176,7 @@ extern const Poem kPoemsEnglish[101] = {
     {"Taki no Oto wa Taete Hisashiku Narinuredo",  // 55
      "Na Koso Nagarete Nao Kikoekere",
      "Dainagon Kintoo", "TaKi", 22},
-    {"Arazaramu Kono Yo no Hoka no Omoide ni",  // 56
+    {"Arazaran Kono Yo no Hoka no Omoide ni",  // 56
      "Ima Hitotabi no Ou Koto Mogana",
      "Izumi Shikibu", "A_RaZa", 27},
     {"Meguriaite Mishi ya Sore to mo Wakanu Ma ni",  // 57
@@ -197,20 +197,20 @@ extern const Poem kPoemsEnglish[101] = {
     {"Yo wo Komete Tori no Sorane wa Hakaru to mo",  // 62
      "Yo ni Ousaka no Seki wa Yurusaji",
      "Sei Shoonagon", "YoWo", 19},
-    {"Ima wa Tada Omoitaenamu to Bakari wo",  // 63
-     "Hitozute Narade Iu Yoshi Mogana",
+    {"Ima wa Tada Omoitaenan to Bakari wo",  // 63
+     "Hitozute Narade Yuu Yoshi Mogana",
      "Sakyoo no Daibu Michimasa", "I_MaWa", 13},
     {"Asaborake Uji no Kawagiri Taedae ni",  // 64
      "Arawarewataru Seze no Ajirogi",
      "Gonchuunagon Sadayori", "A_SaBoRaKeU_", 27},
     {"Uramiwabi Hosanu Sode Dani Aru Mono wo",  // 65
-     "Koi ni Kuchinamu Na Koso Oshikere",
+     "Koi ni Kuchinan Na Koso Oshikere",
      "Sagami", "U_Ra", 8},
     {"Morotomo ni Aware to Omoe Yamazakura",  // 66
      "Hana Yori Hoka ni Shiru Hito mo Nashi",
      "Saki no Daisoojoo Gyooson", "MoRo", 11},
     {"Haru no Yo no Yume Bakari Naru Tamakura ni",  // 67
-     "Kainaku Tatamu Na Koso Oshikere",
+     "Kainaku Tatan Na Koso Oshikere",
      "Suoo no Naishi", "HaRuNo", 17},
     {"Kokoro ni mo Arade Ukiyo ni Nagaraeba",  // 68
      "Koishikarubeki Yowa no Tsuki Kana",
@@ -228,7 +228,7 @@ extern const Poem kPoemsEnglish[101] = {
      "Kakeji ya Sode no Nure mo Koso Sure",
      "Yuushi Naishinnooke no Kii", "O_To", 24},
     {"Takasago no Onoe no Sakura Sakinikeri",  // 73
-     "Toyama no Kasumi Tatazu mo Aranamu",
+     "Toyama no Kasumi Tatazu mo Aranan",
      "Saki no Chuunagon Masafusa", "TaKa", 22},
     {"Ukarikeru Hito wo Hatsuse no Yamaoroshi Yo",  // 74
      "Hageshikare to wa Inoranu Mono wo",
@@ -237,10 +237,10 @@ extern const Poem kPoemsEnglish[101] = {
      "Aware Kotoshi no Aki mo Inumeri",
      "Fujiwara no Mototoshi", "TiGiRiO_", 14},
     {"Wata no Hara Kogiidete Mireba Hisakata no",  // 76
-     "Kumoi ni Magau Okitsu Shiranami",
+     "Kumoi ni Magou Okitsu Shiranami",
      "Hosshooji Nyuudoo Saki no Kanpaku Daijoo Daijin", "WaTaNoHaRaKo", 25},
     {"Se wo Hayami Iwa ni Sekaruru Takigawa no",  // 77
-     "Warete mo Sue ni Awamu to zo Omou",
+     "Warete mo Sue ni Awan to zo Omou",
      "Sutoku In", "Se", 7},
     {"Awajishima Kayou Chidori no Naku Koe ni",  // 78
      "Ikuyo Nezamenu Suma no Sekimori",
@@ -248,7 +248,7 @@ extern const Poem kPoemsEnglish[101] = {
     {"Akikaze ni Tanabiku Kumo no Taema Yori",  // 79
      "Moreizuru Tsuki no Kage no Sayakesa",
      "Sakyoo no Daibu Akisuke", "A_KiKa", 27},
-    {"Nagakaramu Kokoro mo Shirazu Kurokami no",  // 80
+    {"Nagakaran Kokoro mo Shirazu Kurokami no",  // 80
      "Midarete Kesa wa Mono wo Koso Omoe",
      "Taikenmon'in no Horikawa", "NaGaKa", 26},
     {"Hototogisu Nakitsuru Kata wo Nagamureba",  // 81
@@ -260,7 +260,7 @@ extern const Poem kPoemsEnglish[101] = {
     {"Yo no Naka Yo Michi Koso Nakere Omoiiru",  // 83
      "Yama no Oku ni mo Shika zo Naku Naru",
      "Kootaigooguu no Daibu Shunzei", "YoNoNaKaYo", 19},
-    {"Nagaraeba Mata Konogoro ya Shinobaremu",  // 84
+    {"Nagaraeba Mata Konogoro ya Shinobaren",  // 84
      "Ushi to Mishi Yo zo Ima wa Koishiki",
      "Fujiwara no Kiyosuke Ason", "NaGaRa", 26},
     {"Yomosugara Mono Omou Koro wa Akeyarade",  // 85
@@ -282,7 +282,7 @@ extern const Poem kPoemsEnglish[101] = {
      "Nure ni zo Nureshi Iro wa Kawarazu",
      "Inpumon'in no Taifu", "MiSe", 21},
     {"Kirigirisu Naku ya Shimoyo no Samushiro ni",  // 91
-     "Koromo Katashiki Hitori Kamo Nemu",
+     "Koromo Katashiki Hitori Kamo Nen",
      "Gokyoogoku Sesshoo Saki no Daijoo Daijin", "KiRi", 16},
     {"Waga Sode wa Shiohi ni Mienu Oki no Ishi no",  // 92
      "Hito Koso Shirane Kawaku Ma mo Nashi",

@@ -92,8 +92,11 @@ std::string listLine(const ReadingOrder& order, int position,
   line += fixedWidth(fileText(firstMorae(poem.kimariji, morae), language),
                      kKimarijiWidth, language);
   line += ' ';
-  line += fixedWidth(fileText(poem.upperVerse, language), kUpperVerseWidth,
-                     language);
+  // A verse as long as its field, as a few romanised ones are, is written
+  // whole with one blank after it, so the two verses never run together.
+  const std::string upper = fileText(poem.upperVerse, language);
+  line += upper.size() < kUpperVerseWidth ? fixedWidth(upper, kUpperVerseWidth, language)
+                                          : upper + ' ';
   line += fileText(poem.lowerVerse, language);
   return line;
 }

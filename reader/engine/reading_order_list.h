@@ -48,8 +48,8 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
 // The file's bytes for `order`: 100 lines ended by CR LF, CP932 in the
 // Japanese build and ASCII in the English one. Positions without a card give
 // empty lines; the others hold the poem number, the position, the decisive
-// syllables shown there (12 bytes), the upper verse (44 bytes) and the lower
-// verse.
+// syllables shown there (12 bytes), the upper verse (44 bytes; one longer, or
+// as long, is written whole with a blank after it) and the lower verse.
 std::string readingListBytes(const ReadingOrder& order, Language language,
                              const PoemTable& poems);
 

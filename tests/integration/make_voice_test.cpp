@@ -108,6 +108,62 @@ Loudness loudness(const SoundClip& clip) {
   return result;
 }
 
+// The last `seconds` of a clip in windows of 100 ms: their levels and how
+// far the pitch (the period of best self-likeness) wanders between them.
+struct HeldEnding {
+  double startDb = 0.0;    // the first window
+  double endDb = 0.0;      // the last whole window
+  double quietestDb = 0.0;
+  double pitchSpread = 0.0;  // (highest - lowest) / lowest pitch
+};
+
+HeldEnding heldEnding(const SoundClip& clip, double seconds) {
+  std::vector<double> samples;
+  const std::size_t step = frameBytes(clip.format);
+  for (std::size_t at = clip.dataOffset; at + 1 < clip.dataOffset + clip.dataSize;
+       at += step) {
+    samples.push_back(static_cast<std::int16_t>(clip.bytes[at] | clip.bytes[at + 1] << 8));
+  }
+  const std::size_t rate = clip.format.sampleRate;
+  const std::size_t window = rate / 10;
+  const std::size_t first = samples.size() - static_cast<std::size_t>(seconds * rate);
+  // The voice's period lies between 2.5 ms (400 Hz) and 12.5 ms (80 Hz).
+  const std::size_t shortest = rate / 400;
+  const std::size_t longest = rate / 80;
+  HeldEnding held;
+  held.quietestDb = INFINITY;
+  double lowest = INFINITY;
+  double highest = 0.0;
+  for (std::size_t at = first; at + window + longest <= samples.size(); at += window) {
+    double sum = 0.0;
+    for (std::size_t i = at; i < at + window; ++i) sum += samples[i] * samples[i];
+    const double db = 10 * std::log10(sum / window + 1e-9);
+    if (at == first) held.startDb = db;
+    held.endDb = db;
+    held.quietestDb = std::min(held.quietestDb, db);
+    std::size_t bestLag = shortest;
+    double best = -2.0;
+    for (std::size_t lag = shortest; lag <= longest; ++lag) {
+      double dot = 0.0;
+      double energy = 1e-9;
+      for (std::size_t i = at; i < at + window; ++i) {
+        dot += samples[i] * samples[i + lag];
+        energy += samples[i + lag] * samples[i + lag];
+      }
+      const double score = dot / std::sqrt(energy * (sum + 1e-9));
+      if (score > best) {
+        best = score;
+        bestLag = lag;
+      }
+    }
+    const double pitch = static_cast<double>(rate) / bestLag;
+    lowest = std::min(lowest, pitch);
+    highest = std::max(highest, pitch);
+  }
+  held.pitchSpread = (highest - lowest) / lowest;
+  return held;
+}
+
 std::set<std::string> filesIn(const fs::path& dir) {
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(dir)) {
@@ -129,10 +185,14 @@ std::set<std::string> expectedVerseClips(std::string_view extension) {
   return names;
 }
 
+// The plainer voice is quick to make whole; Open JTalk's is measured below on
+// a few clips and made whole in the benchmark.
+constexpr std::string_view kQuickEngine = "--engine espeak-ng ";
+
 TEST(MakeVoice, MakesEveryClipOfTheVoiceTrimmedAndLevelled) {
   const testing::TempFolder folder;
   const fs::path voice = folder / "data";
-  const ProgramRun made = makeVoice(quoted(voice));
+  const ProgramRun made = makeVoice(std::string(kQuickEngine) + quoted(voice));
   ASSERT_EQ(made.status, 0) << made.output;
 
   std::set<std::string> verses = filesIn(voice);
@@ -160,13 +220,14 @@ TEST(MakeVoice, MakesEveryClipOfTheVoiceTrimmedAndLevelled) {
     EXPECT_GE(clip->playingMs, 1000.0);
     EXPECT_LE(clip->playingMs, 10000.0);
     const Loudness heard = loudness(*clip);
-    // Every clip starts and ends alike, so the reader's pauses are the ones
-    // heard.
-    EXPECT_NEAR(heard.leadingSilenceMs, 50.0, 10.0);
-    EXPECT_NEAR(heard.trailingSilenceMs, 50.0, 10.0);
-    // Levelled to -18 dBFS, or less where the peak ceiling held it down.
+    // Every clip starts and ends with its voice, so the reader's pauses are
+    // the ones heard.
+    EXPECT_LE(heard.leadingSilenceMs, 10.0);
+    EXPECT_LE(heard.trailingSilenceMs, 10.0);
+    // Levelled to -18 dBFS, or less where the peak ceiling held it down (a
+    // lower verse's long, fading held vowel lowers its mean against its peak).
     EXPECT_LE(heard.voicedRmsDbfs, -17.5);
-    EXPECT_GE(heard.voicedRmsDbfs, -21.0);
+    EXPECT_GE(heard.voicedRmsDbfs, -22.0);
   }
   EXPECT_EQ(reader.complaints(), 0);
 }
@@ -174,10 +235,10 @@ TEST(MakeVoice, MakesEveryClipOfTheVoiceTrimmedAndLevelled) {
 TEST(MakeVoice, KeepsACompleteVoiceAndRemakesAnIncompleteOne) {
   const testing::TempFolder folder;
   const fs::path voice = folder / "data";
-  ASSERT_EQ(makeVoice(quoted(voice)).status, 0);
+  ASSERT_EQ(makeVoice(std::string(kQuickEngine) + quoted(voice)).status, 0);
   const auto madeAt = fs::last_write_time(voice / "I-050A.wav");
 
-  const ProgramRun again = makeVoice(quoted(voice));
+  const ProgramRun again = makeVoice(std::string(kQuickEngine) + quoted(voice));
   EXPECT_EQ(again.status, 0) << again.output;
   EXPECT_NE(again.output.find("complete voice"), std::string::npos) << again.output;
   EXPECT_EQ(fs::last_write_time(voice / "I-050A.wav"), madeAt);
@@ -185,7 +246,7 @@ TEST(MakeVoice, KeepsACompleteVoiceAndRemakesAnIncompleteOne) {
   // A clip lost, and a clip half written when a run was cut short.
   fs::remove(voice / "Mesg" / "nifun.wav");
   std::ofstream(voice / "I-051B.wav.part") << "half";
-  const ProgramRun repaired = makeVoice(quoted(voice));
+  const ProgramRun repaired = makeVoice(std::string(kQuickEngine) + quoted(voice));
   EXPECT_EQ(repaired.status, 0) << repaired.output;
   EXPECT_TRUE(fs::exists(voice / "Mesg" / "nifun.wav"));
   EXPECT_FALSE(fs::exists(voice / "I-051B.wav.part"));
@@ -236,14 +297,74 @@ TEST(MakeVoice, WithoutTheSynthesiserNothingInTheFolderChanges) {
   EXPECT_TRUE(fs::exists(voice / "I-000A.wav"));
 }
 
+TEST(MakeVoice, WithoutOpenJTalksVoiceEspeakSpeaksUnlessOpenJTalkWasAskedFor) {
+  const testing::TempFolder folder;
+  const fs::path voice = folder / "data";
+  const std::string missing = "--jtalk-voice " + quoted(folder / "gone.htsvoice") + " ";
+  const ProgramRun insisted =
+      makeVoice("--engine open-jtalk " + missing + "--only I-000A " + quoted(voice));
+  EXPECT_EQ(insisted.status, 1);
+  EXPECT_NE(insisted.output.find("gone.htsvoice"), std::string::npos) << insisted.output;
+  EXPECT_FALSE(fs::exists(voice));
+
+  const ProgramRun fellBack = makeVoice(missing + "--only I-000A " + quoted(voice));
+  EXPECT_EQ(fellBack.status, 0) << fellBack.output;
+  EXPECT_NE(fellBack.output.find("hts-voice-nitech-jp-atr503-m001"), std::string::npos);
+  EXPECT_NE(fellBack.output.find("with espeak-ng"), std::string::npos) << fellBack.output;
+  EXPECT_TRUE(fs::exists(voice / "I-000A.wav"));
+}
+
+// What a player hears of Open JTalk's verses, measured on the clips: the
+// rhythm of a match, the held ending, clean edges and one loudness.
+TEST(MakeVoice, OpenJTalkVersesKeepTheRhythmOfAMatch) {
+  const testing::TempFolder folder;
+  const fs::path voice = folder / "data";
+  const ProgramRun made = makeVoice(
+      "--engine open-jtalk --only I-000A,I-000B,I-020A,I-069B,I-003B,anki_s " + quoted(voice));
+  ASSERT_EQ(made.status, 0) << made.output;
+  EXPECT_NE(made.output.find("with Open JTalk"), std::string::npos) << made.output;
+  // Each of these verses is one the dictionary alone would misread.
+  EXPECT_EQ(made.output.find("did not say"), std::string::npos) << made.output;
+
+  ReaderClips reader(voice, ClipFormat::Wav);
+  std::vector<double> levels;
+  for (const std::string name : {"I-000A", "I-000B", "I-020A", "I-069B", "I-003B"}) {
+    SCOPED_TRACE(name);
+    const ClipRef clip = reader.load(ClipFolder::Verses, name);
+    ASSERT_TRUE(clip);
+    const Loudness heard = loudness(*clip);
+    EXPECT_LE(heard.leadingSilenceMs, 10.0);
+    EXPECT_LE(heard.trailingSilenceMs, 10.0);
+    levels.push_back(heard.voicedRmsDbfs);
+    const double seconds = clip->playingMs / 1000.0;
+    if (name.back() == 'A') {
+      EXPECT_NEAR(seconds, 6.0, 0.5);
+      continue;
+    }
+    EXPECT_NEAR(seconds, 8.0, 0.7);
+    // The last 2.5 s are one held sound that fades: never silent, quieter at
+    // the end than at the start, and a held vowel keeps its pitch but for a
+    // gentle fall (I-003B ends on ん, a hum).
+    const HeldEnding held = heldEnding(*clip, 2.5);
+    EXPECT_GT(held.quietestDb, held.startDb - 20.0);
+    EXPECT_LT(held.endDb, held.startDb - 3.0);
+    if (name != "I-003B") EXPECT_LT(held.pitchSpread, 0.25);
+  }
+  for (const double level : levels) EXPECT_NEAR(level, levels.front(), 1.5);
+  const ClipRef announcement = reader.load(ClipFolder::Announcements, "anki_s");
+  ASSERT_TRUE(announcement);
+  EXPECT_NEAR(loudness(*announcement).voicedRmsDbfs, levels.front(), 1.5);
+  EXPECT_EQ(reader.complaints(), 0);
+}
+
 TEST(MakeVoice, Mp3AndOggClipsDecodeThroughTheReadersClipLoading) {
   const testing::TempFolder folder;
   const fs::path voice = folder / "data";
   for (const ClipFormat format : {ClipFormat::Mp3, ClipFormat::Ogg}) {
     const std::string name = format == ClipFormat::Mp3 ? "mp3" : "ogg";
     SCOPED_TRACE(name);
-    const ProgramRun made =
-        makeVoice("--format " + name + " --only I-000A,shiai_s " + quoted(voice));
+    const ProgramRun made = makeVoice(std::string(kQuickEngine) + "--format " + name +
+                                      " --only I-000A,shiai_s " + quoted(voice));
     ASSERT_EQ(made.status, 0) << made.output;
     EXPECT_TRUE(fs::exists(voice / ("I-000A." + name)));
     // Another format replaces the clips of the old one, which the reader

@@ -70,6 +70,17 @@ TEST(PcmWav, RefusesWhatIsNotSixteenBitPcm) {
   EXPECT_FALSE(readPcmWav({}).pcm);
 }
 
+TEST(RemoveOffset, TakesOutAConstantAndKeepsTheVoice) {
+  MonoPcm pcm = toneClip(0, 1000, 0, 0.3);
+  const double before = rmsDbfs(pcm, samplesIn(500), samplesIn(1000));
+  for (std::int16_t& s : pcm.samples) s = static_cast<std::int16_t>(s + 2000);
+  removeOffset(pcm);
+  long sum = 0;
+  for (std::size_t i = samplesIn(500); i < samplesIn(1000); ++i) sum += pcm.samples[i];
+  EXPECT_NEAR(static_cast<double>(sum) / samplesIn(500), 0.0, 20.0);
+  EXPECT_NEAR(rmsDbfs(pcm, samplesIn(500), samplesIn(1000)), before, 0.2);
+}
+
 TEST(TrimSilence, LeavesTheSameMarginWhateverTheClipHad) {
   const std::size_t margin = samplesIn(kEdgeMarginMs);
   for (const auto& [lead, tail] : {std::pair{500, 900}, std::pair{0, 0},

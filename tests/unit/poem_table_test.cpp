@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/text_encoding.h"
+#include "tools/kana_words.h"
 
 namespace fuda {
 namespace {
@@ -139,7 +140,7 @@ TEST(PoemTable, PrefacePoemIsIndexZeroOutsideEveryGroup) {
   const PoemTable& japanese = PoemTable::forLanguage(Language::Japanese);
   const PoemTable& english = PoemTable::forLanguage(Language::English);
   EXPECT_EQ(japanese[0].upperVerse, "難波津に咲くや木の花冬ごもり");
-  EXPECT_EQ(japanese[0].lowerVerse, "今は春べと咲くや木の花");
+  EXPECT_EQ(japanese[0].lowerVerse, "今を春べと咲くや木の花");
   EXPECT_EQ(japanese[0].kimariji, "ふだよみ");
   EXPECT_EQ(english[0].kimariji, "Fudayomi");
   EXPECT_EQ(japanese[0].group, 0);
@@ -285,6 +286,34 @@ TEST(PoemTableEnglish, VersesSpellTheModernReadingInHepburn) {
              at = lower.find("hu", at + 1)) {
           EXPECT_TRUE(at > 0 && (lower[at - 1] == 's' || lower[at - 1] == 'c')) << word;
         }
+      }
+    }
+  }
+}
+
+// The romanised verses are the reading column spelled in Latin letters, word
+// for word, so the screen shows what the voice says.
+TEST(PoemReading, EnglishVersesSpellTheReadingColumn) {
+  const PoemTable& english = PoemTable::forLanguage(Language::English);
+  const auto lowerCase = [](std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+  };
+  for (int n = 0; n <= kPoemCount; ++n) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(romanisedReading(poemReading(n).upperVerse), lowerCase(english[n].upperVerse));
+    EXPECT_EQ(romanisedReading(poemReading(n).lowerVerse), lowerCase(english[n].lowerVerse));
+  }
+}
+
+// The old kana that a reciter does not say as written.
+TEST(PoemReading, HoldsNoHistoricalKana) {
+  for (int n = 0; n <= kPoemCount; ++n) {
+    SCOPED_TRACE(n);
+    for (const std::string_view verse : {poemReading(n).upperVerse, poemReading(n).lowerVerse}) {
+      for (const std::string_view old : {"ゐ", "ゑ", "ぢ", "づ", "てふ", "けふ", "いふ"}) {
+        EXPECT_EQ(verse.find(old), std::string_view::npos) << verse;
       }
     }
   }

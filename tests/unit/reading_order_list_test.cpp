@@ -132,6 +132,29 @@ TEST_F(ReadingListTest, JapaneseFieldsHaveTheirByteWidthsInCp932) {
   for (int i = 13; i <= 100; ++i) EXPECT_EQ(lines[i - 1], "") << "line " << i;
 }
 
+// The longest romanised upper verses fill their field; a blank must still
+// part them from the lower verse, and the file must still load.
+TEST_F(ReadingListTest, EnglishVersesAreWholeWithABlankBetweenThem) {
+  const PoemTable& poems = PoemTable::forLanguage(Language::English);
+  buildFull(7);
+  const ReadingOrder written = order_;
+  exportList(Language::English);
+  const std::vector<std::string> lines = splitLines(fileBytes());
+  ASSERT_EQ(lines.size(), 100u);
+  for (int i = 1; i <= 100; ++i) {
+    const Poem& poem = poems[written.poem[i]];
+    const std::string verses = lines[i - 1].substr(21);
+    SCOPED_TRACE(verses);
+    EXPECT_TRUE(verses.starts_with(std::string(poem.upperVerse) + ' '));
+    EXPECT_TRUE(verses.ends_with(' ' + std::string(poem.lowerVerse)));
+    EXPECT_GE(verses.size(), std::max<std::size_t>(44, poem.upperVerse.size() + 1) +
+                                 poem.lowerVerse.size());
+  }
+  order_ = ReadingOrder{};
+  importList(Language::English);
+  EXPECT_EQ(order_.poem, written.poem);
+}
+
 TEST_F(ReadingListTest, OneMoraKimarijiIsTwoBytesAndTenBlanks) {
   buildPartial(5, {87, 22});
   auto lineOf = [](const std::vector<std::string>& lines, std::string_view number) {
