@@ -12,8 +12,8 @@ case "$lang" in
   *) echo "usage: ./run.sh [ja|en]" >&2; exit 2 ;;
 esac
 
-ensure_packages
-configure_and_build build
+ensure_packages run build
+configure_and_build build --target "reader-$lang" make_voice
 mkdir -p work
 cd work
 # The default voice, made once into data/. Status 3: data/ holds a recorded

@@ -17,7 +17,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 variant="${1:-}"
-ensure_packages
+ensure_packages run build test package
 case "$variant" in
   "")
     configure_and_build build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \

@@ -15,7 +15,7 @@ if [ "${#targets[@]}" -eq 0 ]; then
   targets=(settings_file_fuzz number_text_fuzz wav_clip_fuzz reading_list_fuzz)
 fi
 
-ensure_packages
+ensure_packages build fuzz
 configure_and_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DFUDA_SANITIZE=fuzzer \
   -DFUDA_BUILD_UI=OFF -DFUDA_BUILD_TESTS=OFF -DFUDA_BUILD_BENCH=ON
 

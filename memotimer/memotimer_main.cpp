@@ -7,6 +7,7 @@
 #include "common/build_language.h"
 #include "common/adapters/program_dir.h"
 #include "common/ui/quit_on_signal.h"
+#include "common/ui/user_folders_start.h"
 #include "memotimer/memotimer_app.h"
 
 using fuda::kBuildLanguage;
@@ -22,7 +23,9 @@ int main(int argc, char* argv[]) {
     quitRequested = true;
     QCoreApplication::exit(0);
   });
-  fuda::MemotimerApp memotimer(kBuildLanguage, "fudayomi.ini", programDir());
+  const fuda::ProgramFolders folders = fuda::prepareUserFolders(kBuildLanguage);
+  if (quitRequested) return 0;
+  fuda::MemotimerApp memotimer(kBuildLanguage, folders.settingsFile, programDir());
   if (quitRequested) return 0;
   memotimer.show();
   application.exec();

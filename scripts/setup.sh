@@ -1,19 +1,38 @@
-# Shared by test.sh and run.sh: the Debian packages the project needs, and the
-# build.
+# Shared by the project's scripts: the Debian packages the project needs, in
+# groups that each script installs only as it needs them, and the build.
 
-packages=(
+# Running the programs: the decoders and speech engine they start, and the
+# fonts of their windows.
+run_packages=(
+  lame vorbis-tools
+  open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
+  espeak-ng
+  fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
+)
+# Building them.
+build_packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
   libsdl2-dev
+  libstb-dev
+)
+# The test suite: its libraries, the clips it makes, and the windows it looks at.
+test_packages=(
   libgtest-dev libgmock-dev
-  lame vorbis-tools sox
-  open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001
-  espeak-ng libespeak-ng-dev
-  fonts-ipafont-gothic fonts-morisawa-bizud-gothic fonts-liberation2
+  sox
   xvfb xdotool imagemagick
-  clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
-  wine64 libstb-dev
+  wine64
+)
+# Making the Debian package and checking it.
+package_packages=(
+  dpkg-dev file
+  lintian desktop-file-utils appstream
+)
+# The fuzz targets: clang with its sanitizer runtimes. libclang-rt-dev follows
+# the release's default clang, so no version is named here.
+fuzz_packages=(
+  clang libclang-rt-dev
 )
 
 # Open JTalk's voice is in Debian's contrib component, which a plain Debian
@@ -36,9 +55,16 @@ ensure_contrib() {
     $sudo tee "$contrib_sources" >/dev/null
 }
 
+# ensure_packages GROUP...: installs what is missing of the named groups
+# (run, build, test, package, fuzz).
 ensure_packages() {
-  local missing=()
-  for p in "${packages[@]}"; do
+  local wanted=() missing=() group
+  for group in "$@"; do
+    local -n list="${group}_packages"
+    wanted+=("${list[@]}")
+    unset -n list
+  done
+  for p in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$p")
     fi

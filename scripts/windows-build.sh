@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-ensure_packages
+ensure_packages build test
 configure_and_build build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DFUDA_BUILD_UI=OFF -DFUDA_BUILD_BENCH=OFF
 scripts/windows-wine.sh build-win

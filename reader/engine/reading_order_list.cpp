@@ -299,26 +299,27 @@ std::variant<ReadingList, std::string> playableReadingList(std::string_view byte
 }
 
 void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
-                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& listDir,
                         Language language, const PoemTable& poems,
-                        MessageSink& messages) {
+                        MessageSink& messages, ListPathShown pathShown) {
   if (state.running.load() == 0) return;
-  const std::filesystem::path path = programDir / kReadingListName;
+  const std::filesystem::path path = listDir / kReadingListName;
   if (const int error = writeWhole(path, readingListBytes(order, language, poems))) {
     reportWriteFailure(messages, language, path, error);
     return;
   }
-  messages.showMessage(pick(language, kListCaption),
-                       pick(language, {"リストを書き込みました",
-                                       "Writing of the List is Complete!"}));
+  std::string text(pick(language, {"リストを書き込みました",
+                                   "Writing of the List is Complete!"}));
+  if (pathShown == ListPathShown::Yes) text += "\n" + path.string();
+  messages.showMessage(pick(language, kListCaption), text);
 }
 
 void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         ReadingState& state,
-                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& listDir,
                         Language language, MessageSink& messages) {
   if (state.running.load() != 0) return;
-  const std::filesystem::path path = programDir / kReadingListName;
+  const std::filesystem::path path = listDir / kReadingListName;
   const FileRead file = readWhole(path, language);
   if (!file.problem.empty()) {
     messages.showMessage(pick(language, kListCaption), file.problem);

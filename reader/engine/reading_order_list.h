@@ -1,5 +1,6 @@
 #pragma once
-// The reading-order list file "readlist.txt" in the program directory: the
+// The reading-order list file "readlist.txt" in the list folder (the
+// program's folder, or the user's data folder when that one is read-only): the
 // order of the game in progress written out, one line per reading position,
 // and such a file loaded back to replace the next game's shuffle.
 #include <array>
@@ -12,6 +13,7 @@
 
 #include "common/language.h"
 #include "common/message_sink.h"
+#include "common/adapters/user_folders.h"
 #include "reader/cards/card_selection.h"
 #include "reader/cards/poem_table.h"
 #include "reader/engine/reading_order.h"
@@ -25,13 +27,14 @@ inline constexpr std::string_view kReadingListName = "readlist.txt";
 inline constexpr std::size_t kReadingListMaxBytes = 1024 * 1024;
 
 // Menu command "Writing of the List" (GUI thread). Writes the order of the
-// game in progress; does nothing when no game is on. Reports completion, or
-// the path and reason when the file cannot be written; a failed write leaves
-// any earlier file as it was.
+// game in progress; does nothing when no game is on. Reports completion (with
+// the file's path when `pathShown` asks for it), or the path and reason when
+// the file cannot be written; a failed write leaves any earlier file as it was.
 void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
-                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& listDir,
                         Language language, const PoemTable& poems,
-                        MessageSink& messages);
+                        MessageSink& messages,
+                        ListPathShown pathShown = ListPathShown::No);
 
 // Menu command "Reading of the List" (GUI thread). Does nothing during a
 // game. A list the reading can play replaces the next game's shuffle (the
@@ -39,7 +42,7 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
 // message and nothing changes.
 void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         ReadingState& state,
-                        const std::filesystem::path& programDir,
+                        const std::filesystem::path& listDir,
                         Language language, MessageSink& messages);
 
 // The file's bytes for `order`: 100 lines ended by CR LF, CP932 in the

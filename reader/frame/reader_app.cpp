@@ -90,17 +90,24 @@ void ReaderApp::openToolWindow(std::string_view name) {
 
 void ReaderApp::openHelp() {
   // The result is not reported: a missing help file simply opens nothing.
-  const auto help = std::filesystem::absolute(texts::kHelpFileName);
+  // Installed, the help is the README shipped with the programs.
+  const auto help = paths_.sharedDataDir.empty()
+                        ? std::filesystem::absolute(texts::kHelpFileName)
+                        : paths_.sharedDataDir / "README.md";
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
 }
 
 void ReaderApp::exportList() {
-  readingOrderExport(order_, state_, paths_.programDir, language_,
-                     PoemTable::forLanguage(language_), ports_.messages);
+  readingOrderExport(order_, state_, listDir(), language_,
+                     PoemTable::forLanguage(language_), ports_.messages, paths_.listPathShown);
 }
 
 void ReaderApp::importList() {
-  readingOrderImport(order_, selection_, state_, paths_.programDir, language_, ports_.messages);
+  readingOrderImport(order_, selection_, state_, listDir(), language_, ports_.messages);
+}
+
+const std::filesystem::path& ReaderApp::listDir() const {
+  return paths_.listDir.empty() ? paths_.programDir : paths_.listDir;
 }
 
 void ReaderApp::openMemoTimer() { memoTimer_->openMemoTimer(); }

@@ -9,6 +9,7 @@
 #include "common/language.h"
 #include "common/settings_file.h"
 #include "common/ui/program_ports.h"
+#include "common/adapters/user_folders.h"
 #include "common/voice.h"
 #include "common/voice_clip_source.h"
 #include "reader/cards/card_selection.h"
@@ -29,6 +30,11 @@ class MainWindow;
 struct ReaderPaths {
   std::filesystem::path settingsFile;  // "fudayomi.ini" in the working folder
   std::filesystem::path programDir;    // where the program file lies
+  // Where the list file goes; empty: beside the program.
+  std::filesystem::path listDir{};
+  ListPathShown listPathShown = ListPathShown::No;
+  // Installed: the folder of the help file; empty: the working folder.
+  std::filesystem::path sharedDataDir{};
 };
 
 class ReaderApp : private ReaderHost, private MemoTimerHost {
@@ -66,6 +72,7 @@ class ReaderApp : private ReaderHost, private MemoTimerHost {
 
   void startUp();
   void timingChanged(int position);
+  const std::filesystem::path& listDir() const;
 
   Language language_;
   ReaderPaths paths_;

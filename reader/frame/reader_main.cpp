@@ -6,6 +6,7 @@
 #include "common/build_language.h"
 #include "common/adapters/program_dir.h"
 #include "common/ui/quit_on_signal.h"
+#include "common/ui/user_folders_start.h"
 #include "common/ui/window_gone_watch.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
@@ -26,7 +27,10 @@ int main(int argc, char* argv[]) {
     if (reader != nullptr) reader->shutdown();
     QCoreApplication::exit(0);
   });
-  fuda::ReaderApp app(kBuildLanguage, {"fudayomi.ini", programDir()});
+  const fuda::ProgramFolders folders = fuda::prepareUserFolders(kBuildLanguage);
+  if (quitRequested) return 0;
+  fuda::ReaderApp app(kBuildLanguage, {folders.settingsFile, programDir(), folders.listDir,
+                                       folders.listPathShown, folders.sharedDataDir});
   reader = &app;
   if (quitRequested) return 0;
   // A window destroyed from outside (no window manager to ask us first)

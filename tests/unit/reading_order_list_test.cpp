@@ -339,6 +339,18 @@ TEST_F(ReadingListTest, ExportReplacesAnOlderList) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
+TEST_F(ReadingListTest, CompletionNamesTheFileWhenAskedTo) {
+  buildFull(5);
+  exportList(Language::English);
+  readingOrderExport(order_, state_, dir_, Language::English,
+                     PoemTable::forLanguage(Language::English), messages_,
+                     ListPathShown::Yes);
+  ASSERT_EQ(messages_.messages.size(), 2u);
+  EXPECT_EQ(messages_.messages[0].text, "Writing of the List is Complete!");
+  EXPECT_EQ(messages_.messages[1].text,
+            "Writing of the List is Complete!\n" + listPath().string());
+}
+
 TEST_F(ReadingListTest, GuardsAgainstTheWrongMoment) {
   buildFull(4);
   state_.running = 0;
