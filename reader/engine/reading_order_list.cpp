@@ -128,6 +128,15 @@ std::ofstream openTemporary(const std::filesystem::path& target,
     errno = 0;
     std::ofstream file(temporary, std::ios::binary | std::ios::__noreplace);
     if (file.is_open()) return file;
+    if (errno == 0) {
+      // The Windows runtime has no exclusive create and fails without a
+      // reason; there the unguessable name, checked just before, is the guard.
+      std::error_code ignored;
+      if (std::filesystem::symlink_status(temporary, ignored).type() !=
+          std::filesystem::file_type::not_found) continue;
+      file.open(temporary, std::ios::binary);
+      if (file.is_open()) return file;
+    }
     if (errno != EEXIST) break;
   }
   return {};
