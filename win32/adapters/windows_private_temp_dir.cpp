@@ -8,8 +8,6 @@
 
 namespace fuda {
 
-namespace {
-
 std::filesystem::path systemTempDir() {
   wchar_t buffer[MAX_PATH + 1];
   const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
@@ -19,7 +17,8 @@ std::filesystem::path systemTempDir() {
 
 // Full control for the folder's owner and for nobody else, inherited by
 // every file made in it: no other user can plant or read a decoded clip.
-std::filesystem::path makeDir(const std::filesystem::path& parent, std::string_view prefix) {
+std::filesystem::path makePrivateDir(const std::filesystem::path& parent,
+                                     std::string_view prefix) {
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;OICI;FA;;;OW)",
                                                             SDDL_REVISION_1, &descriptor,
@@ -38,20 +37,6 @@ std::filesystem::path makeDir(const std::filesystem::path& parent, std::string_v
   }
   LocalFree(descriptor);
   return made;
-}
-
-}  // namespace
-
-PrivateTempDir::PrivateTempDir(std::string_view prefix)
-    : path_(makeDir(systemTempDir(), prefix)) {}
-
-PrivateTempDir::PrivateTempDir(const std::filesystem::path& parent, std::string_view prefix)
-    : path_(makeDir(parent, prefix)) {}
-
-PrivateTempDir::~PrivateTempDir() {
-  if (path_.empty()) return;
-  std::error_code error;
-  std::filesystem::remove_all(path_, error);
 }
 
 }  // namespace fuda
