@@ -21,7 +21,7 @@
 #include "common/adapters/private_temp_dir.h"
 #include "common/ui/timer_face.h"
 #include "memotimer/memotimer_app.h"
-#include "memotimer/memotimer_ids.h"
+#include "common/memotimer_ids.h"
 
 namespace {
 

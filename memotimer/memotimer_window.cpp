@@ -7,7 +7,7 @@
 
 #include "common/ui/timer_face.h"
 #include "common/ui/timer_menu.h"
-#include "memotimer/memotimer_ids.h"
+#include "common/memotimer_ids.h"
 #include "resources/timer_texts.h"
 #include "common/ui/qt_text.h"
 

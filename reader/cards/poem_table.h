@@ -5,10 +5,9 @@
 #include <string_view>
 
 #include "common/language.h"
+#include "reader/cards/poem_count.h"
 
 namespace fuda {
-
-inline constexpr int kPoemCount = 100;  // poems 1..100; 0 is the preface
 
 struct Poem {
   std::string_view upperVerse;  // UTF-8

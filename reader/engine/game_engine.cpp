@@ -72,7 +72,10 @@ void GameEngine::startReading(Memorisation memorisation) {
     const int count = selection_.selectedCount.load();
     if (count < 1 || count > listed) selection_.selectedCount = static_cast<std::int16_t>(listed);
   }
-  if (state_.memoState.load() == kStartWithMemo) ports_.memoTimer.openMemoTimer();
+  if (state_.memoState.load() == kStartWithMemo &&
+      ports_.memoTimer.openMemoTimer() == MemoOutcome::RanOut) {
+    state_.memoState = kMemoRanOut;
+  }
   if (shuttingDown_.load()) return;
   state_.busy = kPlaying;
   startThread(&GameEngine::openingThread);
@@ -158,10 +161,6 @@ void GameEngine::showPrefacePoem() {
 
 void GameEngine::shutdown() {
   if (shuttingDown_.exchange(true)) return;
-  ports_.clock.shutdown();
-  ports_.sound.stop();
-  ports_.threads.joinAll();
-  // A clip the thread started just before it saw the shutdown must not sound on.
   ports_.sound.stop();
 }
 

@@ -38,7 +38,7 @@ class GameEngine {
  public:
   GameEngine(ReadingState& state, CardSelection& selection, ReadingOrder& order,
              GameEnginePorts ports, Language language);
-  // Shuts down if nobody did: no reading thread may outlive the engine.
+  // The reading thread must have been joined (by the ports' owner).
   ~GameEngine();
   GameEngine(const GameEngine&) = delete;
   GameEngine& operator=(const GameEngine&) = delete;
@@ -63,8 +63,10 @@ class GameEngine {
   // start-up and after the last card.
   void showPrefacePoem();
 
-  // GUI thread, at program end: silences the sound, wakes every sleep and
-  // joins the reading thread, which ends without touching the view again.
+  // GUI thread, at program end, before the ports shut down: silences the
+  // sound, and the reading thread ends at its next sleep or sound call
+  // without touching the view again. The ports' owner then wakes the sleeps
+  // and joins the thread.
   void shutdown();
 
  private:

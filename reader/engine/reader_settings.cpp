@@ -30,10 +30,7 @@ TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
   state.memoState =
       settings.read("Timer", "Use", "1") == "1" ? kStartWithMemo : kStartWithoutMemo;
 
-  TimerOffsets offsets;
-  offsets.x = integerFromText(settings.read("Timer", "Posx", "180"));
-  offsets.y = integerFromText(settings.read("Timer", "Posy", "340"));
-  return offsets;
+  return timerOffsets(settings);
 }
 
 }  // namespace fuda

@@ -5,17 +5,12 @@
 #include "common/language.h"
 #include "common/message_sink.h"
 #include "common/settings_file.h"
+#include "common/timer_offsets.h"
 #include "common/voice.h"
 #include "reader/engine/reader_view.h"
 #include "reader/engine/reading_state.h"
 
 namespace fuda {
-
-// Offsets of the memorisation timer window from the main window, in pixels.
-struct TimerOffsets {
-  int x = 180;
-  int y = 340;
-};
 
 // GUI thread. Sets the current voice from [Path] Data<number>; a directory
 // without an I-000A clip gets the "no voice" message and WAV as its format.

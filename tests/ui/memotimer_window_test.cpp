@@ -10,7 +10,7 @@
 
 #include "common/ui/fonts.h"
 #include "common/ui/timer_face.h"
-#include "memotimer/memotimer_ids.h"
+#include "common/memotimer_ids.h"
 #include "tests/ui/timer_test_support.h"
 #include "tests/ui/ui_test_environment.h"
 

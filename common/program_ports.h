@@ -1,0 +1,34 @@
+#pragma once
+// Port: every port of one program in one object, with the order in which
+// they are shut down. main() builds the real one for its platform and passes
+// it into the program; tests pass one of fakes.
+#include <filesystem>
+
+#include "common/clock.h"
+#include "common/message_sink.h"
+#include "common/shell.h"
+#include "common/sound_out.h"
+#include "common/worker_threads.h"
+
+namespace fuda {
+
+class ProgramPorts {
+ public:
+  virtual ~ProgramPorts() = default;
+
+  virtual MessageSink& messages() = 0;
+  virtual Clock& clock() = 0;
+  virtual Shell& shell() = 0;
+  virtual SoundOut& sound() = 0;
+  virtual WorkerThreads& threads() = 0;
+  // The program's private temporary folder, for decoded clips.
+  virtual const std::filesystem::path& tempDir() const = 0;
+
+  // GUI thread, at program end, in this order: message boxes let go of the
+  // workers waiting on them, every sleep wakes, the sound stops and refuses
+  // later plays, running scripts are ended, and every worker thread is
+  // joined. Safe to call twice.
+  virtual void shutdown() = 0;
+};
+
+}  // namespace fuda
