@@ -2,18 +2,12 @@
 
 #include <QCoreApplication>
 
-#include "common/number_text.h"
 #include "common/ui/window_placement.h"
 #include "resources/timer_texts.h"
 
 namespace fuda {
 
 namespace {
-
-QPoint timerOffset(const SettingsFile& settings) {
-  return {integerFromText(settings.read("Timer", "Posx", "180")),
-          integerFromText(settings.read("Timer", "Posy", "340"))};
-}
 
 // A voice without clips is not reported here: the announcements report
 // their missing files when they are due, and the countdown runs on.
@@ -24,20 +18,22 @@ VoiceLocation voiceFromSettings(const SettingsFile& settings) {
 }  // namespace
 
 MemotimerApp::MemotimerApp(Language language, const std::filesystem::path& settingsFile,
-                           const std::filesystem::path& programDir)
+                           const std::filesystem::path& programDir, ProgramPorts& ports,
+                           InputFreePause pause)
     : language_(language),
       settings_(settingsFile),
-      offset_(timerOffset(settings_)),
-      ports_(language_, "memotimer-"),
-      clips_(voice_, VoiceClipPlaces{ports_.tempDir.path(), programDir}, ports_.shell,
-             ports_.clock, ports_.messages, language_, MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
-      announcer_(ports_.threads, clips_, ports_.sound) {
-  reportUnreadableSettings(settings_, ports_.messages, language_);
+      offsets_(timerOffsets(settings_)),
+      ports_(ports),
+      clips_(voice_, VoiceClipPlaces{ports_.tempDir(), programDir}, ports_.shell(),
+             ports_.clock(), ports_.messages(), language_,
+             MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
+      announcer_(ports_.threads(), clips_, ports_.sound()) {
+  reportUnreadableSettings(settings_, ports_.messages(), language_);
   voice_.set(voiceFromSettings(settings_));
   clips_.setEdgeSilence(edgeSilenceSetting(settings_));
-  window_ = std::make_unique<MemotimerWindow>(
-      language_, MemotimerPorts{ports_.clock, announcer_, &waitWithoutInput});
-  QObject::connect(window_.get(), &MemotimerWindow::quitRequested, window_.get(),
+  window_ = std::make_unique<MemotimerMainWindow>(
+      language_, MemotimerPorts{ports_.clock(), announcer_, std::move(pause)});
+  QObject::connect(window_.get(), &MemotimerMainWindow::quitRequested, window_.get(),
                    [] { QCoreApplication::quit(); });
 }
 
@@ -45,7 +41,7 @@ MemotimerApp::~MemotimerApp() { shutdown(); }
 
 void MemotimerApp::show() {
   window_->show();
-  placeWindowAt(window_.get(), window_->frameGeometry().topLeft() + offset_);
+  placeWindowAt(window_.get(), window_->frameGeometry().topLeft() + QPoint(offsets_.x, offsets_.y));
 }
 
 void MemotimerApp::shutdown() {

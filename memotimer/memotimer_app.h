@@ -1,45 +1,48 @@
 #pragma once
-// The memotimer program: its settings (voice, window offsets), the real
-// adapters of the ports, the announcer and the window, and the order in
-// which they are shut down.
+// The memotimer program on Qt: its settings (voice, window offsets), the
+// clips and the announcer over the ports main() built, and the window.
 #include <filesystem>
 #include <memory>
 
 #include "common/announcer.h"
 #include "common/language.h"
 #include "common/settings_file.h"
-#include "common/ui/program_ports.h"
+#include "common/program_ports.h"
+#include "common/timer_offsets.h"
 #include "common/voice.h"
 #include "common/voice_clip_source.h"
-#include "memotimer/memotimer_window.h"
+#include "memotimer/memotimer_main_window.h"
 
 namespace fuda {
 
 class MemotimerApp {
  public:
   // GUI thread. Reads the settings file and builds the window (not shown).
+  // `ports` outlive the program; tests pass a `pause` on their own clock.
   MemotimerApp(Language language, const std::filesystem::path& settingsFile,
-               const std::filesystem::path& programDir);
+               const std::filesystem::path& programDir, ProgramPorts& ports,
+               InputFreePause pause = &waitWithoutInput);
   ~MemotimerApp();
 
   // GUI thread: shows the window, then moves it by the [Timer] offsets from
   // where it first appeared.
   void show();
-  // GUI thread, after the event loop: silences the sound, wakes every sleep,
-  // and joins the announcement threads. Safe to call twice.
+  // GUI thread, after the event loop: shuts the ports down (the sound
+  // stops, every sleep wakes, the announcement threads are joined). Safe to
+  // call twice.
   void shutdown();
 
-  MemotimerWindow& window() { return *window_; }
+  MemotimerMainWindow& window() { return *window_; }
 
  private:
   Language language_;
   SettingsFile settings_;
-  QPoint offset_;
+  TimerOffsets offsets_;
   CurrentVoice voice_;
-  ProgramPorts ports_;
+  ProgramPorts& ports_;
   VoiceClipSource clips_;
   Announcer announcer_;
-  std::unique_ptr<MemotimerWindow> window_;
+  std::unique_ptr<MemotimerMainWindow> window_;
   bool shutDown_ = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include "common/build_language.h"
 #include "common/adapters/program_dir.h"
+#include "common/ui/linux_ports.h"
 #include "common/ui/quit_on_signal.h"
 #include "common/ui/user_folders_start.h"
 #include "memotimer/memotimer_app.h"
@@ -25,7 +26,8 @@ int main(int argc, char* argv[]) {
   });
   const fuda::ProgramFolders folders = fuda::prepareUserFolders(kBuildLanguage);
   if (quitRequested) return 0;
-  fuda::MemotimerApp memotimer(kBuildLanguage, folders.settingsFile, programDir());
+  fuda::LinuxPorts ports(kBuildLanguage, "memotimer-");
+  fuda::MemotimerApp memotimer(kBuildLanguage, folders.settingsFile, programDir(), ports);
   if (quitRequested) return 0;
   memotimer.show();
   application.exec();

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QMetaObject>
+#include "common/ui/gui_thread.h"
 #include <QThread>
 #include <memory>
 
@@ -35,7 +35,7 @@ void QtMessageSink::showMessage(std::string_view caption, std::string_view text,
   // A worker: show it on the GUI thread and wait for OK or for shutdown.
   auto done = std::make_shared<bool>(false);
   QPointer<QWidget> guardedParent(parent);
-  QMetaObject::invokeMethod(
+  laterOnGuiThread(
       app,
       [this, done, guardedParent, qCaption, qText] {
         {
@@ -48,8 +48,7 @@ void QtMessageSink::showMessage(std::string_view caption, std::string_view text,
           *done = true;
         }
         dismissed_.notify_all();
-      },
-      Qt::QueuedConnection);
+      });
   std::unique_lock lock(mutex_);
   dismissed_.wait(lock, [&] { return *done || shutDown_; });
 }

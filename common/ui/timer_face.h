@@ -9,17 +9,18 @@
 
 #include "common/clock.h"
 #include "common/clock_hands.h"
+#include "common/countdown_face.h"
 #include "common/language.h"
+#include "common/timer_face_view.h"
 
 class QLabel;
 class QMenu;
 
 namespace fuda {
 
-inline constexpr int kCountdownTickMs = 10;
 inline constexpr QRect kCountdownDisplayGeometry{220, 30, 365, 120};
 
-class TimerFace : public QWidget {
+class TimerFace : public QWidget, public TimerFaceView {
   Q_OBJECT
 
  public:
@@ -29,8 +30,12 @@ class TimerFace : public QWidget {
   // GUI thread, as everything here.
   QLabel* display() const { return display_; }
   void setDisplayText(std::string_view text);
-  // The time the hands show from the next paint on.
-  void setHandsTime(const LocalTime& time) { handsTime_ = time; }
+  // TimerFaceView
+  void showCountdownText(std::string_view text) override { setDisplayText(text); }
+  void showHands(const LocalTime& time) override {
+    handsTime_ = time;
+    update();
+  }
   const LocalTime& handsTime() const { return handsTime_; }
   // Opened at the pointer on a right button press.
   void setPopup(QMenu* popup) { popup_ = popup; }

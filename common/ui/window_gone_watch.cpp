@@ -1,7 +1,7 @@
 #include "common/ui/window_gone_watch.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
+#include "common/ui/gui_thread.h"
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
@@ -33,8 +33,7 @@ bool WindowGoneWatch::nativeEventFilter(const QByteArray& eventType, void* messa
   }
   gone_ = true;
   // Later, from the event loop: not inside Qt's own event handling.
-  QMetaObject::invokeMethod(
-      window_.data(), [this] { onGone_(); }, Qt::QueuedConnection);
+  laterOnGuiThread(window_.data(), [this] { onGone_(); });
 #else
   (void)eventType;
   (void)message;

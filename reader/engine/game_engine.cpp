@@ -142,7 +142,6 @@ void GameEngine::resetGame() {
   state_.memoState = kStartWithoutMemo;
   state_.orderVariant = 0;
   state_.orderPrepared = 0;
-  state_.mouseLock = 0;
   selection_.reset();
   ports_.view.releasePointer();
   // The flags last: until they clear, the GUI thread treats the game as on

@@ -17,8 +17,9 @@ class ReaderView : public MessageSink {
   // All methods: GUI thread or a reading thread.
   virtual void setText(ControlId id, std::string_view text) = 0;
   virtual void setEnabled(ControlId id, Enablement state) = 0;
-  // Moves the timing track bar's thumb without reporting a move.
-  virtual void setTrackBarPosition(int position) = 0;
+  // Moves the timing track bar's thumb without reporting a move. Views
+  // without a track bar need not care.
+  virtual void setTrackBarPosition(int /*position*/) {}
   // Sets one radio button and clears the other.
   virtual void setReadModeRadio(ReadMode mode) = 0;
   // Ends any pointer confinement of the mouse lock and shows the arrow.

@@ -26,7 +26,6 @@ struct ReadingState {
   std::atomic<std::int32_t> timingPause{1000};  // ms
   std::atomic<std::int16_t> orderVariant{0};
   std::atomic<std::int16_t> orderPrepared{0};
-  std::atomic<std::int16_t> mouseLock{0};
 
   bool idle() const { return running.load() != 1 && busy.load() == kIdle; }
 };

@@ -13,11 +13,12 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
-#include <QThread>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
 #include "common/ui/fonts.h"
+#include "common/ui/gui_thread.h"
 #include "resources/main_window_texts.h"
 #include "common/ui/qt_text.h"
 
@@ -78,9 +79,8 @@ QLabel* textLabel(std::string_view caption, Qt::Alignment alignment) {
 
 }  // namespace
 
-MainWindow::MainWindow(Language language, QtMessageSink& messages,
-                       std::atomic<std::int16_t>& mouseLockFlag)
-    : language_(language), messages_(messages), mouseLock_(mouseLockFlag) {
+MainWindow::MainWindow(Language language, MessageSink& messages)
+    : language_(language), messages_(messages) {
   setWindowTitle(toQString(pick(language_, texts::kWindowTitle)));
   setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   setFont(controlFont(language_));
@@ -102,11 +102,10 @@ MainWindow::MainWindow(Language language, QtMessageSink& messages,
   status->addWidget(notice, 1);
   setStatusBar(status);
 
-  messages_.setOwner(this);
   adjustSize();
 }
 
-MainWindow::~MainWindow() { messages_.setOwner(nullptr); }
+MainWindow::~MainWindow() = default;
 
 template <typename Widget>
 Widget* MainWindow::addControl(int id, Widget* widget, QRect geometry) {
@@ -243,16 +242,8 @@ QWidget* MainWindow::control(int id) const {
   return it == controls_.end() ? nullptr : it->second.data();
 }
 
-void MainWindow::onGuiThread(std::function<void()> call) {
-  if (QThread::currentThread() == thread()) {
-    call();
-  } else {
-    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-  }
-}
-
 void MainWindow::setText(ControlId id, std::string_view text) {
-  onGuiThread([this, id, text = toQString(text)] {
+  onGuiThread(this, [this, id, text = toQString(text)] {
     if (auto* label = qobject_cast<QLabel*>(control(id))) {
       label->setText(text);
       fitText(label, text, label->width());
@@ -261,13 +252,20 @@ void MainWindow::setText(ControlId id, std::string_view text) {
 }
 
 void MainWindow::setEnabled(ControlId id, Enablement state) {
-  onGuiThread([this, id, state] {
+  onGuiThread(this, [this, id, state] {
     if (QWidget* widget = control(id)) widget->setEnabled(state == Enablement::Enabled);
   });
 }
 
+void MainWindow::setTrackBarPosition(int position) {
+  onGuiThread(this, [this, position] {
+    const QSignalBlocker quiet(trackBar_);
+    trackBar_->setValue(position);
+  });
+}
+
 void MainWindow::setReadModeRadio(ReadMode mode) {
-  onGuiThread([this, mode] {
+  onGuiThread(this, [this, mode] {
     auto* manual = qobject_cast<QRadioButton*>(control(kManualRadio));
     auto* automatic = qobject_cast<QRadioButton*>(control(kAutoRadio));
     (mode == ReadMode::Manual ? manual : automatic)->setChecked(true);
@@ -275,15 +273,15 @@ void MainWindow::setReadModeRadio(ReadMode mode) {
 }
 
 void MainWindow::releasePointer() {
-  onGuiThread([this] { mouseLock_.release(); });
+  onGuiThread(this, [this] { mouseLock_.release(); });
 }
 
 void MainWindow::readingIdle() {
-  onGuiThread([this] { emit trackBarMoved(trackBar_->value()); });
+  onGuiThread(this, [this] { emit trackBarMoved(trackBar_->value()); });
 }
 
 void MainWindow::quitProgram() {
-  onGuiThread([this] { close(); });
+  onGuiThread(this, [this] { close(); });
 }
 
 void MainWindow::showMessage(std::string_view caption, std::string_view text,

@@ -6,12 +6,11 @@
 // through the ReaderView port, from any thread.
 #include <QMainWindow>
 #include <QPointer>
-#include <atomic>
 #include <functional>
 #include <map>
 
 #include "common/language.h"
-#include "common/ui/qt_message_sink.h"
+#include "common/message_sink.h"
 #include "reader/engine/reader_view.h"
 #include "reader/frame/mouse_lock.h"
 
@@ -26,15 +25,15 @@ class MainWindow : public QMainWindow, public ReaderView {
   Q_OBJECT
 
  public:
-  // `mouseLockFlag` is the shared mouseLock field.
-  MainWindow(Language language, QtMessageSink& messages,
-             std::atomic<std::int16_t>& mouseLockFlag);
+  // Message boxes go to `messages`.
+  MainWindow(Language language, MessageSink& messages);
   ~MainWindow() override;
 
   // ReaderView; any thread. Calls from other threads are queued onto the GUI
   // thread.
   void setText(ControlId id, std::string_view text) override;
   void setEnabled(ControlId id, Enablement state) override;
+  void setTrackBarPosition(int position) override;
   void setReadModeRadio(ReadMode mode) override;
   void releasePointer() override;
   void quitProgram() override;
@@ -70,13 +69,12 @@ class MainWindow : public QMainWindow, public ReaderView {
   void buildMenus();
   template <typename Widget>
   Widget* addControl(int id, Widget* widget, QRect geometry);
-  void onGuiThread(std::function<void()> call);
   // Whether a press in the client area is on its background rather than on
   // an enabled control.
   bool onBackground(const QMouseEvent& mouse) const;
 
   Language language_;
-  QtMessageSink& messages_;
+  MessageSink& messages_;
   MouseLock mouseLock_;
   std::map<int, QPointer<QWidget>> controls_;
   QSlider* trackBar_ = nullptr;

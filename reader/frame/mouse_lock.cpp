@@ -5,8 +5,8 @@
 namespace fuda {
 
 void MouseLock::toggle(QPoint globalPos) {
-  if (flag_.load() == 0) {
-    flag_ = 1;
+  if (!on_) {
+    on_ = true;
     // left x-1, top y-1, right x+1, bottom y+1
     rect_ = QRect(QPoint(globalPos.x() - 1, globalPos.y() - 1),
                   QPoint(globalPos.x(), globalPos.y()));
@@ -32,13 +32,13 @@ void MouseLock::suspend() {
 }
 
 void MouseLock::resume() {
-  if (flag_.load() != 1) return;
+  if (!on_) return;
   QCursor::setPos(rect_.left() + 1, rect_.top() + 1);
   hold();
 }
 
 void MouseLock::release() {
-  flag_ = 0;
+  on_ = false;
   if (holding_ && target_) target_->releaseMouse();
   holding_ = false;
   if (target_) target_->setCursor(Qt::ArrowCursor);
@@ -51,7 +51,7 @@ void MouseLock::keepInPlace(QPoint globalPos) {
 }
 
 void MouseLock::showLockCursor() {
-  if (flag_.load() == 1 && target_) target_->setCursor(Qt::CrossCursor);
+  if (on_ && target_) target_->setCursor(Qt::CrossCursor);
 }
 
 }  // namespace fuda

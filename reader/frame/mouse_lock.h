@@ -7,32 +7,29 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
-#include <atomic>
-#include <cstdint>
 
 namespace fuda {
 
 class MouseLock {
  public:
-  // GUI thread only. `flag` is the shared mouseLock field (0 off, 1 on).
-  explicit MouseLock(std::atomic<std::int16_t>& flag) : flag_(flag) {}
+  // GUI thread only.
   // The window's client area, which holds the pointer and shows the cursor.
   void attach(QWidget* client) { target_ = client; }
 
   // Left button down on the background.
   void toggle(QPoint globalPos);
-  // Window deactivated: let the pointer go, keep the flag.
+  // Window deactivated: let the pointer go, keep the lock on.
   void suspend();
   // Window activated: hold the pointer again if the lock is on.
   void resume();
-  // End of game, start-up and shutdown: flag off, pointer free, arrow shown.
+  // End of game, start-up and shutdown: lock off, pointer free, arrow shown.
   void release();
   // Mouse moved while grabbed: put the pointer back on its point.
   void keepInPlace(QPoint globalPos);
   // Mouse moves and button releases show the crosshair again while locked.
   void showLockCursor();
 
-  bool isOn() const { return flag_.load() == 1; }
+  bool isOn() const { return on_; }
   // Whether the pointer is held now (on, and the window active).
   bool isHolding() const { return holding_; }
   QRect lockRect() const { return rect_; }
@@ -40,7 +37,7 @@ class MouseLock {
  private:
   void hold();
   QPointer<QWidget> target_;
-  std::atomic<std::int16_t>& flag_;
+  bool on_ = false;
   QRect rect_;
   bool holding_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "common/build_language.h"
 #include "common/adapters/program_dir.h"
+#include "common/ui/linux_ports.h"
 #include "common/ui/quit_on_signal.h"
 #include "common/ui/user_folders_start.h"
 #include "common/ui/window_gone_watch.h"
@@ -29,9 +30,14 @@ int main(int argc, char* argv[]) {
   });
   const fuda::ProgramFolders folders = fuda::prepareUserFolders(kBuildLanguage);
   if (quitRequested) return 0;
-  fuda::ReaderApp app(kBuildLanguage, {folders.settingsFile, programDir(), folders.listDir,
-                                       folders.listPathShown, folders.sharedDataDir});
+  fuda::LinuxPorts ports(kBuildLanguage, "fudayomi-");
+  fuda::ReaderApp app(kBuildLanguage,
+                      {folders.settingsFile, programDir(), folders.listDir, folders.listPathShown,
+                       folders.sharedDataDir},
+                      ports);
+  ports.setMessageOwner(&app.window());
   reader = &app;
+  app.startUp();
   if (quitRequested) return 0;
   // A window destroyed from outside (no window manager to ask us first)
   // ends the program as its close box would.

@@ -12,14 +12,12 @@
 #include <string_view>
 
 #include "common/language.h"
+#include "reader/engine/tool_window_names.h"
 
 class QEventLoop;
 
 namespace fuda {
 
-inline constexpr std::string_view kTimerWindowName = "Timer";
-inline constexpr std::string_view kCardSelectionWindowName = "CSelect";
-inline constexpr std::string_view kThirdGameWindowName = "HSelect";
 
 // Whether the user may resize the window (the selection dialogs have a
 // sizing border, the timer does not).

@@ -143,6 +143,7 @@ class RecordingReaderView : public ReaderView {
 
   void setText(ControlId id, std::string_view text) override;
   void setEnabled(ControlId id, Enablement state) override;
+  void setTrackBarPosition(int position) override { trackBarPosition = position; }
   void setReadModeRadio(ReadMode mode) override { radio = mode; }
   void releasePointer() override { ++pointerReleases; }
   void quitProgram() override { ++quitRequests; }
@@ -171,6 +172,7 @@ class RecordingReaderView : public ReaderView {
   std::map<int, Enablement> enabled;  // never set: enabled
   std::map<int, std::string> texts;
   ReadMode radio = ReadMode::Manual;
+  int trackBarPosition = -1;
   int pointerReleases = 0;
   int quitRequests = 0;
   std::function<void()> onReadingIdle;

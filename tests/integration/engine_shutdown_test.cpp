@@ -62,7 +62,7 @@ class LockedView : public ReaderView {
 
 class NoCountdown : public MemoTimerHost {
  public:
-  void openMemoTimer() override {}
+  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
 };
 
 enum class Moment { Opening, Verse, Pause, IntervalWait, Decode };
@@ -156,9 +156,10 @@ TEST_P(EngineShutdownTest, ShutsDownWithinASecondAndTouchesNothingAfterwards) {
   ASSERT_EQ(state.running.load(), 1);
 
   const auto start = std::chrono::steady_clock::now();
-  // As the program's shutdown does: the clock, sound and threads through
-  // the engine, then the scripts a decode left running.
+  // As the program's shutdown does: the engine, then the ports in their
+  // order.
   engine.shutdown();
+  clock.shutdown();
   sound.shutdown();
   shell.stopScripts();
   threads.joinAll();

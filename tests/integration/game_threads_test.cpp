@@ -84,7 +84,7 @@ class ThreadSafeView : public ReaderView {
 
 class NoMemoTimer : public MemoTimerHost {
  public:
-  void openMemoTimer() override {}
+  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
 };
 
 constexpr double kLongVerseSeconds = 1.5;
@@ -109,9 +109,15 @@ class GameThreadsTest : public ::testing::Test {
     selection.selected[5] = 1;
     state.timingPause = 100;
   }
-  ~GameThreadsTest() override {
+  ~GameThreadsTest() override { shutdown(); }
+
+  // As the program's shutdown does: the engine, then the ports in their
+  // order.
+  void shutdown() {
     engine.shutdown();
+    clock.shutdown();
     sound.shutdown();
+    threads.joinAll();
   }
 
   void writeClip(const std::string& name, double seconds, double hz) {
@@ -132,7 +138,7 @@ class GameThreadsTest : public ::testing::Test {
   // The time shutdown() takes; afterwards the window is declared gone.
   double timedShutdown() {
     const auto started = Steady::now();
-    engine.shutdown();
+    shutdown();
     const double ms = std::chrono::duration<double, std::milli>(Steady::now() - started).count();
     view.close();
     return ms;

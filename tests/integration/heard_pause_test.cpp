@@ -39,7 +39,7 @@ class QuietView : public ReaderView {
 
 class NoMemoTimer : public MemoTimerHost {
  public:
-  void openMemoTimer() override {}
+  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
 };
 
 struct PaddedClip {
@@ -131,6 +131,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     engine.readNext();
     ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == 0; }));
     engine.shutdown();
+    threads.joinAll();
     EXPECT_EQ(view.messages.load(), 0);
   }
 

@@ -31,7 +31,7 @@ const std::vector<std::string> kClipNames = {"I-000A", "I-000B", "I-001A", "I-00
 
 class NoMemoTimer : public MemoTimerHost {
  public:
-  void openMemoTimer() override {}
+  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
 };
 
 class WorldFaultsTest : public ::testing::Test {

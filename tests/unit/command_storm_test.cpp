@@ -129,10 +129,10 @@ class StormClips : public ClipSource {
 class StormMemoTimer : public MemoTimerHost {
  public:
   StormMemoTimer(ReadingState& state, std::mt19937& random) : state_(state), random_(random) {}
-  void openMemoTimer() override {
+  MemoOutcome openMemoTimer() override {
     ++opened;
     // The countdown runs out, or the user closes the window early.
-    if (random_() % 2) state_.memoState = kMemoRanOut;
+    return random_() % 2 ? MemoOutcome::RanOut : MemoOutcome::ClosedEarly;
   }
   int opened = 0;
 

@@ -71,7 +71,6 @@ class GameEngineTest : public GameFixture {
     EXPECT_EQ(state.memoState, kStartWithoutMemo);
     EXPECT_EQ(state.orderVariant, 0);
     EXPECT_EQ(state.orderPrepared, 0);
-    EXPECT_EQ(state.mouseLock, 0);
     EXPECT_EQ(selection.selectionActive, 0);
     EXPECT_EQ(selection.selectedCount, 100);
     EXPECT_EQ(selection.countSelected(), 0);
@@ -84,7 +83,6 @@ class GameEngineTest : public GameFixture {
 
 TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   useOrder({17, 42, 8});
-  state.mouseLock = 1;
   engine.startReading(Memorisation::Without);
 
   // Sounds with the moments they were asked for and heard. Each verse is
@@ -119,7 +117,7 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   EXPECT_EQ(state.running, 1);
   EXPECT_EQ(state.busy, kIdle);
   EXPECT_EQ(state.position, 1);
-  EXPECT_EQ(state.mouseLock, 1);  // only a game's end releases the lock
+  EXPECT_EQ(view.pointerReleases, 0);  // only a game's end releases the lock
   EXPECT_EQ(memoTimer.opened, 0);
 }
 
@@ -182,7 +180,7 @@ TEST_F(GameEngineTest, MemorisationCountdownDecidesTheLeadIn) {
     EXPECT_EQ(state.memoState, kStartWithMemo);
     EXPECT_EQ(state.busy, kIdle);  // no reading thread yet
     clock.advanceTo(clock.nowMs() + 15 * 60 * 1000.0);
-    state.memoState = kMemoRanOut;
+    return MemoOutcome::RanOut;
   };
   engine.startReading(Memorisation::With);
   EXPECT_EQ(memoTimer.opened, 1);
@@ -191,7 +189,10 @@ TEST_F(GameEngineTest, MemorisationCountdownDecidesTheLeadIn) {
 
 TEST_F(GameEngineTest, CountdownClosedEarlyWaitsOnlyTheLeadIn) {
   useOrder({1, 2});
-  memoTimer.countdown = [this] { clock.advanceTo(60000); };
+  memoTimer.countdown = [this] {
+    clock.advanceTo(60000);
+    return MemoOutcome::ClosedEarly;
+  };
   engine.startReading(Memorisation::With);
   EXPECT_EQ(state.memoState, kStartWithMemo);
   EXPECT_EQ(played("I-000A").calledAtMs, 61000);
@@ -391,8 +392,7 @@ TEST_F(GameEngineTest, FinishQuitsWhenNoGameWaits) {
 TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
   useOrder({9, 96, 70});
   state.orderVariant = 2;
-  state.mouseLock = 1;
-  memoTimer.countdown = [this] { state.memoState = kMemoRanOut; };
+  memoTimer.countdown = [] { return MemoOutcome::RanOut; };
   engine.startReading(Memorisation::With);
   engine.readNext();
   engine.readNext();
@@ -576,7 +576,7 @@ TEST_F(GameEngineTest, WholeAutomaticGameOfAHundredCards) {
 
 TEST_F(GameEngineTest, RightButtonDuringThePrefaceAbortsTheGame) {
   useOrder({1, 2});
-  memoTimer.countdown = [] {};
+  memoTimer.countdown = [] { return MemoOutcome::ClosedEarly; };
   at(2200, [this] { engine.rightButtonCommand(); });  // preface upper from 1000
   engine.startReading(Memorisation::With);
 
@@ -668,7 +668,7 @@ TEST_F(GameEngineTest, ShutdownDuringAVerseEndsTheThreadAtOnce) {
   EXPECT_EQ(played("I-042A").heardUntilMs, played("I-042A").heardFromMs);
   EXPECT_EQ(view.textChanges.size(), textCount);
   EXPECT_EQ(view.enabledChanges.size(), enabledCount + kReadingControls.size());
-  EXPECT_TRUE(clock.isShutDown());
+  EXPECT_FALSE(clock.isShutDown());  // the clock is its owner's to stop
 }
 
 TEST_F(GameEngineTest, ShutdownDuringTheIntervalWaitOrThePause) {

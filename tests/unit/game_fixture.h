@@ -14,12 +14,12 @@ namespace fuda::testing {
 
 class FakeMemoTimer : public MemoTimerHost {
  public:
-  void openMemoTimer() override {
+  MemoOutcome openMemoTimer() override {
     ++opened;
-    if (countdown) countdown();
+    return countdown ? countdown() : MemoOutcome::ClosedEarly;
   }
   int opened = 0;
-  std::function<void()> countdown;  // runs "inside" the modal window
+  std::function<MemoOutcome()> countdown;  // runs "inside" the modal window
 };
 
 enum class Preface { Read, Skipped };

@@ -1,15 +1,14 @@
 #pragma once
 // The memotimer program's one window: the countdown display, the clock hands
 // and a status bar, with the menu " " (start, +1 minute, -1 minute, exit)
-// that also opens on a right click. The clock runs from the start; the
-// countdown only once started, and it may be started again at any time.
-// At zero the end announcement is heard whole and the program ends.
+// that also opens on a right click. It draws and forwards: the countdown is
+// the MemotimerSession's.
 #include <QMainWindow>
 
 #include "common/announcer.h"
 #include "common/clock.h"
 #include "common/language.h"
-#include "common/memo_countdown.h"
+#include "common/memotimer_session.h"
 #include "common/ui/input_free_wait.h"
 
 namespace fuda {
@@ -19,7 +18,6 @@ class TimerFace;
 // The client area of a 600 x 230 window below its caption and menu bar,
 // status bar included.
 inline constexpr QSize kMemotimerClientSize{594, 185};
-inline constexpr double kStartAnnouncementPauseMs = 4000.0;
 
 struct MemotimerPorts {
   Clock& clock;
@@ -27,19 +25,19 @@ struct MemotimerPorts {
   InputFreePause pause;  // the wait after the start announcement
 };
 
-class MemotimerWindow : public QMainWindow {
+class MemotimerMainWindow : public QMainWindow, private MemotimerFrontEnd {
   Q_OBJECT
 
  public:
-  MemotimerWindow(Language language, MemotimerPorts ports);
+  MemotimerMainWindow(Language language, MemotimerPorts ports);
 
   // GUI thread: a menu or popup command by id; unknown ids do nothing.
-  void dispatchCommand(int id);
+  void dispatchCommand(int id) { session_.dispatchCommand(id); }
   // GUI thread: one tick of the 10 ms timer.
-  void tick();
+  void tick() { session_.tick(); }
 
   TimerFace* face() const { return face_; }
-  const MemoCountdown& countdown() const { return countdown_; }
+  const MemoCountdown& countdown() const { return session_.countdown(); }
 
  signals:
   // The program should end: exit command, close box, or the end of the
@@ -50,12 +48,14 @@ class MemotimerWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void startMemorisation();
-  void endMemorisation();
+  // MemotimerFrontEnd
+  void pauseWithoutInput(double ms) override { pause_(ms); }
+  void stopTicking() override;
+  void closeProgram() override { close(); }
 
   Language language_;
-  MemotimerPorts ports_;
-  MemoCountdown countdown_;
+  InputFreePause pause_;
+  MemotimerSession session_;
   TimerFace* face_ = nullptr;
   bool quitting_ = false;
 };

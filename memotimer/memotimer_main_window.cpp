@@ -1,4 +1,4 @@
-#include "memotimer/memotimer_window.h"
+#include "memotimer/memotimer_main_window.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -13,8 +13,10 @@
 
 namespace fuda {
 
-MemotimerWindow::MemotimerWindow(Language language, MemotimerPorts ports)
-    : language_(language), ports_(std::move(ports)) {
+MemotimerMainWindow::MemotimerMainWindow(Language language, MemotimerPorts ports)
+    : language_(language),
+      pause_(std::move(ports.pause)),
+      session_(ports.clock, ports.announcer, *this) {
   // A caption with a close box only: no resizing, minimising or maximising.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -43,66 +45,22 @@ MemotimerWindow::MemotimerWindow(Language language, MemotimerPorts ports)
   status->setGeometry(0, kMemotimerClientSize.height() - kStatusBarStrip,
                       kMemotimerClientSize.width(), kStatusBarStrip);
 
-  face_->setDisplayText(initialDisplayText(MemoLength::Full));
-  connect(face_, &TimerFace::ticked, this, &MemotimerWindow::tick);
+  session_.begin(*face_);
+  connect(face_, &TimerFace::ticked, this, [this] { tick(); });
   face_->startTicking();
   adjustSize();
   setFixedSize(size());
 }
 
-void MemotimerWindow::dispatchCommand(int id) {
-  switch (id) {
-    case kCmdMemoStart:
-      startMemorisation();
-      break;
-    case kCmdMemoLengthen:
-      lengthenCountdown(countdown_);
-      break;
-    case kCmdMemoShorten:
-      shortenCountdown(countdown_);
-      break;
-    case kCmdMemoExit:
-      close();
-      break;
-    default:
-      break;
-  }
-}
-
-void MemotimerWindow::startMemorisation() {
-  face_->update();
-  face_->setDisplayText(initialDisplayText(MemoLength::Full));
-  // A countdown already running stops here: during the pause the ticks only
-  // move the clock hands, and the display stays at 15:00.
-  countdown_.countdownRunning = 0;
-  ports_.announcer.announce(startAnnouncement(MemoLength::Full));
-  ports_.pause(kStartAnnouncementPauseMs);
-  if (quitting_) return;
-  startCountdown(countdown_, ports_.clock.localTime(), MemoLength::Full);
-}
-
-void MemotimerWindow::tick() {
-  const CountdownTick result = countdownTick(countdown_, ports_.clock.localTime());
-  if (!result.newSecond) return;
-  face_->setHandsTime(countdown_.lastTick);
-  face_->update();
-  if (!result.displayText.empty()) face_->setDisplayText(result.displayText);
-  if (result.announceTwoMinutes) ports_.announcer.announce(kTwoMinuteAnnouncement);
-  if (result.ended) endMemorisation();
-}
-
-void MemotimerWindow::endMemorisation() {
+void MemotimerMainWindow::stopTicking() {
   face_->stopTicking();
-  // The last display (normally " 0:00") is shown while the announcement
-  // plays; the window takes no input until the program ends.
   face_->repaint();
-  ports_.announcer.announceAndWait(kEndAnnouncement);
-  close();
 }
 
-void MemotimerWindow::closeEvent(QCloseEvent* event) {
+void MemotimerMainWindow::closeEvent(QCloseEvent* event) {
   if (!quitting_) {
     quitting_ = true;
+    session_.closing();
     face_->stopTicking();
     emit quitRequested();
   }
