@@ -19,6 +19,7 @@
 #include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 #include "common/adapters/private_temp_dir.h"
+#include "common/ui/linux_ports.h"
 #include "common/ui/timer_face.h"
 #include "memotimer/memotimer_app.h"
 #include "common/memotimer_ids.h"
@@ -76,10 +77,11 @@ int main(int argc, char* argv[]) {
   std::ofstream(work.path() / "fudayomi.ini") << "[Path]\nData1=" << voice.string() << "\n";
 
   QApplication application(argc, argv);
+  fuda::LinuxPorts ports(fuda::Language::English, "memotimer-");
   fuda::MemotimerApp memotimer(fuda::Language::English, work.path() / "fudayomi.ini",
-                               work.path());
+                               work.path(), ports);
   memotimer.show();
-  fuda::MemotimerWindow& window = memotimer.window();
+  fuda::MemotimerMainWindow& window = memotimer.window();
   QLabel* display = window.face()->display();
 
   std::vector<double> lags;

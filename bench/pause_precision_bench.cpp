@@ -80,7 +80,7 @@ class QuietView : public ReaderView {
 
 class NoMemoTimer : public MemoTimerHost {
  public:
-  void openMemoTimer() override {}
+  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
 };
 
 // Each clip's level: 0 is silence, so every level is a clip.
@@ -308,7 +308,9 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
     wallMs = std::chrono::duration<double, std::milli>(Steady::now() - wallStart).count();
     deviceFrames = sound.framesOutput() - framesStart;
     engine.shutdown();
+    clock.shutdown();
     sound.shutdown();
+    threads.joinAll();
   }
 
   const auto samples = testing::streamSamples16(streamFile);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ui/linux_ports.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 #include "tests/fakes/temp_folder.h"
@@ -28,8 +29,10 @@ class MainWindowPointerTest : public ::testing::Test {
     folder_.write("voice/I-000A.wav", "");
     folder_.write("fudayomi.ini",
                   "[Path]\nData1=" + (folder_.path() / "voice").string() + "\n");
-    app_ = std::make_unique<ReaderApp>(Language::English,
-                                       ReaderPaths{folder_.path() / "fudayomi.ini", folder_.path()});
+    ports_ = std::make_unique<LinuxPorts>(Language::English, "fudayomi-");
+    app_ = std::make_unique<ReaderApp>(
+        Language::English, ReaderPaths{folder_.path() / "fudayomi.ini", folder_.path()}, *ports_);
+    app_->startUp();
     QObject::connect(&window(), &MainWindow::commandIssued, &window(),
                      [this](int id) { commands_.push_back(id); });
     window().show();
@@ -63,6 +66,7 @@ class MainWindowPointerTest : public ::testing::Test {
 
   const PointerDisplay* x_ = nullptr;
   testing::TempFolder folder_;
+  std::unique_ptr<LinuxPorts> ports_;
   std::unique_ptr<ReaderApp> app_;
   std::vector<int> commands_;
   // On the background, away from every control.
@@ -73,7 +77,7 @@ TEST_F(MainWindowPointerTest, ALeftClickHoldsThePointerOnItsPointUntilTheNextOne
   const QPoint point = onScreen(background_);
   ASSERT_TRUE(x_->at(point, "click 1"));
   ASSERT_TRUE(eventually([&] { return window().mouseLock().isHolding(); }));
-  EXPECT_EQ(app_->state().mouseLock.load(), 1);
+  EXPECT_TRUE(window().mouseLock().isOn());
   EXPECT_EQ(window().mouseLock().lockRect(),
             QRect(point - QPoint(1, 1), point));  // left x-1, top y-1, right x+1, bottom y+1
 
@@ -82,7 +86,7 @@ TEST_F(MainWindowPointerTest, ALeftClickHoldsThePointerOnItsPointUntilTheNextOne
   EXPECT_TRUE(eventually([&] { return pointerNear(point); }));
 
   ASSERT_TRUE(x_->at(point, "click 1"));
-  ASSERT_TRUE(eventually([&] { return app_->state().mouseLock.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return !window().mouseLock().isOn(); }));
   const QPoint away = point + QPoint(150, 90);
   rightClickOnBackgroundAndWait(away);
   EXPECT_EQ(x_->pointer(), away);
@@ -99,7 +103,7 @@ TEST_F(MainWindowPointerTest, LeavingTheWindowLetsThePointerGoAndComingBackHolds
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   focus(other);
   EXPECT_FALSE(window().mouseLock().isHolding());
-  EXPECT_EQ(app_->state().mouseLock.load(), 1);  // suspended, not ended
+  EXPECT_TRUE(window().mouseLock().isOn());  // suspended, not ended
   const QPoint inOther = other.mapToGlobal(QPoint(100, 50));
   ASSERT_TRUE(x_->at(inOther));
   ASSERT_TRUE(eventually([&] { return other.underMouse(); }));
@@ -111,17 +115,16 @@ TEST_F(MainWindowPointerTest, LeavingTheWindowLetsThePointerGoAndComingBackHolds
   EXPECT_TRUE(window().mouseLock().isHolding());
 }
 
-TEST_F(MainWindowPointerTest, TheBannerKeepsItsClicksAndItsDoubleClickSetsTheSecondPairOrder) {
+TEST_F(MainWindowPointerTest, TheBannerKeepsItsClicksAndItsDoubleClickIsTheOrderCommand) {
   ASSERT_TRUE(x_->at(middleOf(kTitlePicture), "click 1"));
   rightClickOnBackgroundAndWait(onScreen(background_));
-  EXPECT_EQ(app_->state().mouseLock.load(), 0);
+  EXPECT_FALSE(window().mouseLock().isOn());
   EXPECT_TRUE(commands_.empty());
 
   ASSERT_TRUE(x_->at(middleOf(kTitlePicture), "click --repeat 2 --delay 80 1"));
   ASSERT_TRUE(eventually([&] { return !commands_.empty(); }));
   EXPECT_EQ(commands_, std::vector<int>{kTitlePicture});
-  EXPECT_EQ(app_->state().orderVariant.load(), 2);
-  EXPECT_EQ(app_->state().mouseLock.load(), 0);
+  EXPECT_FALSE(window().mouseLock().isOn());
 }
 
 TEST_F(MainWindowPointerTest, ControlsKeepTheirRightAndMiddleClicks) {
@@ -134,8 +137,7 @@ TEST_F(MainWindowPointerTest, ControlsKeepTheirRightAndMiddleClicks) {
   ASSERT_TRUE(x_->at(onScreen(QPoint(35, 60)), "click --repeat 2 --delay 80 2"));
   ASSERT_TRUE(eventually([&] { return !commands_.empty(); }));
   EXPECT_EQ(commands_, std::vector<int>{kGestureMiddleDoubleClick});
-  EXPECT_EQ(app_->state().running.load(), 0);
-  EXPECT_EQ(app_->state().orderVariant.load(), 1);
+  EXPECT_TRUE(window().control(kQuickStartButton)->isEnabled());  // no game began
 }
 
 TEST_F(MainWindowPointerTest, TheAreaAnEnlargedWindowGainsIsBackgroundToo) {

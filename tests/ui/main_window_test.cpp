@@ -16,30 +16,14 @@
 #include <gtest/gtest.h>
 
 #include "reader/frame/main_window.h"
-#include "reader/frame/reader_app.h"
-#include "tests/fakes/temp_folder.h"
 #include "tests/support/language_names.h"
-#include "tests/ui/message_catcher.h"
+#include "tests/ui/reader_under_test.h"
 #include "tests/ui/ui_test_environment.h"
 
 namespace fuda {
 namespace {
 
-namespace fs = std::filesystem;
-
-using testing::MessageCatcher;
-using testing::TempFolder;
-
-// A folder with a settings file and a voice whose clips the format probe finds.
-struct ReaderFixture {
-  explicit ReaderFixture(const std::string& settings = "") {
-    folder.write("voice/I-000A.wav", "");
-    folder.write("fudayomi.ini", "[Path]\nData1=" + (folder.path() / "voice").string() +
-                                     "\n" + settings);
-  }
-  ReaderPaths paths() const { return {folder.path() / "fudayomi.ini", folder.path()}; }
-  TempFolder folder;
-};
+using testing::ReaderUnderTest;
 
 QString labelText(MainWindow& window, int id) {
   return qobject_cast<QLabel*>(window.control(id))->text();
@@ -65,16 +49,14 @@ class StartUp : public ::testing::TestWithParam<Expected> {};
 
 TEST_P(StartUp, ShowsThePrefacePoemWithNextDisabledAndTheTrackBarAtFifty) {
   const Expected& e = GetParam();
-  ReaderFixture fixture;
-  ReaderApp app(e.language, fixture.paths());
-  MainWindow& window = app.window();
+  ReaderUnderTest reader(e.language);
+  MainWindow& window = reader.window();
 
   EXPECT_EQ(labelText(window, kTimingLabel), QString::fromUtf8(e.timingLabel));
   EXPECT_EQ(labelText(window, kKimarijiLabel), QString::fromUtf8(e.kimariji));
   EXPECT_FALSE(window.control(kNextButton)->isEnabled());
   EXPECT_TRUE(window.control(kAnkiStartButton)->isEnabled());
   EXPECT_EQ(window.trackBar()->value(), 50);
-  EXPECT_EQ(app.state().timingPause.load(), 1000);
   EXPECT_TRUE(qobject_cast<QRadioButton*>(window.control(kManualRadio))->isChecked());
   EXPECT_FALSE(qobject_cast<QRadioButton*>(window.control(kAutoRadio))->isChecked());
   EXPECT_EQ(window.windowTitle(), "fudayomi");
@@ -82,9 +64,8 @@ TEST_P(StartUp, ShowsThePrefacePoemWithNextDisabledAndTheTrackBarAtFifty) {
 
 TEST_P(StartUp, EveryControlHasItsIdCaptionAndPlace) {
   const Expected& e = GetParam();
-  ReaderFixture fixture;
-  ReaderApp app(e.language, fixture.paths());
-  MainWindow& window = app.window();
+  ReaderUnderTest reader(e.language);
+  MainWindow& window = reader.window();
 
   const auto button = [&](int id) { return qobject_cast<QPushButton*>(window.control(id)); };
   EXPECT_EQ(button(kAnkiStartButton)->text(), QString::fromUtf8(e.anki));
@@ -169,9 +150,8 @@ const std::vector<PopUp> kMenuBar = {
 
 TEST_P(StartUp, MenuBarShowsEveryPopUpWithItsCaptionsOrderAndSeparators) {
   const bool ja = GetParam().language == Language::Japanese;
-  ReaderFixture fixture;
-  ReaderApp app(GetParam().language, fixture.paths());
-  const auto bar = app.window().menuBar()->actions();
+  ReaderUnderTest reader(GetParam().language);
+  const auto bar = reader.window().menuBar()->actions();
   ASSERT_EQ(bar.size(), static_cast<qsizetype>(kMenuBar.size()));
   for (std::size_t m = 0; m < kMenuBar.size(); ++m) {
     const PopUp& expected = kMenuBar[m];
@@ -204,51 +184,44 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(StartUpSettings, AutomaticModeFromTheSettingsSetsTheAutoRadio) {
-  ReaderFixture fixture("[Auto]\nAuto=1\nItvl=2.5\n[Timer]\nUse=0\nPosx=12.9\nPosy=-4\n");
-  ReaderApp app(Language::English, fixture.paths());
-  EXPECT_TRUE(qobject_cast<QRadioButton*>(app.window().control(kAutoRadio))->isChecked());
-  EXPECT_EQ(app.state().mode.load(), kAutomatic);
-  EXPECT_DOUBLE_EQ(app.state().interval.load(), 2.5);
-  EXPECT_EQ(app.state().memoState.load(), kStartWithoutMemo);
-  EXPECT_EQ(app.timerOffsets().x, 12);
-  EXPECT_EQ(app.timerOffsets().y, -4);
+  ReaderUnderTest reader(Language::English,
+                         "[Auto]\nAuto=1\nItvl=2.5\n[Timer]\nUse=0\nPosx=12.9\nPosy=-4\n");
+  EXPECT_TRUE(reader.checked(kAutoRadio));
+  EXPECT_EQ(reader.app->program().memoTimer().offsets().x, 12);
+  EXPECT_EQ(reader.app->program().memoTimer().offsets().y, -4);
 }
 
 TEST(StartUpSettings, AVoiceWithoutClipsGivesTheMessageAndTheProgramCarriesOn) {
-  TempFolder folder;
-  folder.write("fudayomi.ini", "[Path]\nData1=" + (folder.path() / "nothing").string() + "\n");
-  MessageCatcher catcher;
-  catcher.arm();
-  ReaderApp app(Language::Japanese, {folder.path() / "fudayomi.ini", folder.path()});
-  EXPECT_EQ(catcher.seen, 1);
-  EXPECT_EQ(catcher.caption, QString::fromUtf8("読手データ"));
-  EXPECT_EQ(catcher.text, QString::fromUtf8("ファイルがありません"));
-  EXPECT_EQ(labelText(app.window(), kKimarijiLabel), QString::fromUtf8("ふだよみ"));
+  ReaderUnderTest reader(Language::Japanese, "[Path]\nData1=no-such-folder\n");
+  const auto& boxes = reader.ports.messageBoxes.messages;
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "読手データ");
+  EXPECT_EQ(boxes[0].text, "ファイルがありません");
+  EXPECT_EQ(labelText(reader.window(), kKimarijiLabel), QString::fromUtf8("ふだよみ"));
 }
 
 TEST(TimingAdjustment, TheTrackBarSetsThePauseAndLabelAndAMoveDuringAStepCountsWhenItEnds) {
-  ReaderFixture fixture;
-  ReaderApp app(Language::English, fixture.paths());
-  QSlider* slider = app.window().trackBar();
+  ReaderUnderTest reader(Language::English, "", testing::VoiceClips::Every);
+  QSlider* slider = reader.window().trackBar();
   slider->setValue(55);
-  EXPECT_EQ(app.state().timingPause.load(), 1100);
-  EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  1.10");
+  EXPECT_EQ(labelText(reader.window(), kTimingLabel), "adjust the timing:  1.10");
   slider->setValue(0);
-  EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  0.00");
-  // Moved while a step has claimed `busy` but not yet disabled the bar.
-  app.state().busy = kPlaying;
-  slider->setValue(100);
-  EXPECT_EQ(app.state().timingPause.load(), 0);
-  app.state().busy = kIdle;
-  app.window().readingIdle();
-  EXPECT_EQ(app.state().timingPause.load(), 2000);
-  EXPECT_EQ(labelText(app.window(), kTimingLabel), "adjust the timing:  2.00");
+  EXPECT_EQ(labelText(reader.window(), kTimingLabel), "adjust the timing:  0.00");
+  // Moved while the test reading plays: the label (and the pause) stay
+  // until the reading ends, then the bar is read again.
+  QString duringTheReading;
+  reader.at(10, [&] {
+    slider->setValue(100);
+    duringTheReading = labelText(reader.window(), kTimingLabel);
+  });
+  reader.trigger(kCmdTestReading);
+  EXPECT_EQ(duringTheReading, "adjust the timing:  0.00");
+  EXPECT_EQ(labelText(reader.window(), kTimingLabel), "adjust the timing:  2.00");
 }
 
 TEST(MainWindowLayout, ResizingMovesOnlyTheStatusBar) {
-  ReaderFixture fixture;
-  ReaderApp app(Language::Japanese, fixture.paths());
-  MainWindow& window = app.window();
+  ReaderUnderTest reader(Language::Japanese);
+  MainWindow& window = reader.window();
   window.show();
   const QRect next = window.control(kNextButton)->geometry();
   const QRect status = window.statusBar()->geometry();
@@ -263,9 +236,8 @@ TEST(MainWindowLayout, ResizingMovesOnlyTheStatusBar) {
 }
 
 TEST(MainWindowLayout, TabWalksTheEnabledButtonsOnly) {
-  ReaderFixture fixture;
-  ReaderApp app(Language::English, fixture.paths());
-  MainWindow& window = app.window();
+  ReaderUnderTest reader(Language::English);
+  MainWindow& window = reader.window();
   // The focus chain as Tab walks it: enabled widgets that take Tab focus.
   std::vector<int> visited;
   QWidget* widget = window.control(kAnkiStartButton);

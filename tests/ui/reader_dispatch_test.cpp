@@ -1,305 +1,159 @@
-// The reader driven as a player drives it: real clicks on the buttons, menu
-// items triggered, mouse gestures on the window's background, a voice of
-// short clips read by the real engine on its own thread with SDL's dummy
-// driver. Waits are real but short.
-#include <QAbstractButton>
-#include <QAction>
+// The reader driven as a player drives it, through its window: real clicks
+// on the buttons, menu items triggered, mouse gestures on the background,
+// a voice of short clips read by the real engine in virtual time. The
+// commands' own rules are the dispatch's unit tests; here, that each control
+// reaches them and the window shows what the engine did.
 #include <QApplication>
-#include <QLabel>
-#include <QMenuBar>
-#include <QRadioButton>
 #include <QSlider>
-#include <QTest>
-#include <string>
 
 #include <gtest/gtest.h>
 
 #include "reader/cards/poem_table.h"
-#include "reader/frame/main_window.h"
-#include "reader/frame/reader_app.h"
-#include "tests/fakes/temp_folder.h"
-#include "tests/support/wav_bytes.h"
-#include "tests/ui/eventually.h"
-#include "tests/ui/message_catcher.h"
-#include "tests/ui/ui_test_environment.h"
-#include "common/ui/qt_text.h"
+#include "tests/ui/reader_under_test.h"
 
 namespace fuda {
 namespace {
 
-using testing::eventually;
-using testing::MessageCatcher;
-using testing::TempFolder;
+using testing::ReaderUnderTest;
+using testing::VoiceClips;
 
-constexpr int kLongMs = 6000;  // the longest a step may take here
+// A right double-click starts at once, without the countdown.
+constexpr const char* kSettings = "[Auto]\nItvl=2.5\n[Timer]\nUse=0\n";
 
-// A folder with a settings file and a voice of 50 ms clips for every verse.
-class ReaderWithVoice {
+class ReaderWithVoice : public ReaderUnderTest {
  public:
-  explicit ReaderWithVoice(Language language = Language::Japanese) {
-    const auto voice = folder.path() / "voice";
-    std::filesystem::create_directories(voice);
-    const auto clip = testing::wav16(2, 44100, testing::sine16(2205, 2, 44100, 440));
-    for (int poem = 0; poem <= 100; ++poem) {
-      for (char verse : {'A', 'B'}) {
-        char name[16];
-        std::snprintf(name, sizeof name, "I-%03d%c.WAV", poem, verse);
-        testing::writeBytes(voice / name, clip);
-      }
-    }
-    folder.write("fudayomi.ini", "[Path]\nData1=" + voice.string() + "\n[Auto]\nItvl=2.5\n"
-                 // A right double-click starts at once, without the countdown.
-                 "[Timer]\nUse=0\n");
-    app = std::make_unique<ReaderApp>(language,
-                                      ReaderPaths{folder.path() / "fudayomi.ini", folder.path()});
+  explicit ReaderWithVoice(Language language = Language::Japanese)
+      : ReaderUnderTest(language, kSettings, VoiceClips::Every) {
     window().show();
     // No pause after the lower verses, so games are quick.
     window().trackBar()->setValue(0);
   }
-
-  MainWindow& window() { return app->window(); }
-  QWidget* control(int id) { return window().control(id); }
-  bool enabled(int id) { return control(id)->isEnabled(); }
-  QString text(int id) { return qobject_cast<QLabel*>(control(id))->text(); }
-  bool checked(int id) { return qobject_cast<QRadioButton*>(control(id))->isChecked(); }
-  void click(int id) {
-    QTest::mouseClick(qobject_cast<QAbstractButton*>(control(id)), Qt::LeftButton);
+  QString upperVerseOf(int poem) {
+    return toQString(PoemTable::forLanguage(Language::Japanese)[poem].upperVerse);
   }
-  void trigger(int id) {
-    QAction* action = window().menuBar()->findChild<QAction*>(QString::number(id));
-    ASSERT_NE(action, nullptr) << id;
-    action->trigger();
-  }
-  // A game of the given cards in any order, without the preface's upper verse.
-  void selectCards(std::initializer_list<int> poems) {
-    CardSelection& selection = app->selection();
-    selection.selectionActive = 1;
-    selection.selected[0] = 0;
-    for (int poem : poems) selection.selected[poem] = 1;
-  }
-  bool waitingForNext() {
-    return app->state().running.load() == 1 && app->state().busy.load() == kIdle &&
-           enabled(kNextButton);
-  }
-  bool gameOver() {
-    return app->state().running.load() == 0 && app->state().busy.load() == kIdle &&
-           enabled(kQuickStartButton);
-  }
-
-  TempFolder folder;
-  std::unique_ptr<ReaderApp> app;
 };
 
 TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   ReaderWithVoice reader;
   reader.selectCards({12, 34});
   EXPECT_FALSE(reader.enabled(kNextButton));
+  // While the opening reads, the start buttons, the radios and the reading
+  // controls are off.
+  bool offDuringTheOpening = false;
+  reader.at(1020, [&] {  // the lead-in is over, the preface reads
+    offDuringTheOpening = !reader.enabled(kQuickStartButton) && !reader.enabled(kAnkiStartButton) &&
+                          !reader.enabled(kManualRadio) && !reader.enabled(kAutoRadio) &&
+                          !reader.enabled(kExitButton) && !reader.enabled(kTimingTrackBar) &&
+                          !reader.enabled(kTimingLabel);
+  });
 
   reader.click(kQuickStartButton);
-  // The start buttons and the radios go at once; the reading controls once
-  // the opening reads.
-  ASSERT_TRUE(eventually([&] { return !reader.enabled(kQuickStartButton); }));
-  EXPECT_FALSE(reader.enabled(kAnkiStartButton));
-  EXPECT_FALSE(reader.enabled(kManualRadio));
-  EXPECT_FALSE(reader.enabled(kAutoRadio));
-  ASSERT_TRUE(eventually([&] { return !reader.enabled(kExitButton); }));
-  EXPECT_FALSE(reader.enabled(kTimingTrackBar));
-  EXPECT_FALSE(reader.enabled(kTimingLabel));
-
-  ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  const ReadingOrder& order = reader.app->order();
-  const PoemTable& table = PoemTable::forLanguage(Language::Japanese);
-  EXPECT_EQ(reader.text(kUpperVerseLabel), toQString(table[order.poem[1]].upperVerse));
-  EXPECT_EQ(reader.text(kPoetLabel), toQString(table[order.poem[1]].poet));
+  EXPECT_TRUE(offDuringTheOpening);
+  ASSERT_TRUE(reader.waitingForNext());
+  const int first = reader.lastUpperVerse();
+  EXPECT_TRUE(first == 12 || first == 34);
+  EXPECT_EQ(reader.text(kUpperVerseLabel), reader.upperVerseOf(first));
   EXPECT_TRUE(reader.enabled(kExitButton));
   EXPECT_TRUE(reader.enabled(kManualRadio));
   EXPECT_TRUE(reader.enabled(kTimingTrackBar));
-  EXPECT_FALSE(reader.enabled(kQuickStartButton));
   EXPECT_FALSE(reader.enabled(kAnkiStartButton));
 
   reader.click(kNextButton);
-  ASSERT_TRUE(eventually([&] { return !reader.enabled(kNextButton); }));
-  ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  EXPECT_EQ(reader.text(kUpperVerseLabel), toQString(table[order.poem[2]].upperVerse));
-  EXPECT_EQ(reader.app->state().position.load(), 2);
+  ASSERT_TRUE(reader.waitingForNext());
+  EXPECT_EQ(reader.text(kUpperVerseLabel), reader.upperVerseOf(first == 12 ? 34 : 12));
 
   // The last card's lower verse ends the game.
   reader.click(kNextButton);
-  ASSERT_TRUE(eventually([&] { return reader.gameOver(); }, kLongMs));
-  ASSERT_TRUE(
-      eventually([&] { return reader.text(kUpperVerseLabel) == toQString(table[0].upperVerse); }));
-  EXPECT_EQ(reader.text(kKimarijiLabel), toQString(table[0].kimariji));
+  ASSERT_TRUE(reader.gameOver());
+  EXPECT_EQ(reader.text(kUpperVerseLabel), reader.upperVerseOf(0));
   EXPECT_TRUE(reader.enabled(kAnkiStartButton));
-  EXPECT_FALSE(reader.enabled(kNextButton));
   EXPECT_TRUE(reader.enabled(kExitButton));
   EXPECT_TRUE(reader.enabled(kAutoRadio));
-  EXPECT_TRUE(reader.enabled(kTimingTrackBar));
-  EXPECT_EQ(reader.app->selection().selectionActive.load(), 0);
   EXPECT_TRUE(reader.window().isVisible());
 }
 
-TEST(ReaderDispatch, SelectionItemsAndOrderGesturesAreRefusedWhileAGameRuns) {
-  ReaderWithVoice reader;
-  reader.selectCards({5, 6, 7});
-  reader.trigger(kCmdQuickStart);
-  ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  ReadingState& state = reader.app->state();
-  const auto windows = QApplication::topLevelWidgets().size();
-
-  QTest::mouseDClick(reader.control(kTitlePicture), Qt::LeftButton);
-  QTest::mouseDClick(reader.window().client(), Qt::MiddleButton, {}, QPoint(200, 250));
-  reader.trigger(kCmdCardSelection);
-  reader.trigger(kCmdThirdGame);
-  reader.trigger(kCmdQuickStart);
-  reader.trigger(kCmdAnkiStart);
-  QApplication::processEvents();
-  EXPECT_EQ(state.orderVariant.load(), 0);
-  EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_EQ(state.position.load(), 1);
-  EXPECT_EQ(state.busy.load(), kIdle);
-
-  // "Exit" between steps reads the current card's lower verse and ends the
-  // game; then the gestures act again, the later one winning.
-  reader.click(kExitButton);
-  ASSERT_TRUE(eventually([&] { return reader.gameOver(); }, kLongMs));
-  EXPECT_TRUE(reader.window().isVisible());
-  QTest::mouseDClick(reader.control(kTitlePicture), Qt::LeftButton);
-  EXPECT_EQ(state.orderVariant.load(), 2);
-  QTest::mouseDClick(reader.window().client(), Qt::MiddleButton, {}, QPoint(200, 250));
-  EXPECT_EQ(state.orderVariant.load(), 1);
-}
-
-TEST(ReaderDispatch, RightButtonReadsTheNextStepAndTheGameEndReleasesTheMouseLock) {
+TEST(ReaderDispatch, RightButtonGesturesReadTheGameAndItsEndReleasesTheMouseLock) {
   ReaderWithVoice reader;
   reader.selectCards({40, 41});
   QWidget* client = reader.window().client();
   const QPoint background(200, 250);
   QTest::mousePress(client, Qt::LeftButton, {}, background);
   QTest::mouseRelease(client, Qt::LeftButton, {}, background);
-  EXPECT_EQ(reader.app->state().mouseLock.load(), 1);
+  EXPECT_TRUE(reader.window().mouseLock().isOn());
 
   // A right double-click starts a game; its second press is refused.
   QTest::mouseDClick(client, Qt::RightButton, {}, background);
-  ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  EXPECT_EQ(reader.app->state().mouseLock.load(), 1);
+  ASSERT_TRUE(reader.waitingForNext());
+  const int first = reader.lastUpperVerse();
+  EXPECT_TRUE(reader.window().mouseLock().isOn());
 
   QTest::mousePress(client, Qt::RightButton, {}, background);
-  ASSERT_TRUE(eventually([&] { return !reader.enabled(kNextButton); }));
-  ASSERT_TRUE(eventually([&] { return reader.waitingForNext(); }, kLongMs));
-  EXPECT_EQ(reader.app->state().position.load(), 2);
+  ASSERT_TRUE(reader.waitingForNext());
+  EXPECT_NE(reader.lastUpperVerse(), first);
 
-  reader.window().commandIssued(kGestureRightButton);
-  ASSERT_TRUE(eventually([&] { return reader.gameOver(); }, kLongMs));
-  EXPECT_EQ(reader.app->state().mouseLock.load(), 0);
+  QTest::mousePress(client, Qt::RightButton, {}, background);
+  EXPECT_TRUE(reader.gameOver());
+  EXPECT_FALSE(reader.window().mouseLock().isOn());
 }
 
 TEST(ReaderDispatch, ModeRadiosAndMenuItemsKeepTheRadioButtonsInStep) {
   ReaderWithVoice reader;
-  ReadingState& state = reader.app->state();
   reader.click(kAutoRadio);
   EXPECT_TRUE(reader.checked(kAutoRadio));
-  EXPECT_EQ(state.mode.load(), kAutomatic);
-
   reader.trigger(kCmdManualMode);
   EXPECT_TRUE(reader.checked(kManualRadio));
   EXPECT_FALSE(reader.checked(kAutoRadio));
-  EXPECT_EQ(state.mode.load(), kManual);
-
   reader.trigger(kCmdInterval7);
   EXPECT_TRUE(reader.checked(kAutoRadio));
-  EXPECT_EQ(state.interval.load(), 7.0);
-  reader.trigger(kCmdManualMode);
-  reader.trigger(kCmdIntervalDefault);
-  EXPECT_TRUE(reader.checked(kAutoRadio));
-  EXPECT_EQ(state.interval.load(), 2.5);
-
   reader.click(kManualRadio);
   EXPECT_TRUE(reader.checked(kManualRadio));
-  EXPECT_EQ(state.mode.load(), kManual);
 }
 
 TEST(ReaderDispatch, TestReadingDisablesEveryControlUntilItEnds) {
   ReaderWithVoice reader;
+  std::vector<int> onDuringTheReading;
+  reader.at(10, [&] {
+    for (int id : {kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton, kNextButton,
+                   kExitButton, kTimingLabel, kTimingTrackBar}) {
+      if (reader.enabled(id)) onDuringTheReading.push_back(id);
+    }
+  });
   reader.trigger(kCmdTestReading);
-  for (int id : {kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton, kNextButton,
-                 kExitButton, kTimingLabel, kTimingTrackBar}) {
-    ASSERT_TRUE(eventually([&] { return !reader.enabled(id); })) << id;
-  }
-  ASSERT_TRUE(eventually([&] { return reader.gameOver(); }, kLongMs));
+  EXPECT_TRUE(onDuringTheReading.empty());
+  EXPECT_TRUE(reader.gameOver());
   EXPECT_TRUE(reader.enabled(kExitButton));
-  EXPECT_TRUE(reader.enabled(kAnkiStartButton));
-  EXPECT_FALSE(reader.enabled(kNextButton));
 }
 
-TEST(ReaderDispatch, AboutBoxInBothBuilds) {
-  for (const auto& [language, text] :
-       {std::pair{Language::Japanese, "札読みひばりくん Ver.2.90"},
-        std::pair{Language::English, "fudayomi hibari kun Ver.2.90"}}) {
-    ReaderWithVoice reader(language);
-    MessageCatcher catcher;
-    catcher.arm();
-    reader.trigger(kCmdAbout);
-    EXPECT_EQ(catcher.seen, 1);
-    EXPECT_EQ(catcher.caption, "fudayomi");
-    EXPECT_EQ(catcher.text, QString::fromUtf8(text));
+// The exit while the preface's lower verse sounds, with the first card's
+// upper verse placed right behind it: the sound stops at that moment, the
+// window closes, and nothing of the game is shown or heard afterwards.
+TEST(ReaderDispatch, ExitMenuOrCloseBoxDuringAVerseSilencesAndClosesAtOnce) {
+  for (const bool closeBox : {false, true}) {
+    ReaderWithVoice reader;
+    reader.selectCards({9});
+    const QString shown = reader.text(kUpperVerseLabel);
+    reader.at(1020, [&] {
+      if (closeBox) {
+        reader.window().close();
+      } else {
+        reader.trigger(kCmdExit);
+      }
+    });
+    reader.click(kQuickStartButton);
+
+    EXPECT_FALSE(reader.window().isVisible()) << closeBox;
+    const auto& events = reader.ports.recordedSound.events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().kind, testing::RecordingSound::Kind::Stop);
+    EXPECT_EQ(events.back().calledAtMs, 1020);
+    EXPECT_EQ(reader.ports.recordedSound.heard(), std::vector<std::string>{"I-000B"});
+    EXPECT_EQ(reader.text(kUpperVerseLabel), shown);
+    EXPECT_EQ(reader.ports.shutdowns, 1);
+    // Commands after the end do nothing.
+    reader.click(kQuickStartButton);
+    reader.app->program().dispatchCommand(kCmdTestReading);
+    EXPECT_EQ(events.back().calledAtMs, 1020);
   }
-}
-
-// The longer verse of the preface, so the exit catches it sounding.
-void lengthenPrefaceLowerVerse(ReaderWithVoice& reader) {
-  testing::writeBytes(reader.folder.path() / "voice" / "I-000B.WAV",
-                      testing::wav16(2, 44100, testing::sine16(88200, 2, 44100, 440)));
-}
-
-// The preface's two-second lower verse sounds, with the first card's upper
-// verse placed right behind it.
-bool verseSounding(ReaderApp& app) {
-  const auto placed = app.sound().lastPlacement();
-  const std::uint64_t now = app.sound().framesOutput();
-  return placed && now + 4410 < placed->firstFrame && placed->firstFrame < now + 88200 - 4410;
-}
-
-TEST(ReaderDispatch, ExitMenuDuringAVerseSilencesAndClosesAtOnce) {
-  ReaderWithVoice reader;
-  lengthenPrefaceLowerVerse(reader);
-  reader.selectCards({9});
-  reader.click(kQuickStartButton);
-  ASSERT_TRUE(eventually([&] { return verseSounding(*reader.app); }, kLongMs));
-  const QString shown = reader.text(kUpperVerseLabel);
-  const std::uint64_t frame = reader.app->sound().framesOutput();
-
-  reader.trigger(kCmdExit);
-  // The shutdown ran inside the command: the reading thread has been joined.
-  EXPECT_FALSE(reader.window().isVisible());
-  EXPECT_LE(reader.app->sound().lastPlacement()->endFrame,
-            frame + 2 * reader.app->sound().bufferFrames());
-  QTest::qWait(100);
-  EXPECT_EQ(reader.text(kUpperVerseLabel), shown);
-  // Commands after the end do nothing.
-  reader.click(kQuickStartButton);
-  reader.app->dispatchCommand(kCmdTestReading);
-  EXPECT_EQ(reader.app->state().busy.load(), kPlaying);
-}
-
-TEST(ReaderDispatch, ClosingTheWindowDuringThePauseEndsTheReadingToo) {
-  ReaderWithVoice reader;
-  reader.window().trackBar()->setValue(100);  // a two-second pause
-  reader.selectCards({9});
-  reader.click(kQuickStartButton);
-  // The preface's lower verse has been heard; the first card's upper verse
-  // waits two seconds behind it.
-  ASSERT_TRUE(eventually(
-      [&] {
-        const auto placed = reader.app->sound().lastPlacement();
-        const std::uint64_t now = reader.app->sound().framesOutput();
-        return placed && now + 44100 < placed->firstFrame && now + 88200 > placed->firstFrame;
-      },
-      kLongMs));
-  reader.window().close();
-  EXPECT_FALSE(reader.window().isVisible());
-  EXPECT_NE(reader.text(kUpperVerseLabel),
-            toQString(PoemTable::forLanguage(Language::Japanese)[9].upperVerse));
 }
 
 TEST(ReaderDispatch, ExitButtonWithNoGameQuits) {

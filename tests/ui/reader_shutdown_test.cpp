@@ -6,6 +6,7 @@
 // decoder process behind.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ui/linux_ports.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
 #include "tests/fakes/temp_folder.h"
@@ -111,29 +113,33 @@ class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, En
     }
   }
 
-  bool sounding(ReaderApp& app) {
-    const auto placement = app.sound().lastPlacement();
+  SdlSoundOut& sound() { return static_cast<SdlSoundOut&>(ports_->sound()); }
+  bool sounding() {
+    const auto placement = sound().lastPlacement();
     if (!placement) return false;
-    const auto now = app.sound().framesOutput();
+    const auto now = sound().framesOutput();
     return placement->firstFrame <= now && now < placement->endFrame;
+  }
+  bool gameRunning(ReaderApp& app) {
+    return !app.window().control(kQuickStartButton)->isEnabled();
   }
 
   // Starts a game and waits for `moment`.
   bool reach(ReaderApp& app, Moment moment) {
-    app.dispatchCommand(kQuickStartButton);
+    const QString preface = shownUpperVerse(app);
+    app.program().dispatchCommand(kQuickStartButton);
     switch (moment) {
       case Moment::Opening:
-        return processUntil([&] { return app.state().running.load() == 1; }) &&
-               !app.sound().lastPlacement();
+        return processUntil([&] { return gameRunning(app); }) && !sound().lastPlacement();
       case Moment::Verse:
-        return processUntil([&] { return sounding(app); });
+        return processUntil([&] { return sounding(); });
       case Moment::Pause:
-        return processUntil([&] { return sounding(app); }) &&
-               processUntil([&] { return !sounding(app); });
+        return processUntil([&] { return sounding(); }) &&
+               processUntil([&] { return !sounding(); });
       case Moment::IntervalWait:
-        return processUntil([&] {
-          return app.state().mode.load() == kAutoLoopRunning && app.state().busy.load() == kIdle;
-        });
+        // The first card's upper verse has been heard whole.
+        return processUntil([&] { return shownUpperVerse(app) != preface; }) &&
+               processUntil([&] { return !sounding(); });
       case Moment::Decode:
         // The file exists a moment before the shell has written the pid into it.
         return processUntil([&] {
@@ -152,8 +158,13 @@ class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, En
     return count;
   }
 
+  static QString shownUpperVerse(ReaderApp& app) {
+    return qobject_cast<QLabel*>(app.window().control(kUpperVerseLabel))->text();
+  }
+
   TempFolder folder_;
   std::optional<std::string> previousTmp_;
+  std::unique_ptr<LinuxPorts> ports_;
 };
 
 TEST_P(ReaderShutdownTest, EndsWithinASecondAndLeavesNothingBehind) {
@@ -162,12 +173,14 @@ TEST_P(ReaderShutdownTest, EndsWithinASecondAndLeavesNothingBehind) {
   const std::string automatic = moment == Moment::IntervalWait ? "[Auto]\nAuto=1\nItvl=30\n" : "";
   folder_.write("fudayomi.ini", "[Path]\nData1=" + (folder_ / "voice").string() + "\n" + automatic);
 
-  auto app = std::make_unique<ReaderApp>(Language::English,
-                                         ReaderPaths{folder_ / "fudayomi.ini", folder_.path()});
+  ports_ = std::make_unique<LinuxPorts>(Language::English, "fudayomi-");
+  auto app = std::make_unique<ReaderApp>(
+      Language::English, ReaderPaths{folder_ / "fudayomi.ini", folder_.path()}, *ports_);
+  app->startUp();
   app->window().show();
   ASSERT_EQ(temporaryFolders(), 1);
   ASSERT_TRUE(reach(*app, moment)) << nameOf(moment);
-  ASSERT_EQ(app->state().running.load(), 1) << nameOf(moment);
+  ASSERT_TRUE(gameRunning(*app)) << nameOf(moment);
 
   const auto start = std::chrono::steady_clock::now();
   switch (ending) {
@@ -175,15 +188,16 @@ TEST_P(ReaderShutdownTest, EndsWithinASecondAndLeavesNothingBehind) {
       app->window().close();
       break;
     case Ending::ExitMenu:
-      app->dispatchCommand(kCmdExit);
+      app->program().dispatchCommand(kCmdExit);
       break;
     case Ending::ExitButton:
       // While a step plays, "Exit" quits; between steps it ends the game.
-      app->dispatchCommand(kExitButton);
+      app->program().dispatchCommand(kExitButton);
       break;
   }
   ASSERT_TRUE(processUntil([&] { return !app->window().isVisible(); }, 5000.0));
   app.reset();
+  ports_.reset();
   const double tookMs = Millis(std::chrono::steady_clock::now() - start).count();
   std::printf("%s during %s: %.0f ms\n", nameOf(ending), nameOf(moment), tookMs);
   EXPECT_LT(tookMs, kExitLimitMs);

@@ -32,7 +32,7 @@ class PaintCounter : public QObject {
 
 class ToolWindowTest : public ::testing::Test {
  protected:
-  ToolWindowTest() : window(Language::English, messages, mouseLock), registry(Language::English) {
+  ToolWindowTest() : window(Language::English, messages), registry(Language::English) {
     window.show();
     // A window with one button that closes it with code 7.
     const auto build = [](ToolWindow& tool) {
@@ -46,7 +46,6 @@ class ToolWindowTest : public ::testing::Test {
   }
 
   QtMessageSink messages;
-  std::atomic<std::int16_t> mouseLock{0};
   MainWindow window;
   ToolWindowRegistry registry;
 };

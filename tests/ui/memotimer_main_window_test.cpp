@@ -1,4 +1,4 @@
-#include "memotimer/memotimer_window.h"
+#include "memotimer/memotimer_main_window.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -23,11 +23,11 @@ struct Memotimer {
   explicit Memotimer(Language language = Language::English, int hour = 10, int minute = 0,
                      int second = 0) {
     ports.clock.setLocalStart(hour, minute, second);
-    window = std::make_unique<MemotimerWindow>(
+    window = std::make_unique<MemotimerMainWindow>(
         language, MemotimerPorts{ports.clock, ports.announcer, ports.pause()});
     // The virtual clock drives the ticks, not the window's own timer.
     window->face()->stopTicking();
-    quits = std::make_unique<QSignalSpy>(window.get(), &MemotimerWindow::quitRequested);
+    quits = std::make_unique<QSignalSpy>(window.get(), &MemotimerMainWindow::quitRequested);
   }
   QString display() const { return window->face()->display()->text(); }
   void command(int id) {
@@ -40,14 +40,14 @@ struct Memotimer {
   }
 
   testing::TimerPorts ports;
-  std::unique_ptr<MemotimerWindow> window;
+  std::unique_ptr<MemotimerMainWindow> window;
   std::unique_ptr<QSignalSpy> quits;
 };
 
-TEST(MemotimerWindow, LayoutMenuAndStatusBarInBothLanguages) {
+TEST(MemotimerMainWindow, LayoutMenuAndStatusBarInBothLanguages) {
   for (Language language : {Language::Japanese, Language::English}) {
     Memotimer timer(language);
-    MemotimerWindow& window = *timer.window;
+    MemotimerMainWindow& window = *timer.window;
     const bool ja = language == Language::Japanese;
     EXPECT_EQ(window.windowTitle(), ja ? QStringLiteral("暗記タイマー") : QStringLiteral("Anki Timer"));
 
@@ -78,7 +78,7 @@ TEST(MemotimerWindow, LayoutMenuAndStatusBarInBothLanguages) {
   }
 }
 
-TEST(MemotimerWindow, IdleClockMovesButNothingCountsOrSounds) {
+TEST(MemotimerMainWindow, IdleClockMovesButNothingCountsOrSounds) {
   Memotimer timer(Language::English, 9, 59, 30);
   EXPECT_EQ(timer.window->face()->handsTime().hour, 0);  // midnight before the first tick
   timer.tickUntil(10 * 60 * 1000);
@@ -94,7 +94,7 @@ TEST(MemotimerWindow, IdleClockMovesButNothingCountsOrSounds) {
   EXPECT_EQ(timer.quits->count(), 0);
 }
 
-TEST(MemotimerWindow, StartAnnouncesWaitsAndCountsToTheEnd) {
+TEST(MemotimerMainWindow, StartAnnouncesWaitsAndCountsToTheEnd) {
   Memotimer timer;
   timer.command(kCmdMemoStart);
   EXPECT_EQ(timer.ports.sound.played(), (std::vector<std::string>{"anki_s"}));
@@ -118,7 +118,7 @@ TEST(MemotimerWindow, StartAnnouncesWaitsAndCountsToTheEnd) {
   EXPECT_FALSE(timer.window->face()->isTicking());
 }
 
-TEST(MemotimerWindow, StartingAgainRestartsFromFifteenMinutes) {
+TEST(MemotimerMainWindow, StartingAgainRestartsFromFifteenMinutes) {
   Memotimer timer;
   timer.command(kCmdMemoStart);
   timer.tickUntil(64 * 1000);
@@ -131,7 +131,7 @@ TEST(MemotimerWindow, StartingAgainRestartsFromFifteenMinutes) {
   EXPECT_DOUBLE_EQ(timer.window->countdown().endSeconds, 36068 + 900);
 }
 
-TEST(MemotimerWindow, SixteenShorteningsEndAfterNifunAndTheEndAnnouncement) {
+TEST(MemotimerMainWindow, SixteenShorteningsEndAfterNifunAndTheEndAnnouncement) {
   Memotimer timer;
   timer.command(kCmdMemoStart);
   timer.tickUntil(4500);
@@ -144,7 +144,7 @@ TEST(MemotimerWindow, SixteenShorteningsEndAfterNifunAndTheEndAnnouncement) {
   EXPECT_DOUBLE_EQ(timer.ports.sound.events()[2].calledAtMs, 5000);
 }
 
-TEST(MemotimerWindow, RunsPastMidnight) {
+TEST(MemotimerMainWindow, RunsPastMidnight) {
   Memotimer timer(Language::Japanese, 23, 49, 56);
   timer.command(kCmdMemoStart);  // the countdown starts at 23:50:00
   timer.tickUntil(20 * 60 * 1000);
@@ -156,7 +156,7 @@ TEST(MemotimerWindow, RunsPastMidnight) {
   EXPECT_EQ(timer.ports.clock.localTime().second, 2);
 }
 
-TEST(MemotimerWindow, CloseBoxAndExitEndAtOnceWithoutTheEndAnnouncement) {
+TEST(MemotimerMainWindow, CloseBoxAndExitEndAtOnceWithoutTheEndAnnouncement) {
   {
     Memotimer timer;
     timer.command(kCmdMemoStart);
@@ -173,7 +173,7 @@ TEST(MemotimerWindow, CloseBoxAndExitEndAtOnceWithoutTheEndAnnouncement) {
   }
 }
 
-TEST(MemotimerWindow, MissingAnnouncementIsReportedAndTheCountdownRunsOn) {
+TEST(MemotimerMainWindow, MissingAnnouncementIsReportedAndTheCountdownRunsOn) {
   Memotimer timer;
   timer.ports.clips.setMissing("anki_s");
   timer.command(kCmdMemoStart);
@@ -182,7 +182,7 @@ TEST(MemotimerWindow, MissingAnnouncementIsReportedAndTheCountdownRunsOn) {
   EXPECT_EQ(timer.display(), QStringLiteral("14:59"));
 }
 
-TEST(MemotimerWindow, RightClickOpensThePopup) {
+TEST(MemotimerMainWindow, RightClickOpensThePopup) {
   Memotimer timer;
   timer.window->show();
   QTest::mouseClick(timer.window->face(), Qt::RightButton, {}, QPoint(50, 50));
