@@ -205,7 +205,7 @@ std::vector<Segment> findSegments(const std::vector<std::int16_t>& samples) {
 
 struct GamePlan {
   int pauseMs;
-  std::int16_t mode;
+  ReadMode mode;
 };
 
 struct GameRecord {
@@ -288,7 +288,7 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
       engine.startReading(Memorisation::Without);
       waitUntil([&] { return state.running.load() == 1; });
       for (std::size_t p = 1; p <= kCards.size(); ++p) record.order.push_back(order.poem[p]);
-      if (plan.mode == kManual) {
+      if (plan.mode == ReadMode::Manual) {
         for (;;) {
           waitUntil([&] { return state.running.load() == 0 || state.busy.load() == kIdle; });
           if (state.running.load() == 0) break;
@@ -381,7 +381,7 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
                     *std::max_element(game.nextToFirstMs.begin(), game.nextToFirstMs.end()));
     }
     std::printf("%-7d %-9s %6s %14.2f ms %14.2f ms %26s\n", record.plan.pauseMs,
-                record.plan.mode == kManual ? "manual" : "automatic",
+                record.plan.mode == ReadMode::Manual ? "manual" : "automatic",
                 game.inOrder ? "ok" : "WRONG", game.pauseWorst, game.prefaceWorst, next);
     total.pauseWorst = std::max(total.pauseWorst, game.pauseWorst);
     total.prefaceWorst = std::max(total.prefaceWorst, game.prefaceWorst);
@@ -416,8 +416,8 @@ int main(int argc, char** argv) {
   setenv("SDL_AUDIODRIVER", "disk", 1);
   std::vector<GamePlan> plans;
   for (int g = 0; g < gamesPerPause; ++g) {
-    for (int pause : {1000, 0, 20, 2000}) plans.push_back({pause, kManual});
-    plans.push_back({300, kAutomatic});
+    for (int pause : {1000, 0, 20, 2000}) plans.push_back({pause, ReadMode::Manual});
+    plans.push_back({300, ReadMode::Automatic});
   }
   const auto plain = readGames(work.path(), Padding::None, plans);
   const auto padded = readGames(work.path(), Padding::Varied, plans);

@@ -5,15 +5,19 @@
 #include <atomic>
 #include <cstdint>
 
+#include "reader/cards/poem_count.h"
+
 namespace fuda {
+
+// Whether the next shuffle takes the chosen cards or all of them.
+enum SelectionActive : std::int16_t { kAllCards = 0, kSelectionInForce = 1 };
 
 struct CardSelection {
   // Index = poem number; index 0 is the preface poem.
-  std::array<std::int16_t, 101> selected{};
-  std::atomic<std::int16_t> selectionActive{0};
-  // Doubles as the last position of the game; the GUI thread lowers it to
-  // finish a game early while the reading thread reads it.
-  std::atomic<std::int16_t> selectedCount{100};
+  std::array<std::int16_t, kPoemSlots> selected{};
+  std::atomic<std::int16_t> selectionActive{kAllCards};
+  // How many cards the dialogs or the list file chose.
+  std::atomic<std::int16_t> selectedCount{kPoemCount};
   std::atomic<std::int16_t> thirdChoice{0};
 
   CardSelection() { reset(); }
@@ -22,15 +26,15 @@ struct CardSelection {
   void reset() {
     selected.fill(0);
     selected[0] = 1;
-    selectionActive = 0;
-    selectedCount = 100;
+    selectionActive = kAllCards;
+    selectedCount = kPoemCount;
     thirdChoice = 0;
   }
 
   // Flags set among poems 1..100; the preface poem never counts.
   int countSelected() const {
     int count = 0;
-    for (int n = 1; n <= 100; ++n) count += selected[n] == 1 ? 1 : 0;
+    for (int n = 1; n <= kPoemCount; ++n) count += selected[n] == 1 ? 1 : 0;
     return count;
   }
 };

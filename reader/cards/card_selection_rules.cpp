@@ -154,7 +154,7 @@ std::vector<int> blockPoems(const BlockButton& block) {
 }
 
 void flipCard(CardSelection& selection, int poem) {
-  if (poem < 0 || poem > 100) return;
+  if (poem < 0 || poem > kPoemCount) return;
   selection.selected[poem] = selection.selected[poem] == 1 ? 0 : 1;
 }
 
@@ -163,7 +163,7 @@ void flipBlock(CardSelection& selection, const BlockButton& block) {
 }
 
 void setCardFromBox(CardSelection& selection, int poem, bool checked) {
-  if (poem < 0 || poem > 100) return;
+  if (poem < 0 || poem > kPoemCount) return;
   selection.selected[poem] = checked ? 1 : 0;
 }
 
@@ -173,7 +173,7 @@ OkOutcome confirmSelection(CardSelection& selection) {
   // next game after no card, even one meant to play all 100.
   if (count == 0) return OkOutcome::ShowNothingSelected;
   selection.selectedCount = static_cast<std::int16_t>(count);
-  selection.selectionActive = 1;
+  selection.selectionActive = kSelectionInForce;
   return OkOutcome::Close;
 }
 

@@ -72,7 +72,7 @@ ThirdOkOutcome confirmThird(CardSelection& selection) {
   // the close box afterwards cannot shorten the next game to no card.
   if (count == 0) return ThirdOkOutcome::ShowNoThirdChosen;
   selection.selectedCount = static_cast<std::int16_t>(count);
-  selection.selectionActive = 1;
+  selection.selectionActive = kSelectionInForce;
   selection.selected[0] = 1;
   return ThirdOkOutcome::Close;
 }

@@ -44,10 +44,11 @@ GameEngine::~GameEngine() { shutdown(); }
 // ---- Commands (GUI thread)
 
 void GameEngine::startReading(Memorisation memorisation) {
-  if (state_.running.load() == 1 || state_.busy.load() != kIdle) return;
+  if (state_.running.load() == kGameRunning || state_.busy.load() != kIdle) return;
   // A loaded list plays its own cards; the flags of the selection matter only
   // to a new shuffle.
-  if (state_.orderPrepared.load() == 0 && selection_.selectionActive.load() == 1 &&
+  if (state_.orderPrepared.load() == kShuffleAtStart &&
+      selection_.selectionActive.load() == kSelectionInForce &&
       selection_.countSelected() == 0) {
     // Only the selection dialog's close box leaves an empty selection in force.
     ports_.view.showMessage(pick(language_, {"未選択エラー", "Error!"}),
@@ -56,11 +57,12 @@ void GameEngine::startReading(Memorisation memorisation) {
     return;
   }
   state_.memoState = memorisation == Memorisation::With ? kStartWithMemo : kStartWithoutMemo;
-  if (state_.orderPrepared.load() == 0) {
+  if (state_.orderPrepared.load() == kShuffleAtStart) {
     // The game ends after the last card the new order holds, whatever count
     // a closed-by-the-box selection dialog left behind.
-    selection_.selectedCount = static_cast<std::int16_t>(
-        selection_.selectionActive.load() == 1 ? selection_.countSelected() : kPoemCount);
+    state_.lastPosition = static_cast<std::int16_t>(
+        selection_.selectionActive.load() == kSelectionInForce ? selection_.countSelected()
+                                                               : kPoemCount);
     std::lock_guard lock(orderMutex_);
     buildReadingOrder(order_, selection_, state_.orderVariant.load(), tickCount());
   } else {
@@ -70,7 +72,7 @@ void GameEngine::startReading(Memorisation memorisation) {
     int listed = 0;
     while (listed < kPoemCount && isCard(order_.poem[listed + 1])) ++listed;
     const int count = selection_.selectedCount.load();
-    if (count < 1 || count > listed) selection_.selectedCount = static_cast<std::int16_t>(listed);
+    state_.lastPosition = static_cast<std::int16_t>(count < 1 || count > listed ? listed : count);
   }
   if (state_.memoState.load() == kStartWithMemo &&
       ports_.memoTimer.openMemoTimer() == MemoOutcome::RanOut) {
@@ -82,28 +84,28 @@ void GameEngine::startReading(Memorisation memorisation) {
 }
 
 void GameEngine::readNext() {
-  if (state_.running.load() == 0) return;
-  const std::int16_t mode = state_.mode.load();
-  if (mode == kAutoLoopRunning) {
+  if (state_.running.load() == kNoGame) return;
+  const ReadMode mode = state_.mode.load();
+  if (mode == ReadMode::AutoLoopRunning) {
     if (state_.busy.load() == kIdle) skipInterval();
     return;
   }
   if (!claimBusy()) return;
-  startThread(mode == kAutomatic ? &GameEngine::autoLoopThread : &GameEngine::stepThread);
+  startThread(mode == ReadMode::Automatic ? &GameEngine::autoLoopThread : &GameEngine::stepThread);
 }
 
 void GameEngine::finishReading() {
-  if (state_.busy.load() != kIdle || state_.running.load() == 0) {
+  if (state_.busy.load() != kIdle || state_.running.load() == kNoGame) {
     ports_.view.quitProgram();
     return;
   }
-  selection_.selectedCount = state_.position.load();
+  state_.lastPosition = state_.position.load();
   readNext();
 }
 
 void GameEngine::rightButtonCommand() {
-  if (state_.running.load() == 0) return;
-  if (state_.mode.load() != kManual && state_.busy.load() == kIdle) {
+  if (state_.running.load() == kNoGame) return;
+  if (state_.mode.load() != ReadMode::Manual && state_.busy.load() == kIdle) {
     skipInterval();
     return;
   }
@@ -117,8 +119,8 @@ void GameEngine::rightButtonCommand() {
 }
 
 void GameEngine::testReading() {
-  if (state_.running.load() == 1 || state_.busy.load() != kIdle) return;
-  state_.running = 1;
+  if (state_.running.load() == kGameRunning || state_.busy.load() != kIdle) return;
+  state_.running = kGameRunning;
   state_.busy = kPlaying;
   startThread(&GameEngine::testThread);
 }
@@ -140,13 +142,13 @@ void GameEngine::withdrawLastReading() {
 
 void GameEngine::resetGame() {
   state_.memoState = kStartWithoutMemo;
-  state_.orderVariant = 0;
-  state_.orderPrepared = 0;
+  state_.orderVariant = kPlainShuffle;
+  state_.orderPrepared = kShuffleAtStart;
   selection_.reset();
   ports_.view.releasePointer();
   // The flags last: until they clear, the GUI thread treats the game as on
   // and leaves the selection alone.
-  state_.running = 0;
+  state_.running = kNoGame;
   state_.busy = kIdle;
 }
 
@@ -178,7 +180,7 @@ void GameEngine::startThread(void (GameEngine::*body)(int generation)) {
 
 void GameEngine::openingThread(int generation) {
   state_.position = 0;
-  state_.running = 1;
+  state_.running = kGameRunning;
   setEnabled({kAnkiStartButton, kQuickStartButton, kManualRadio, kAutoRadio},
              Enablement::Disabled);
   if (state_.memoState.load() == kMemoRanOut) pause(kMatchAnnouncementMs);
@@ -201,7 +203,7 @@ void GameEngine::openingThread(int generation) {
   // the one in force when the first upper verse comes.
   const double pauseMs = state_.timingPause.load();
   const bool withPrefaceUpper =
-      selection_.selectionActive.load() != 1 || selection_.selected[0] == 1;
+      selection_.selectionActive.load() != kSelectionInForce || selection_.selected[0] == 1;
   if (withPrefaceUpper) {
     play(prefaceUpper.clip);
     const bool lowerFollows = prefaceUpper.clip && prefaceLower.clip;
@@ -225,12 +227,13 @@ void GameEngine::openingThread(int generation) {
 
   // Automatic mode takes the loop over before `busy` clears, so a "Next"
   // during the first wait skips it rather than starting a second loop.
-  std::int16_t mode = state_.mode.load();
-  while (mode != kManual && !state_.mode.compare_exchange_weak(mode, kAutoLoopRunning)) {
+  ReadMode mode = state_.mode.load();
+  while (mode != ReadMode::Manual &&
+         !state_.mode.compare_exchange_weak(mode, ReadMode::AutoLoopRunning)) {
   }
   enableIdleControls();
   becomeIdle();
-  if (mode == kManual) return;
+  if (mode == ReadMode::Manual) return;
   waitInterval();
   if (!loopGoesOn(generation) || !claimBusy()) return;
   autoLoop(generation);
@@ -239,10 +242,10 @@ void GameEngine::openingThread(int generation) {
 void GameEngine::stepThread(int) { readingStep(); }
 
 void GameEngine::autoLoopThread(int generation) {
-  std::int16_t mode = kAutomatic;
-  if (!state_.mode.compare_exchange_strong(mode, kAutoLoopRunning)) {
+  ReadMode mode = ReadMode::Automatic;
+  if (!state_.mode.compare_exchange_strong(mode, ReadMode::AutoLoopRunning)) {
     // Manual was chosen between the command and this thread.
-    if (mode == kManual) {
+    if (mode == ReadMode::Manual) {
       becomeIdle();
       return;
     }
@@ -276,7 +279,7 @@ GameEngine::StepResult GameEngine::readingStep() {
     const int position = state_.position.load();
     lowerPoem = order_.poem[position];
     state_.position = static_cast<std::int16_t>(position + 1);
-    lastCardRead = position + 1 > selection_.selectedCount.load() || position + 1 > kPoemCount;
+    lastCardRead = position + 1 > state_.lastPosition.load() || position + 1 > kPoemCount;
     if (!lastCardRead) {
       nextPoem = order_.poem[position + 1];
       nextLength = order_.decisiveLength[position + 1];
@@ -356,7 +359,7 @@ void GameEngine::testThread(int) {
   setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
   // `running` first: running with `busy` clear would look like a game
   // waiting for "Next".
-  state_.running = 0;
+  state_.running = kNoGame;
   becomeIdle();
 }
 
@@ -370,7 +373,7 @@ void GameEngine::abortOpening() {
   setEnabled({kManualRadio, kAutoRadio, kQuickStartButton}, Enablement::Enabled);
   setEnabled({kAnkiStartButton, kNextButton}, Enablement::Disabled);
   state_.memoState = kStartWithoutMemo;
-  state_.running = 0;
+  state_.running = kNoGame;
   becomeIdle();
 }
 
@@ -386,7 +389,7 @@ void GameEngine::endOfGame() {
 // ---- Helpers
 
 bool GameEngine::loopGoesOn(int generation) const {
-  return state_.running.load() == 1 && state_.mode.load() == kAutoLoopRunning &&
+  return state_.running.load() == kGameRunning && state_.mode.load() == ReadMode::AutoLoopRunning &&
          generation_.load() == generation && !shuttingDown_.load();
 }
 

@@ -6,7 +6,7 @@ void setReadMode(ReadingState& state, ReaderView& view, ReadMode mode,
                  std::optional<double> intervalSeconds) {
   if (intervalSeconds) state.interval = *intervalSeconds;
   view.setReadModeRadio(mode);
-  state.mode = mode == ReadMode::Automatic ? kAutomatic : kManual;
+  state.mode = mode;
 }
 
 }  // namespace fuda

@@ -19,7 +19,7 @@ ReaderCommands::ReaderCommands(GameEngine& engine, ReadingState& state, ReaderVi
 void ReaderCommands::dispatchCommand(int id) {
   switch (id) {
     case kTitlePicture:
-      if (state_.idle()) state_.orderVariant = 2;
+      if (state_.idle()) state_.orderVariant = kSecondPairOrder;
       break;
     case kAnkiStartButton:
     case kCmdAnkiStart:
@@ -119,7 +119,7 @@ void ReaderCommands::rightDoubleClick() {
 }
 
 void ReaderCommands::middleDoubleClick() {
-  if (state_.idle()) state_.orderVariant = 1;
+  if (state_.idle()) state_.orderVariant = kFirstPairOrder;
 }
 
 void ReaderCommands::setMode(ReadMode mode, std::optional<double> intervalSeconds) {

@@ -6,11 +6,11 @@
 
 #include "common/message_sink.h"
 #include "reader/engine/control_ids.h"
+#include "reader/engine/read_mode_value.h"
 
 namespace fuda {
 
 enum class Enablement { Disabled, Enabled };
-enum class ReadMode : int { Manual = 0, Automatic = 1 };
 
 class ReaderView : public MessageSink {
  public:

@@ -41,7 +41,7 @@ constexpr std::array<CardPair, 44> kPairsVariant2 = {{
 }};
 
 constexpr int kFirstPosition = 1;
-constexpr int kLastPosition = 100;
+constexpr int kLastPosition = kPoemCount;
 
 }  // namespace
 
@@ -89,8 +89,8 @@ void sortPositions(ReadingOrder& order, int first, int last) {
 }
 
 void applyPairOrder(ReadingOrder& order, int variant) {
-  if (variant != 1 && variant != 2) return;
-  const auto& pairs = variant == 1 ? kPairsVariant1 : kPairsVariant2;
+  if (variant != kFirstPairOrder && variant != kSecondPairOrder) return;
+  const auto& pairs = variant == kFirstPairOrder ? kPairsVariant1 : kPairsVariant2;
   for (const CardPair& pair : pairs) {
     double& first = order.key[pair.first];
     double& second = order.key[pair.second];
@@ -102,7 +102,7 @@ void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
                        std::int16_t orderVariant, std::uint32_t seed) {
   RandomGenerator random;
   random.randomize(seed);
-  const bool selectionInForce = selection.selectionActive.load() == 1;
+  const bool selectionInForce = selection.selectionActive.load() == kSelectionInForce;
   for (int i = kFirstPosition; i <= kLastPosition; ++i) {
     if (!selectionInForce || selection.selected[i] == 1) {
       order.poem[i] = static_cast<std::int16_t>(i);
@@ -113,7 +113,7 @@ void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
     }
   }
   // The pair variants only make sense for a full game.
-  if (selection.selectionActive.load() == 0) applyPairOrder(order, orderVariant);
+  if (selection.selectionActive.load() == kAllCards) applyPairOrder(order, orderVariant);
   sortPositions(order, kFirstPosition, kLastPosition);
   computeDecisiveLengths(order);
 }

@@ -10,6 +10,9 @@ namespace fuda {
 
 inline constexpr std::int16_t kNoCard = 999;  // a position without a card
 
+// The fixed pair orders a gesture may ask the next shuffle for.
+enum OrderVariant : std::int16_t { kPlainShuffle = 0, kFirstPairOrder = 1, kSecondPairOrder = 2 };
+
 struct ReadingOrder {
   // Index = reading position; 1..100 make up a game, 0 is the preface poem.
   std::array<std::int16_t, 102> poem{};

@@ -16,7 +16,7 @@ namespace fuda {
 
 namespace {
 
-constexpr int kPositions = 100;
+constexpr int kPositions = kPoemCount;
 constexpr std::size_t kKimarijiWidth = 12;
 constexpr std::size_t kUpperVerseWidth = 44;
 
@@ -311,7 +311,7 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
                         const std::filesystem::path& listDir,
                         Language language, const PoemTable& poems,
                         MessageSink& messages, ListPathShown pathShown) {
-  if (state.running.load() == 0) return;
+  if (state.running.load() == kNoGame) return;
   const std::filesystem::path path = listDir / kReadingListName;
   if (const int error = writeWhole(path, readingListBytes(order, language, poems))) {
     reportWriteFailure(messages, language, path, error);
@@ -327,7 +327,7 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         ReadingState& state,
                         const std::filesystem::path& listDir,
                         Language language, MessageSink& messages) {
-  if (state.running.load() != 0) return;
+  if (state.running.load() != kNoGame) return;
   const std::filesystem::path path = listDir / kReadingListName;
   const FileRead file = readWhole(path, language);
   if (!file.problem.empty()) {
@@ -346,7 +346,7 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
   computeDecisiveLengths(order);
   selection.selectedCount = static_cast<std::int16_t>(list.count);
   selection.selectionActive = list.count != kPoemCount ? 1 : 0;
-  state.orderPrepared = 1;
+  state.orderPrepared = kOrderLoaded;
   messages.showMessage(pick(language, kListCaption),
                        pick(language, {"リストを読み込みました",
                                        "Reading of the List is Complete!"}));

@@ -4,10 +4,16 @@
 #include <atomic>
 #include <cstdint>
 
+#include "reader/cards/poem_count.h"
+#include "reader/engine/read_mode_value.h"
+#include "reader/engine/reading_order.h"
+
 namespace fuda {
 
 enum Busy : std::int16_t { kIdle = 0, kPlaying = 1, kStopRequested = 2 };
-enum Mode : std::int16_t { kManual = 0, kAutomatic = 1, kAutoLoopRunning = 2 };
+enum Running : std::int16_t { kNoGame = 0, kGameRunning = 1 };
+// Whether the next game shuffles its cards or reads a loaded list's order.
+enum OrderPrepared : std::int16_t { kShuffleAtStart = 0, kOrderLoaded = 1 };
 enum MemoState : std::int16_t {
   kStartWithoutMemo = 0,
   kStartWithMemo = 1,
@@ -15,19 +21,22 @@ enum MemoState : std::int16_t {
 };
 
 struct ReadingState {
-  std::atomic<std::int16_t> running{0};
+  std::atomic<std::int16_t> running{kNoGame};
   std::atomic<std::int16_t> busy{kIdle};
-  std::atomic<std::int16_t> mode{kManual};
+  std::atomic<ReadMode> mode{ReadMode::Manual};
   std::atomic<std::int16_t> position{0};
+  // The last position the game reads: the cards of its order, lowered by
+  // "Exit" to end the game after the current card.
+  std::atomic<std::int16_t> lastPosition{kPoemCount};
   std::atomic<std::int16_t> memoState{kStartWithoutMemo};
   std::atomic<double> interval{3.0};      // seconds
   std::atomic<double> waitStep{0.0};      // ms, interval wait tick
   std::atomic<double> waitRest{0.0};      // ms, interval wait remainder
   std::atomic<std::int32_t> timingPause{1000};  // ms
-  std::atomic<std::int16_t> orderVariant{0};
-  std::atomic<std::int16_t> orderPrepared{0};
+  std::atomic<std::int16_t> orderVariant{kPlainShuffle};
+  std::atomic<std::int16_t> orderPrepared{kShuffleAtStart};
 
-  bool idle() const { return running.load() != 1 && busy.load() == kIdle; }
+  bool idle() const { return running.load() != kGameRunning && busy.load() == kIdle; }
 };
 
 }  // namespace fuda

@@ -106,7 +106,7 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
 
   bool reach(Moment moment) {
     if (moment == Moment::IntervalWait) {
-      state.mode = kAutomatic;
+      state.mode = ReadMode::Automatic;
       state.interval = 30.0;
     }
     engine.startReading(Memorisation::Without);
@@ -123,7 +123,7 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
       case Moment::IntervalWait:
         return waitFor(
             [&] {
-              return state.mode.load() == kAutoLoopRunning && state.busy.load() == kIdle;
+              return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
             },
             limit);
       case Moment::Decode:

@@ -237,12 +237,12 @@ TEST_F(GameThreadsTest, ShutdownDuringTheLeadIn) {
 }
 
 TEST_F(GameThreadsTest, ShutdownDuringTheAutomaticIntervalWait) {
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10.0;
   state.timingPause = 0;
   engine.startReading(Memorisation::Without);
   ASSERT_TRUE(eventually([&] {
-    return state.mode.load() == kAutoLoopRunning && state.busy.load() == kIdle;
+    return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
   }));
   EXPECT_LT(timedShutdown(), 1000.0);
   EXPECT_EQ(view.callsAfterClose(), 0);

@@ -352,8 +352,8 @@ class Storm {
     std::ostringstream out;
     out << "seed " << seed_ << " at " << clock_.nowMs() << " ms, last command " << lastCommand_
         << ": " << what << " [running " << state_.running.load() << " busy "
-        << state_.busy.load() << " mode " << state_.mode.load() << " position "
-        << state_.position.load() << " count " << selection_.selectedCount.load() << "]";
+        << state_.busy.load() << " mode " << static_cast<int>(state_.mode.load()) << " position "
+        << state_.position.load() << " last " << state_.lastPosition.load() << "]";
     findings_.add(out.str());
   }
 
@@ -361,9 +361,9 @@ class Storm {
   void checkState(const std::string& when) {
     const int running = state_.running.load();
     const int busy = state_.busy.load();
-    const int mode = state_.mode.load();
+    const int mode = static_cast<int>(state_.mode.load());
     const int position = state_.position.load();
-    const int count = selection_.selectedCount.load();
+    const int count = state_.lastPosition.load();
     const TrackedThreads::Body* body = threads_.current();
     const bool reading = body != nullptr && !body->overtaken;
     if (running < 0 || running > 1 || busy < 0 || busy > 2 || mode < 0 || mode > 2)
@@ -371,7 +371,7 @@ class Storm {
     if (state_.memoState.load() < 0 || state_.memoState.load() > 2) fail(when + ": memoState");
     if (running == 0 && busy != kIdle) fail(when + ": busy without a game");
     if (busy != kIdle && !reading) fail(when + ": busy with no reading thread");
-    if (running == 1 && busy == kIdle && mode == kAutoLoopRunning && !reading)
+    if (running == 1 && busy == kIdle && mode == static_cast<int>(ReadMode::AutoLoopRunning) && !reading)
       fail(when + ": automatic loop flagged but no thread waits: the game is stuck");
     // A test reading reads a fixed sample and leaves the position alone.
     const bool testReading = body != nullptr && body->test;

@@ -138,7 +138,7 @@ TEST_F(GameEngineTest, WithoutSelectionTheStartDrawsAFullOrder) {
   std::vector<int> expected(100);
   std::iota(expected.begin(), expected.end(), 1);
   EXPECT_EQ(poems, expected);
-  EXPECT_EQ(selection.selectedCount, 100);
+  EXPECT_EQ(state.lastPosition, kPoemCount);
   EXPECT_EQ(sound.played()[2], clipOf(order.poem[1], 'A'));
 }
 
@@ -420,7 +420,7 @@ TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
 
 TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 2.5;
   engine.startReading(Memorisation::Without);
 
@@ -437,7 +437,7 @@ TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
 
 TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10;
   at(16000, [this] { engine.rightButtonCommand(); });  // wait 15000..25000
   at(30000, [this] { engine.readNext(); });             // wait 25000..35000
@@ -449,9 +449,9 @@ TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
 
 TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 3;
-  at(16000, [this] { state.mode = kManual; });
+  at(16000, [this] { state.mode = ReadMode::Manual; });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(clock.nowMs(), 18000);
   EXPECT_EQ(sound.played().size(), 3u);
@@ -465,7 +465,7 @@ TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
 
 TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoop) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10;
   at(16000, [this] { engine.readNext(); });
   engine.startReading(Memorisation::Without);
@@ -477,7 +477,7 @@ TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoo
 
 TEST_F(GameEngineTest, FinishDuringTheAutomaticWaitEndsAfterTheCurrentCard) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10;
   at(16000, [this] { engine.finishReading(); });
   engine.startReading(Memorisation::Without);
@@ -490,7 +490,7 @@ TEST_F(GameEngineTest, FinishDuringTheAutomaticWaitEndsAfterTheCurrentCard) {
 TEST_F(GameEngineTest, AutomaticChosenBetweenManualStepsWaitsForNext) {
   useOrder({17, 42, 8});
   engine.startReading(Memorisation::Without);
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.waitStep = 500;
   state.waitRest = 100;
   engine.rightButtonCommand();  // only clears the interval values
@@ -512,10 +512,10 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
   // "Auto" during the loop's wait ends that loop after the wait; "Next" then
   // starts a new loop at once, and the old one reads nothing more.
   useOrder({17, 42, 8, 9});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10;
   at(16000, [this] {
-    state.mode = kAutomatic;
+    state.mode = ReadMode::Automatic;
     engine.readNext();
   });
   engine.startReading(Memorisation::Without);
@@ -527,7 +527,7 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
 
 TEST_F(GameEngineTest, StoppedAutomaticStepIsReadAgainAfterTheNextWait) {
   useOrder({17, 42});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 3;
   at(19700, [this] { engine.rightButtonCommand(); });  // lower verse from 19000
   engine.startReading(Memorisation::Without);
@@ -545,7 +545,7 @@ TEST_F(GameEngineTest, WholeAutomaticGameOfAHundredCards) {
     // Lengths with fractions of a millisecond, as real recordings have.
     clips.setLength(clipOf(n, 'B'), 2800 + n * 7.37);
   }
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 3;
   state.timingPause = 1340;
   engine.startReading(Memorisation::Without);
@@ -673,7 +673,7 @@ TEST_F(GameEngineTest, ShutdownDuringAVerseEndsTheThreadAtOnce) {
 
 TEST_F(GameEngineTest, ShutdownDuringTheIntervalWaitOrThePause) {
   useOrder({17, 42, 8});
-  state.mode = kAutomatic;
+  state.mode = ReadMode::Automatic;
   state.interval = 10;
   at(20000, [this] { engine.shutdown(); });
   engine.startReading(Memorisation::Without);

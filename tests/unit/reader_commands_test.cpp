@@ -100,26 +100,25 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
 TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
   struct Row {
     int id;
-    ReadMode radio;
-    std::int16_t mode;
+    ReadMode mode;  // the radio buttons' too
     double interval;
   };
   state.interval = 4.5;
   const Row rows[] = {
-      {kAutoRadio, ReadMode::Automatic, kAutomatic, 4.5},
-      {kManualRadio, ReadMode::Manual, kManual, 4.5},
-      {kCmdAutoMode, ReadMode::Automatic, kAutomatic, 4.5},
-      {kCmdManualMode, ReadMode::Manual, kManual, 4.5},
-      {kCmdInterval3, ReadMode::Automatic, kAutomatic, 3},
-      {kCmdManualMode, ReadMode::Manual, kManual, 3},
-      {kCmdInterval5, ReadMode::Automatic, kAutomatic, 5},
-      {kCmdInterval7, ReadMode::Automatic, kAutomatic, 7},
-      {kCmdInterval10, ReadMode::Automatic, kAutomatic, 10},
+      {kAutoRadio, ReadMode::Automatic, 4.5},
+      {kManualRadio, ReadMode::Manual, 4.5},
+      {kCmdAutoMode, ReadMode::Automatic, 4.5},
+      {kCmdManualMode, ReadMode::Manual, 4.5},
+      {kCmdInterval3, ReadMode::Automatic, 3},
+      {kCmdManualMode, ReadMode::Manual, 3},
+      {kCmdInterval5, ReadMode::Automatic, 5},
+      {kCmdInterval7, ReadMode::Automatic, 7},
+      {kCmdInterval10, ReadMode::Automatic, 10},
   };
   for (const Row& row : rows) {
     commands.dispatchCommand(row.id);
-    EXPECT_EQ(view.radio, row.radio) << row.id;
-    EXPECT_EQ(state.mode, row.mode) << row.id;
+    EXPECT_EQ(view.radio, row.mode) << row.id;
+    EXPECT_EQ(state.mode.load(), row.mode) << row.id;
     EXPECT_EQ(state.interval, row.interval) << row.id;
   }
 }
@@ -127,7 +126,7 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
 TEST_F(ReaderCommandsTest, IntervalDefaultReadsTheSettingsFileAgain) {
   commands.dispatchCommand(kCmdIntervalDefault);  // no file: "3"
   EXPECT_EQ(state.interval, 3.0);
-  EXPECT_EQ(state.mode, kAutomatic);
+  EXPECT_EQ(state.mode.load(), ReadMode::Automatic);
   writeSettings("[Auto]\nItvl=2.5\n");
   commands.dispatchCommand(kCmdIntervalDefault);
   EXPECT_EQ(state.interval, 2.5);

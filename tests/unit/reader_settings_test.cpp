@@ -31,7 +31,7 @@ TEST(LoadSettings, WithNoSettingsFileEverythingTakesItsDefault) {
   Loaded loaded(SettingsFile(folder / "fudayomi.ini"));
   EXPECT_EQ(loaded.voice.get().voiceDir, std::filesystem::path("./data"));
   EXPECT_EQ(loaded.voice.get().announceDir, std::filesystem::path("./data/Mesg"));
-  EXPECT_EQ(loaded.state.mode.load(), kManual);
+  EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual);
   EXPECT_EQ(loaded.view.radio, ReadMode::Manual);
   EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
   EXPECT_EQ(loaded.state.memoState.load(), kStartWithMemo);
@@ -45,7 +45,7 @@ TEST(LoadSettings, ASettingsFileThatIsADirectoryIsReportedAndTheDefaultsApply) {
   Loaded loaded(SettingsFile(folder / "fudayomi.ini"), Language::English);
   ASSERT_GE(loaded.view.messages.size(), 1u);
   EXPECT_EQ(loaded.view.messages[0].caption, "fudayomi.ini");
-  EXPECT_EQ(loaded.state.mode.load(), kManual);
+  EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual);
   EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
   EXPECT_EQ(loaded.offsets.x, 180);
 }
@@ -55,11 +55,11 @@ TEST(LoadSettings, OnlyTheExactTextOneSetsAFlag) {
   for (const char* value : {"yes", "01", "1.0", " 1x"}) {
     Loaded loaded(SettingsFile(folder.write(
         "fudayomi.ini", std::string("[Auto]\nAuto=") + value + "\n[Timer]\nUse=" + value + "\n")));
-    EXPECT_EQ(loaded.state.mode.load(), kManual) << value;
+    EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual) << value;
     EXPECT_EQ(loaded.state.memoState.load(), kStartWithoutMemo) << value;
   }
   Loaded loaded(SettingsFile(folder.write("fudayomi.ini", "[Auto]\nAuto= 1 \n")));
-  EXPECT_EQ(loaded.state.mode.load(), kAutomatic);
+  EXPECT_EQ(loaded.state.mode.load(), ReadMode::Automatic);
   EXPECT_EQ(loaded.view.radio, ReadMode::Automatic);
 }
 
