@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/text_encoding.h"
+#include "resources/settings_texts.h"
 
 namespace fuda {
 
@@ -127,8 +128,7 @@ void reportUnreadableSettings(const SettingsFile& settings, MessageSink& message
   const auto problem = settings.problem();
   if (!problem) return;
   const std::string text =
-      std::string(pick(language, {"設定ファイルを読めません。既定の設定で動作します。",
-                                  "The settings file cannot be read; the defaults are used."})) +
+      std::string(pick(language, texts::kSettingsUnreadable)) +
       "\n" + settings.path().string() + "\n" + *problem;
   messages.showMessage(std::string(kSettingsFileName), text, MessageOwner::None);
 }

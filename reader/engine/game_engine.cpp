@@ -9,6 +9,7 @@
 #include "common/text_encoding.h"
 #include "reader/cards/poem_table.h"
 #include "reader/engine/withdraw.h"
+#include "resources/reading_texts.h"
 
 namespace fuda {
 namespace {
@@ -51,8 +52,8 @@ void GameEngine::startReading(Memorisation memorisation) {
       selection_.selectionActive.load() == kSelectionInForce &&
       selection_.countSelected() == 0) {
     // Only the selection dialog's close box leaves an empty selection in force.
-    ports_.view.showMessage(pick(language_, {"未選択エラー", "Error!"}),
-                            pick(language_, {"一首以上選択してください。", "Select 1 or more."}),
+    ports_.view.showMessage(pick(language_, texts::kNoCardsCaption),
+                            pick(language_, texts::kNoCardsText),
                             MessageOwner::None);
     return;
   }
@@ -218,11 +219,10 @@ void GameEngine::openingThread(int generation) {
   } else {
     play(prefaceLower.clip);
   }
-  const bool upperFollows = prefaceLower.clip && firstUpper.clip;
-  if (upperFollows) follow(firstUpper.clip, pauseMs);
-  if (waitClip(prefaceLower.playingMs) == WaitResult::Stopped) return abortOpening();
-  readUpperVerse(firstUpper.clip, upperFollows, pauseMs,
-                 [&] { showCard(firstPoem, firstLength); });
+  if (lowerPauseUpper(prefaceLower, &firstUpper.clip, pauseMs,
+                      [&] { showCard(firstPoem, firstLength); }) == WaitResult::Stopped) {
+    return abortOpening();
+  }
   prefaceUpper = prefaceLower = firstUpper = {};
 
   // Automatic mode takes the loop over before `busy` clears, so a "Next"
@@ -294,9 +294,12 @@ GameEngine::StepResult GameEngine::readingStep() {
   const double pauseMs = state_.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
-  const bool upperFollows = !lastCardRead && lower.clip && upper.clip;
-  if (upperFollows) follow(upper.clip, pauseMs);
-  if (waitClip(lower.playingMs) == WaitResult::Stopped) {
+  // After the last card the pause ends with the preface poem's texts.
+  const WaitResult read =
+      lastCardRead ? lowerPauseUpper(lower, nullptr, pauseMs, [this] { showPrefacePoem(); })
+                   : lowerPauseUpper(lower, &upper.clip, pauseMs,
+                                     [&] { showCard(nextPoem, nextLength); });
+  if (read == WaitResult::Stopped) {
     // The step is undone: the same lower verse can be read again. The stop
     // also drops the upper verse waiting behind it.
     ports_.sound.stop();
@@ -307,13 +310,6 @@ GameEngine::StepResult GameEngine::readingStep() {
     enableIdleControls();
     becomeIdle();
     return StepResult::Stopped;
-  }
-  if (lastCardRead) {
-    pause(pauseMs);
-    showPrefacePoem();
-  } else {
-    readUpperVerse(upper.clip, upperFollows, pauseMs,
-                   [&] { showCard(nextPoem, nextLength); });
   }
   lower = upper = {};
 
@@ -335,9 +331,8 @@ void GameEngine::testThread(int) {
   const double pauseMs = state_.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
-  const bool upperFollows = lower.clip && upper.clip;
-  if (upperFollows) follow(upper.clip, pauseMs);
-  if (waitClip(lower.playingMs) == WaitResult::Played) {
+  // The texts are those of the position the game stands at.
+  const auto showCurrentCard = [this] {
     std::int16_t poem = 0;
     std::int16_t length = 0;
     {
@@ -348,8 +343,9 @@ void GameEngine::testThread(int) {
         length = order_.decisiveLength[position];
       }
     }
-    readUpperVerse(upper.clip, upperFollows, pauseMs, [&] { showCard(poem, length); });
-  } else {
+    showCard(poem, length);
+  };
+  if (lowerPauseUpper(lower, &upper.clip, pauseMs, showCurrentCard) == WaitResult::Stopped) {
     ports_.sound.stop();
   }
   lower = upper = {};
@@ -465,9 +461,27 @@ void GameEngine::waitHeard(ClipEdge edge) {
   goOn();
 }
 
-void GameEngine::readUpperVerse(const ClipRef& upper, bool follows, double pauseMs,
+GameEngine::WaitResult GameEngine::lowerPauseUpper(const Prepared& lower, const ClipRef* upper,
+                                                   double pauseMs,
+                                                   const std::function<void()>& showTexts) {
+  // Placed while the lower verse plays, the upper verse begins exactly the
+  // pause after its last sample.
+  const UpperVerse placement =
+      upper != nullptr && lower.clip && *upper ? UpperVerse::Placed : UpperVerse::NotPlaced;
+  if (placement == UpperVerse::Placed) follow(*upper, pauseMs);
+  if (waitClip(lower.playingMs) == WaitResult::Stopped) return WaitResult::Stopped;
+  if (upper == nullptr) {
+    pause(pauseMs);
+    showTexts();
+  } else {
+    readUpperVerse(*upper, placement, pauseMs, showTexts);
+  }
+  return WaitResult::Played;
+}
+
+void GameEngine::readUpperVerse(const ClipRef& upper, UpperVerse placement, double pauseMs,
                                 const std::function<void()>& showTexts) {
-  if (follows) {
+  if (placement == UpperVerse::Placed) {
     // Placed while the lower verse still played: the texts change as the
     // upper verse begins.
     waitHeard(ClipEdge::FirstSample);

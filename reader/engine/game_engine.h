@@ -104,10 +104,18 @@ class GameEngine {
   // Places `clip` to begin exactly `gapMs` after the clip placed last ends.
   void follow(const ClipRef& clip, double gapMs);
   void waitHeard(ClipEdge edge);
-  // The upper verse after the pause: already placed behind the lower verse
-  // (`follows`), or played now after a timed pause. The texts change as it
-  // begins; returns when it has been heard.
-  void readUpperVerse(const ClipRef& upper, bool follows, double pauseMs,
+  // Whether the upper verse was placed behind the lower verse on the sound
+  // timeline, or is to be played after a timed pause (a clip is missing).
+  enum class UpperVerse { Placed, NotPlaced };
+  // Every reading's core: the lower verse just begun, the pause, and the
+  // upper verse (`upper` null after the last card: the pause, then the
+  // texts). Stopped, with nothing of the upper verse heard, when the lower
+  // verse is stopped; otherwise returns once the upper verse has been heard.
+  WaitResult lowerPauseUpper(const Prepared& lower, const ClipRef* upper, double pauseMs,
+                             const std::function<void()>& showTexts);
+  // The upper verse after the pause. The texts change as it begins; returns
+  // when it has been heard.
+  void readUpperVerse(const ClipRef& upper, UpperVerse placement, double pauseMs,
                       const std::function<void()>& showTexts);
 
   void showCard(std::int16_t poem, std::int16_t decisiveLength);

@@ -11,6 +11,7 @@
 
 #include "common/number_text.h"
 #include "common/text_encoding.h"
+#include "resources/list_file_texts.h"
 
 namespace fuda {
 
@@ -20,7 +21,6 @@ constexpr int kPositions = kPoemCount;
 constexpr std::size_t kKimarijiWidth = 12;
 constexpr std::size_t kUpperVerseWidth = 44;
 
-constexpr LocalText kListCaption = {"読唱順リスト", "List"};
 
 // ---- writing
 
@@ -109,10 +109,9 @@ std::string reasonFor(int error) {
 void reportWriteFailure(MessageSink& messages, Language language,
                         const std::filesystem::path& path, int error) {
   const std::string text =
-      std::string(pick(language, {"リストを書き込めませんでした。",
-                                  "Writing of the List failed!"})) +
+      std::string(pick(language, texts::kListWriteFailed)) +
       "\n" + path.string() + "\n" + reasonFor(error);
-  messages.showMessage(pick(language, kListCaption), text);
+  messages.showMessage(pick(language, texts::kListCaption), text);
 }
 
 // Opens a new file beside `target` for writing; never one that exists, so
@@ -195,13 +194,11 @@ FileRead readWhole(const std::filesystem::path& path, Language language) {
     }
   }
   if (error != 0) {
-    read.problem = std::string(pick(language, {"readlist.txt を読み込めませんでした。",
-                                               "Could not read readlist.txt."})) +
+    read.problem = std::string(pick(language, texts::kListUnreadable)) +
                    "\n" + path.string() + "\n" + reasonFor(error);
   } else if (read.bytes.size() > kReadingListMaxBytes) {
     read.problem =
-        std::string(pick(language, {"readlist.txt が大きすぎます（1 MiB を超えています）。",
-                                    "readlist.txt is too large (over 1 MiB)."})) +
+        std::string(pick(language, texts::kListTooLarge)) +
         "\n" + path.string();
   }
   return read;
@@ -233,27 +230,26 @@ std::variant<ReadingList, std::string> playableList(
     const std::string line = std::to_string(entry.line);
     const std::string number = std::to_string(n);
     if (n < 1 || n > kPoemCount) {
-      return std::string(pick(language, {"readlist.txt の ", "readlist.txt line "})) +
+      return std::string(pick(language, texts::kListLinePrefix)) +
              line +
-             std::string(pick(language, {" 行目: 札番号 ", ": poem number "})) +
+             std::string(pick(language, texts::kListLineMiddle)) +
              number +
-             std::string(pick(language, {" は読めません。", " cannot be read."}));
+             std::string(pick(language, texts::kListNumberUnreadable));
     }
     if (lineOf[n] != 0) {
-      return std::string(pick(language, {"readlist.txt の ", "readlist.txt line "})) +
+      return std::string(pick(language, texts::kListLinePrefix)) +
              line +
-             std::string(pick(language, {" 行目: 札番号 ", ": poem number "})) +
+             std::string(pick(language, texts::kListLineMiddle)) +
              number +
-             std::string(pick(language, {" は ", " is already on line "})) +
+             std::string(pick(language, texts::kListNumberRepeated)) +
              std::to_string(lineOf[n]) +
-             std::string(pick(language, {" 行目にもあります。", "."}));
+             std::string(pick(language, texts::kListRepeatEnd));
     }
     lineOf[n] = entry.line;
     list.poem[++list.count] = static_cast<std::int16_t>(n);
   }
   if (list.count == 0) {
-    return std::string(pick(language, {"readlist.txt に読む札がありません。",
-                                       "readlist.txt holds no cards to read."}));
+    return std::string(pick(language, texts::kListEmpty));
   }
   return list;
 }
@@ -317,10 +313,9 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
     reportWriteFailure(messages, language, path, error);
     return;
   }
-  std::string text(pick(language, {"リストを書き込みました",
-                                   "Writing of the List is Complete!"}));
+  std::string text(pick(language, texts::kListWritten));
   if (pathShown == ListPathShown::Yes) text += "\n" + path.string();
-  messages.showMessage(pick(language, kListCaption), text);
+  messages.showMessage(pick(language, texts::kListCaption), text);
 }
 
 void readingOrderImport(ReadingOrder& order, CardSelection& selection,
@@ -331,12 +326,12 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
   const std::filesystem::path path = listDir / kReadingListName;
   const FileRead file = readWhole(path, language);
   if (!file.problem.empty()) {
-    messages.showMessage(pick(language, kListCaption), file.problem);
+    messages.showMessage(pick(language, texts::kListCaption), file.problem);
     return;
   }
   const auto checked = playableReadingList(file.bytes, language);
   if (const auto* problem = std::get_if<std::string>(&checked)) {
-    messages.showMessage(pick(language, kListCaption), *problem);
+    messages.showMessage(pick(language, texts::kListCaption), *problem);
     return;
   }
   const ReadingList& list = std::get<ReadingList>(checked);
@@ -347,9 +342,8 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
   selection.selectedCount = static_cast<std::int16_t>(list.count);
   selection.selectionActive = list.count != kPoemCount ? 1 : 0;
   state.orderPrepared = kOrderLoaded;
-  messages.showMessage(pick(language, kListCaption),
-                       pick(language, {"リストを読み込みました",
-                                       "Reading of the List is Complete!"}));
+  messages.showMessage(pick(language, texts::kListCaption),
+                       pick(language, texts::kListRead));
 }
 
 }  // namespace fuda

@@ -1,6 +1,7 @@
 #include "reader/engine/timing_adjustment.h"
 
 #include "common/number_text.h"
+#include "resources/reading_texts.h"
 
 namespace fuda {
 
@@ -12,7 +13,7 @@ std::string timingLabel(Language language, std::int32_t timingPauseMs) {
   // Pad to one digit, a point and two decimals: "1" -> "1.00", "1.1" -> "1.10".
   value += value.size() < 2 ? ".000" : "000";
   value.resize(4);
-  return std::string(pick(language, {"間合い調整：　", "adjust the timing:  "})) + value;
+  return std::string(pick(language, texts::kTimingLabelPrefix)) + value;
 }
 
 }  // namespace fuda

@@ -1,6 +1,7 @@
 #include "reader/engine/withdraw.h"
 
 #include "reader/cards/poem_table.h"
+#include "resources/reading_texts.h"
 
 namespace fuda {
 
@@ -19,8 +20,8 @@ WithdrawMessage withdrawMessage(Language language, std::int16_t poem) {
       poem >= 0 && poem <= kPoemCount ? PoemTable::forLanguage(language)[poem].upperVerse
                                       : std::string_view();
   const std::string quoted = "\"" + std::string(upper) + "\"\r\n\r\n";
-  return {std::string(pick(language, {"無効化", "List"})),
-          quoted + std::string(pick(language, {"の読みを無効化しました", "Read Again Later!"}))};
+  return {std::string(pick(language, texts::kWithdrawCaption)),
+          quoted + std::string(pick(language, texts::kWithdrawText))};
 }
 
 }  // namespace fuda
