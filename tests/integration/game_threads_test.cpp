@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/poll_until.h"
 #include "common/adapters/posix_shell.h"
 #include "common/adapters/std_worker_threads.h"
 #include "common/voice_clip_source.h"
@@ -126,14 +127,7 @@ class GameThreadsTest : public ::testing::Test {
   }
 
   // Polls `condition` for up to five seconds.
-  static bool eventually(const std::function<bool()>& condition) {
-    const auto giveUp = Steady::now() + std::chrono::seconds(5);
-    while (!condition()) {
-      if (Steady::now() > giveUp) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-  }
+  static bool eventually(const std::function<bool()>& condition) { return pollUntil(condition); }
 
   // The time shutdown() takes; afterwards the window is declared gone.
   double timedShutdown() {

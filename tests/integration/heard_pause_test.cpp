@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "tests/support/poll_until.h"
 #include "common/adapters/posix_shell.h"
 #include "common/adapters/std_worker_threads.h"
 #include "common/voice_clip_source.h"
@@ -67,12 +68,7 @@ void writePadded(const std::filesystem::path& dir, const PaddedClip& clip) {
 }
 
 bool eventually(const std::function<bool()>& condition) {
-  const auto giveUp = Steady::now() + std::chrono::seconds(20);
-  while (!condition()) {
-    if (Steady::now() > giveUp) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
+  return testing::pollUntil(condition, std::chrono::seconds(20));
 }
 
 struct Heard {

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/poll_until.h"
 #include "common/adapters/posix_script.h"
 #include "common/clip_decoder.h"
 
@@ -33,14 +34,8 @@ inline Millis since(std::chrono::steady_clock::time_point start) {
   return std::chrono::steady_clock::now() - start;
 }
 
-// Polls `done` every few milliseconds until it holds or `limit` passes.
 inline bool waitFor(const std::function<bool()>& done, Millis limit) {
-  const auto start = std::chrono::steady_clock::now();
-  while (!done()) {
-    if (since(start) > limit) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
+  return pollUntil(done, limit);
 }
 
 // Starts `argv` with `env` added to ours, in `workingDir`, its output in

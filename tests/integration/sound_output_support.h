@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/poll_until.h"
 #include "common/adapters/sdl_sound_out.h"
 #include "common/adapters/system_clock.h"
 #include "tests/fakes/temp_folder.h"
@@ -102,9 +103,7 @@ inline ClipRef deviceClip(const std::string& name, double seconds, double hz) {
 }
 
 inline void waitForFrame(const SdlSoundOut& out, std::uint64_t frame) {
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (out.framesOutput() < frame && std::chrono::steady_clock::now() < giveUp)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  pollUntil([&] { return out.framesOutput() >= frame; });
 }
 
 }  // namespace fuda::testing

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/ui_test_environment.h"
+#include "tests/support/poll_until.h"
 
 namespace fuda {
 namespace {
@@ -21,12 +22,8 @@ void (*handlerOf(int signal))(int) {
 }
 
 bool processUntil(const std::function<bool()>& done) {
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > giveUp) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-  }
-  return true;
+  return testing::pollUntil(done, std::chrono::seconds(5),
+                            [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
 }
 
 TEST(QuitOnSignal, ASignalFromAnyThreadQuitsOnceOnTheGuiThread) {

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/poll_until.h"
 #include "common/ui/linux_ports.h"
 #include "reader/frame/main_window.h"
 #include "reader/frame/reader_app.h"
@@ -64,13 +65,10 @@ void PrintTo(Ending ending, std::ostream* out) { *out << nameOf(ending); }
 
 // Processes the GUI thread's events until `done` holds or the limit passes.
 bool processUntil(const std::function<bool()>& done, double limitMs = 20000.0) {
-  const auto start = std::chrono::steady_clock::now();
-  while (!done()) {
-    if (Millis(std::chrono::steady_clock::now() - start).count() > limitMs) return false;
+  return testing::pollUntil(done, Millis(limitMs), [] {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
+  });
 }
 
 class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, Ending>> {
