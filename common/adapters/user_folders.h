@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/language.h"
+#include "reader/engine/list_path_shown.h"
 
 namespace fuda {
 
@@ -36,10 +37,6 @@ struct FolderEnvironment {
 // Whether a new file can be made in a folder.
 using WritableProbe = std::function<bool(const std::filesystem::path&)>;
 
-// How the message after writing the list reads: the plain completion, or the
-// completion followed by the file's path (when it may not be where the user
-// looks first).
-enum class ListPathShown { No, Yes };
 
 struct ProgramFolders {
   Layout layout = Layout::BuildTree;

@@ -13,9 +13,9 @@
 
 #include "common/language.h"
 #include "common/message_sink.h"
-#include "common/adapters/user_folders.h"
 #include "reader/cards/card_selection.h"
 #include "reader/cards/poem_table.h"
+#include "reader/engine/list_path_shown.h"
 #include "reader/engine/reading_order.h"
 #include "reader/engine/reading_state.h"
 
