@@ -68,4 +68,8 @@ WavParse decodeOggVorbis(const std::vector<std::uint8_t>& bytes) {
   return parseWavClip(std::move(wav));
 }
 
+WavParse loadOggVorbisFile(const std::filesystem::path& path) {
+  return loadClipFile(path, [](std::vector<std::uint8_t> bytes) { return decodeOggVorbis(bytes); });
+}
+
 }  // namespace fuda

@@ -12,6 +12,10 @@
 
 namespace fuda {
 
+// How Ogg Vorbis clips are decoded: by the decoder program through the shell,
+// or in the program itself.
+enum class OggDecoding { ByDecoderProgram, InProcess };
+
 class ProgramPorts {
  public:
   virtual ~ProgramPorts() = default;
@@ -23,6 +27,7 @@ class ProgramPorts {
   virtual WorkerThreads& threads() = 0;
   // The program's private temporary folder, for decoded clips.
   virtual const std::filesystem::path& tempDir() const = 0;
+  virtual OggDecoding oggDecoding() const { return OggDecoding::ByDecoderProgram; }
 
   // GUI thread, at program end, in this order: message boxes let go of the
   // workers waiting on them, every sleep wakes, the sound stops and refuses

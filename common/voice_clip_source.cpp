@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/ogg_vorbis_clip.h"
 #include "common/silence_trim.h"
 
 namespace fuda {
@@ -28,6 +29,7 @@ VoiceClipSource::VoiceClipSource(const CurrentVoice& voice, VoiceClipPlaces plac
                                  double decodeTimeoutMs)
     : voice_(voice),
       tempDir_(places.tempDir),
+      ogg_(places.ogg),
       decoder_(places.tempDir, places.programDir, shell, clock, decodeTimeoutMs),
       messages_(messages),
       language_(language),
@@ -54,6 +56,9 @@ ClipRef VoiceClipSource::loadDecoded(ClipFormat format, const std::filesystem::p
     // Name the file the user can look for, not the decoder's output.
     reportMissing(dir / sourceName);
     return nullptr;
+  }
+  if (format == ClipFormat::Ogg && ogg_ == OggDecoding::InProcess) {
+    return toClip(loadOggVorbisFile(*source), *source, name);
   }
   if (tempDir_.empty()) {
     // No private directory could be made: there is nowhere to decode to.

@@ -13,6 +13,7 @@
 #include "common/edge_silence.h"
 #include "common/language.h"
 #include "common/message_sink.h"
+#include "common/program_ports.h"
 #include "common/voice.h"
 #include "common/wav_clip.h"
 
@@ -30,6 +31,9 @@ inline constexpr MissingClipNotice kReaderMissingClip{
 struct VoiceClipPlaces {
   std::filesystem::path tempDir;     // the private temporary directory
   std::filesystem::path programDir;  // where decoders of our own may lie
+  // Where no Ogg decoder program can be counted on (Windows), Ogg clips
+  // are decoded in the program itself.
+  OggDecoding ogg = OggDecoding::ByDecoderProgram;
 };
 
 class VoiceClipSource : public ClipSource {
@@ -55,6 +59,7 @@ class VoiceClipSource : public ClipSource {
 
   const CurrentVoice& voice_;
   std::filesystem::path tempDir_;
+  OggDecoding ogg_;
   ClipDecoder decoder_;
   MessageSink& messages_;
   Language language_;

@@ -103,6 +103,13 @@ WavParse parseWavClip(std::vector<std::uint8_t> bytes) {
 }
 
 WavParse loadWavFile(const std::filesystem::path& path) {
+  return loadClipFile(path, [](std::vector<std::uint8_t> bytes) {
+    return parseWavClip(std::move(bytes));
+  });
+}
+
+WavParse loadClipFile(const std::filesystem::path& path,
+                      const std::function<WavParse(std::vector<std::uint8_t>)>& parse) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return failure(WavProblem::Unreadable);
   const auto size = std::filesystem::file_size(path, error);
@@ -119,7 +126,7 @@ WavParse loadWavFile(const std::filesystem::path& path) {
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
     return failure(WavProblem::Unreadable);
-  return parseWavClip(std::move(bytes));
+  return parse(std::move(bytes));
 }
 
 }  // namespace fuda

@@ -4,6 +4,7 @@
 // their true playing time.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ WavParse parseWavClip(std::vector<std::uint8_t> bytes);
 
 // Reads the whole file and parses it.
 WavParse loadWavFile(const std::filesystem::path& path);
+// Reads the whole file, if it is no larger than a clip may be, and hands the
+// bytes to `parse`.
+WavParse loadClipFile(const std::filesystem::path& path,
+                      const std::function<WavParse(std::vector<std::uint8_t>)>& parse);
 
 // Bytes of one frame (one sample of every channel) of a PCM format.
 inline std::size_t frameBytes(const PcmFormat& format) {

@@ -24,7 +24,7 @@ MemotimerApp::MemotimerApp(Language language, const std::filesystem::path& setti
       settings_(settingsFile),
       offsets_(timerOffsets(settings_)),
       ports_(ports),
-      clips_(voice_, VoiceClipPlaces{ports_.tempDir(), programDir}, ports_.shell(),
+      clips_(voice_, VoiceClipPlaces{ports_.tempDir(), programDir, ports_.oggDecoding()}, ports_.shell(),
              ports_.clock(), ports_.messages(), language_,
              MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip}),
       announcer_(ports_.threads(), clips_, ports_.sound()) {
