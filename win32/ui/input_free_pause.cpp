@@ -7,8 +7,9 @@ namespace fuda {
 
 namespace {
 
+// The windows the user can reach; hidden helper windows are left alone.
 BOOL CALLBACK collectEnabled(HWND window, LPARAM list) {
-  if (IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
 }
 

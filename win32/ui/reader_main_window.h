@@ -39,7 +39,8 @@ class ReaderMainWindow : public ReaderView {
   HWND hwnd() const { return hwnd_; }
 
   // ReaderView; any thread. Calls from other threads are posted to the GUI
-  // thread; once the window is gone they do nothing.
+  // thread; once the window is gone they do nothing. The threads that call
+  // them are joined (in onClose) before this object is destroyed.
   void setText(ControlId id, std::string_view text) override;
   void setEnabled(ControlId id, Enablement state) override;
   void setTrackBarPosition(int position) override;
