@@ -19,6 +19,7 @@
 
 #include "common/ui/fonts.h"
 #include "common/ui/gui_thread.h"
+#include "reader/engine/main_menu_layout.h"
 #include "resources/main_window_texts.h"
 #include "common/ui/qt_text.h"
 
@@ -191,13 +192,9 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenus() {
-  struct Item {
-    int id;  // 0: separator
-    LocalText caption;
-  };
-  const auto addMenu = [this](LocalText title, std::initializer_list<Item> items) {
-    QMenu* menu = menuBar()->addMenu(toQString(pick(language_, title)));
-    for (const Item& item : items) {
+  for (const MenuLayout& layout : kMainMenuBar) {
+    QMenu* menu = menuBar()->addMenu(toQString(pick(language_, layout.title)));
+    for (const MenuItemLayout& item : layout.items) {
       if (item.id == 0) {
         menu->addSeparator();
         continue;
@@ -207,34 +204,7 @@ void MainWindow::buildMenus() {
       const int id = item.id;
       connect(action, &QAction::triggered, this, [this, id] { emit commandIssued(id); });
     }
-  };
-  const Item separator{0, {}};
-  addMenu(texts::kMenuOperation,
-          {{kCmdTestReading, texts::kItemTestReading}, separator,
-           {kCmdCardSelection, texts::kItemCardSelection},
-           {kCmdThirdGame, texts::kItemThirdGame}, separator,
-           {kCmdAnkiStart, texts::kItemAnkiStart}, separator,
-           {kCmdQuickStart, texts::kItemQuickStart}, separator,
-           {kCmdExit, texts::kItemExit}});
-  addMenu(texts::kMenuReader,
-          {{kCmdReader1, texts::kItemReader1}, separator,
-           {kCmdReader2, texts::kItemReader2}, separator,
-           {kCmdReader3, texts::kItemReader3}, separator,
-           {kCmdReader4, texts::kItemReader4}});
-  addMenu(texts::kMenuMode,
-          {{kCmdManualMode, texts::kItemManualMode}, separator,
-           {kCmdAutoMode, texts::kItemAutoMode},
-           {kCmdIntervalDefault, texts::kItemIntervalDefault},
-           {kCmdInterval3, texts::kItemInterval3},
-           {kCmdInterval5, texts::kItemInterval5},
-           {kCmdInterval7, texts::kItemInterval7},
-           {kCmdInterval10, texts::kItemInterval10}});
-  addMenu(texts::kMenuList,
-          {{kCmdExportList, texts::kItemExportList},
-           {kCmdImportList, texts::kItemImportList}, separator,
-           {kCmdWithdraw, texts::kItemWithdraw}});
-  addMenu(texts::kMenuHelp,
-          {{kCmdHelp, texts::kItemHelp}, separator, {kCmdAbout, texts::kItemAbout}});
+  }
 }
 
 QWidget* MainWindow::control(int id) const {

@@ -1,0 +1,15 @@
+#pragma once
+// The fonts of the Windows programs, one per use, in each language's faces.
+// The caller owns the font and deletes it with DeleteObject.
+#include <windows.h>
+
+#include "common/language.h"
+
+namespace fuda {
+
+HFONT createControlFont(Language language);    // every control of the main window
+HFONT createCountdownFont(Language language);  // the memorisation countdown
+HFONT createSelectionFont(Language language);  // the card selection window
+HFONT createThirdGameFont(Language language);  // the one-third game window
+
+}  // namespace fuda
