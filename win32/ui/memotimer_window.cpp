@@ -7,6 +7,7 @@
 #include "win32/ui/input_free_wait.h"
 #include "win32/ui/timer_menu.h"
 #include "win32/ui/wide_text.h"
+#include "win32/ui/window_class.h"
 #include "win32/ui/window_placement.h"
 
 namespace fuda {
@@ -17,27 +18,13 @@ constexpr const wchar_t* kMemotimerClass = L"NORMAL0";
 constexpr SIZE kWindowSize{600, 230};
 constexpr DWORD kWindowStyle = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU;
 
-void registerWindowClass(WNDPROC windowProc) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kMemotimerClass, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kMemotimerClass;
-  RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& announcer)
     : language_(language), session_(clock, announcer, *this) {
-  registerWindowClass(&MemotimerWindow::windowProc);
+  registerWindowClass(kMemotimerClass, &windowProcOf<MemotimerWindow>,
+                      CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   const TimerMenus menus = createTimerMenus(language, {{kCmdMemoStart, texts::kItemMemoStart},
                                                        {kCmdMemoLengthen, texts::kItemLengthen},
                                                        {kCmdMemoShorten, texts::kItemShorten},
@@ -83,19 +70,6 @@ void MemotimerWindow::closeProgram() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK MemotimerWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* window =
-        static_cast<MemotimerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  auto* window = reinterpret_cast<MemotimerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return window->handle(message, wParam, lParam);
-}
-
 LRESULT MemotimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
   switch (message) {
@@ -112,11 +86,6 @@ LRESULT MemotimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (face_) face_->stopTicking();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      statusBar_ = nullptr;
-      break;
     default:
       break;
   }

@@ -38,7 +38,13 @@ class MemotimerWindow : public MemotimerFrontEnd {
   MemotimerSession& session() { return session_; }
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  template <class Window>
+  friend LRESULT CALLBACK windowProcOf(HWND, UINT, WPARAM, LPARAM);
+  void attach(HWND hwnd) { hwnd_ = hwnd; }
+  void detach() {
+    hwnd_ = nullptr;
+    statusBar_ = nullptr;
+  }
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   Language language_;

@@ -4,6 +4,7 @@
 
 #include "common/countdown_face.h"
 #include "win32/ui/wide_text.h"
+#include "win32/ui/window_class.h"
 
 namespace fuda {
 
@@ -12,21 +13,6 @@ namespace {
 constexpr const wchar_t* kTimerFaceClass = L"FudaTimerFace";
 constexpr UINT_PTR kTickTimerId = 100;
 constexpr RECT kDisplayRect{220, 30, 220 + 365, 30 + 120};
-
-void registerFaceClass(WNDPROC windowProc) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kTimerFaceClass, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // No background brush: the paint fills the whole face itself.
-  windowClass.lpszClassName = kTimerFaceClass;
-  RegisterClassExW(&windowClass);
-}
 
 void drawHands(HDC dc, const RECT& client, const LocalTime& time, ClockArea area) {
   const HGDIOBJ previous = GetCurrentObject(dc, OBJ_PEN);
@@ -47,7 +33,8 @@ void drawHands(HDC dc, const RECT& client, const LocalTime& time, ClockArea area
 
 TimerFace::TimerFace(HWND parent, Language language, int displayId, ClockArea area)
     : area_(area), font_(createCountdownFont(language)) {
-  registerFaceClass(&TimerFace::windowProc);
+  // No background brush: the paint fills the whole face itself.
+  registerWindowClass(kTimerFaceClass, &windowProcOf<TimerFace>, 0, nullptr);
   RECT client{};
   GetClientRect(parent, &client);
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -88,17 +75,6 @@ void TimerFace::paintNow() {
   if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK TimerFace::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* face = static_cast<TimerFace*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    face->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(face));
-  }
-  auto* face = reinterpret_cast<TimerFace*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!face) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return face->handle(message, wParam, lParam);
-}
-
 LRESULT TimerFace::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
   switch (message) {
@@ -127,11 +103,6 @@ LRESULT TimerFace::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The display on the face's own colour, as the window background.
       SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      display_ = nullptr;
-      break;
     default:
       break;
   }

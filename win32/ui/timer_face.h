@@ -43,7 +43,13 @@ class TimerFace : public TimerFaceView {
   HWND display() const { return display_; }
 
  private:
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  template <class Window>
+  friend LRESULT CALLBACK windowProcOf(HWND, UINT, WPARAM, LPARAM);
+  void attach(HWND hwnd) { hwnd_ = hwnd; }
+  void detach() {
+    hwnd_ = nullptr;
+    display_ = nullptr;
+  }
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
 

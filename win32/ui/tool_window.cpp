@@ -4,6 +4,7 @@
 
 #include "resources/tool_window_texts.h"
 #include "win32/ui/wide_text.h"
+#include "win32/ui/window_class.h"
 
 namespace fuda {
 
@@ -39,38 +40,11 @@ const ToolWindowKind* findKind(std::string_view name) {
   return nullptr;
 }
 
-bool registerWindowClass(WNDPROC windowProc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (GetClassInfoExW(instance, kToolWindowClass, &existing)) return true;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kToolWindowClass;
-  return RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
-
-LRESULT CALLBACK ToolWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* window = static_cast<ToolWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    window->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-  }
-  auto* window = reinterpret_cast<ToolWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return window->handle(message, wParam, lParam);
-}
 
 LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
-  if (content_ && message != WM_NCDESTROY) {
+  if (content_) {
     if (const std::optional<LRESULT> result = content_->handle(message, wParam, lParam)) {
       return *result;
     }
@@ -82,10 +56,6 @@ LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       // Destroyed from outside too (with its owner): the loop must not wait.
       closed_ = true;
-      break;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
       break;
     default:
       break;
@@ -105,7 +75,9 @@ const ToolWindowBuilder* ToolWindowRegistry::find(std::string_view name) const {
 int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& registry) {
   const ToolWindowKind* kind = findKind(name);
   const ToolWindowBuilder* build = registry.find(name);
-  if (!kind || !build || !*build || !registerWindowClass(&ToolWindow::windowProc)) return 0;
+  if (!kind || !build || !*build) return 0;
+  registerWindowClass(kToolWindowClass, &windowProcOf<ToolWindow>, 0,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
   ToolWindow window(owner, registry.language());
   HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -45,7 +45,10 @@ class ToolWindow {
  private:
   friend int showToolWindow(HWND, std::string_view, const ToolWindowRegistry&);
   friend void closeToolWindow(ToolWindow&, int);
-  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  template <class Window>
+  friend LRESULT CALLBACK windowProcOf(HWND, UINT, WPARAM, LPARAM);
+  void attach(HWND hwnd) { hwnd_ = hwnd; }
+  void detach() { hwnd_ = nullptr; }
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND owner_;
