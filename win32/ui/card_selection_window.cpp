@@ -4,23 +4,19 @@
 
 #include "reader/cards/card_selection_rules.h"
 #include "resources/selection_dialog_texts.h"
-#include "win32/ui/dialog_controls.h"
 
 namespace fuda {
 
 CardSelectionWindow::CardSelectionWindow(ToolWindow& window, CardSelection& selection,
                                          MessageSink& messages)
-    : window_(window),
-      selection_(selection),
-      messages_(messages),
-      font_(createSelectionFont(window.language())) {
+    : SelectionDialog(window, selection, messages, texts::kNothingSelectedText) {
   buildControls();
   showSelection();
 }
 
 void CardSelectionWindow::buildControls() {
   const Language language = window_.language();
-  const DialogControls controls(window_.hwnd(), font_.get());
+  const DialogControls controls = this->controls();
 
   // The poem buttons first, then their boxes, each in table order.
   for (const PoemButton& poem : poemButtons()) {
@@ -44,34 +40,11 @@ void CardSelectionWindow::buildControls() {
                   {630, 525, 100, 30});
 }
 
-std::optional<LRESULT> CardSelectionWindow::handle(UINT message, WPARAM wParam, LPARAM) {
-  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return std::nullopt;
-  clicked(LOWORD(wParam));
-  return 0;
-}
-
-void CardSelectionWindow::clicked(int id) {
-  if (const PoemButton* poem = poemButtonById(id)) {
-    flipCard(selection_, poem->poem);
-  } else if (const PoemButton* boxed = poemButtonByBoxId(id)) {
-    // The box has already changed when the click arrives.
-    setCardFromBox(selection_, boxed->poem, isChecked(boxesByPoem_[boxed->poem]));
-  } else if (const BlockButton* block = blockButtonById(id)) {
-    flipBlock(selection_, *block);
-  } else if (id == kSelectionOkButton) {
-    if (confirmSelection(selection_) == OkOutcome::Close) {
-      closeToolWindow(window_, 0);
-      return;
-    }
-    const Language language = window_.language();
-    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                          pick(language, texts::kNothingSelectedText), MessageOwner::None);
-  } else if (id == kSelectionCancelButton) {
-    cancelSelection(selection_);
-    closeToolWindow(window_, 0);
-    return;
-  }
-  showSelection();
+SelectionDialogStep CardSelectionWindow::clicked(int id) {
+  // A box has already changed when its click arrives.
+  const PoemButton* boxed = poemButtonByBoxId(id);
+  const bool boxChecked = boxed && isChecked(boxesByPoem_[boxed->poem]);
+  return clickCardSelection(selection_, id, boxChecked);
 }
 
 void CardSelectionWindow::showSelection() {

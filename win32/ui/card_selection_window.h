@@ -4,29 +4,20 @@
 // the CardSelection itself; the boxes always show `selected`.
 #include <map>
 
-#include "common/message_sink.h"
-#include "reader/cards/card_selection.h"
-#include "win32/ui/gdi_fonts.h"
-#include "win32/ui/tool_window.h"
+#include "win32/ui/selection_dialog.h"
 
 namespace fuda {
 
-class CardSelectionWindow : public ToolWindowContent {
+class CardSelectionWindow : public SelectionDialog {
  public:
   // Builds the controls into `window`. GUI thread, like everything here.
   CardSelectionWindow(ToolWindow& window, CardSelection& selection, MessageSink& messages);
 
-  std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
   void buildControls();
-  void clicked(int id);
-  void showSelection();
+  SelectionDialogStep clicked(int id) override;
+  void showSelection() override;
 
-  ToolWindow& window_;
-  CardSelection& selection_;
-  MessageSink& messages_;
-  OwnedFont font_;
   std::map<int, HWND> boxesByPoem_;
 };
 

@@ -4,23 +4,19 @@
 
 #include "reader/cards/third_game_rules.h"
 #include "resources/selection_dialog_texts.h"
-#include "win32/ui/dialog_controls.h"
 
 namespace fuda {
 
 ThirdGameWindow::ThirdGameWindow(ToolWindow& window, CardSelection& selection,
                                  MessageSink& messages)
-    : window_(window),
-      selection_(selection),
-      messages_(messages),
-      font_(createSelectionFont(window.language())) {
+    : SelectionDialog(window, selection, messages, texts::kNoThirdChosenText) {
   buildControls();
-  showThird();
+  showSelection();
 }
 
 void ThirdGameWindow::buildControls() {
   const Language language = window_.language();
-  const DialogControls controls(window_.hwnd(), font_.get());
+  const DialogControls controls = this->controls();
 
   for (const Third& third : thirds()) {
     controls.button(third.buttonId, pick(language, third.buttonCaption), {50, third.y, 120, 50});
@@ -35,40 +31,18 @@ void ThirdGameWindow::buildControls() {
   // All three boxes carry the same caption.
   const std::string caption = texts::kCheckBoxCaption + std::string("1");
   for (const Third& third : thirds()) {
-    boxesByChoice_[third.choice] = controls.checkBox(third.boxId, caption, {25, third.y + 15, 15, 15});
+    boxesByChoice_[third.choice] =
+        controls.checkBox(third.boxId, caption, {25, third.y + 15, 15, 15});
   }
 }
 
-std::optional<LRESULT> ThirdGameWindow::handle(UINT message, WPARAM wParam, LPARAM) {
-  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return std::nullopt;
-  clicked(LOWORD(wParam));
-  return 0;
-}
-
-void ThirdGameWindow::clicked(int id) {
+SelectionDialogStep ThirdGameWindow::clicked(int id) {
   // A box has already changed when its click arrives; it does what its
-  // button does, and showThird puts every box right again.
-  const Third* third = thirdByButtonId(id);
-  if (!third) third = thirdByBoxId(id);
-  if (third) {
-    chooseThird(selection_, *third);
-  } else if (id == kThirdOkButton) {
-    if (confirmThird(selection_) == ThirdOkOutcome::Close) {
-      closeToolWindow(window_, 0);
-      return;
-    }
-    const Language language = window_.language();
-    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                          pick(language, texts::kNoThirdChosenText), MessageOwner::None);
-  } else if (id == kThirdCancelButton) {
-    cancelThird(selection_);
-    closeToolWindow(window_, 0);
-    return;
-  }
-  showThird();
+  // button does, and showSelection puts every box right again.
+  return clickThirdGame(selection_, id);
 }
 
-void ThirdGameWindow::showThird() {
+void ThirdGameWindow::showSelection() {
   for (auto& [choice, box] : boxesByChoice_) setChecked(box, selection_.thirdChoice == choice);
 }
 

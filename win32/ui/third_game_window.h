@@ -4,29 +4,20 @@
 // The boxes always show `thirdChoice`.
 #include <map>
 
-#include "common/message_sink.h"
-#include "reader/cards/card_selection.h"
-#include "win32/ui/gdi_fonts.h"
-#include "win32/ui/tool_window.h"
+#include "win32/ui/selection_dialog.h"
 
 namespace fuda {
 
-class ThirdGameWindow : public ToolWindowContent {
+class ThirdGameWindow : public SelectionDialog {
  public:
   // Builds the controls into `window`. GUI thread, like everything here.
   ThirdGameWindow(ToolWindow& window, CardSelection& selection, MessageSink& messages);
 
-  std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
  private:
   void buildControls();
-  void clicked(int id);
-  void showThird();
+  SelectionDialogStep clicked(int id) override;
+  void showSelection() override;
 
-  ToolWindow& window_;
-  CardSelection& selection_;
-  MessageSink& messages_;
-  OwnedFont font_;
   std::map<int, HWND> boxesByChoice_;
 };
 
