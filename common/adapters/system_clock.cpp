@@ -15,7 +15,11 @@ LocalTime SystemClock::localTime() {
   const auto now = system_clock::now();
   const std::time_t seconds = system_clock::to_time_t(now);
   std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &seconds);  // the C runtime's own: arguments the other way round
+#else
   localtime_r(&seconds, &local);
+#endif
   return localTimeFrom(local, static_cast<int>(duration_cast<milliseconds>(
                                     now.time_since_epoch()).count() % 1000));
 }
