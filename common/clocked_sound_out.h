@@ -22,7 +22,7 @@ class ClockedSoundOut : public SoundOut {
   void waitUntilHeard(ClipEdge edge) override;
   void stop() override;
   // At program end: stops, and every later play returns at once.
-  void shutdown();
+  void shutdown() override;
 
   // The timeline brought up to the clock's present moment.
   SoundTimeline& timeline();

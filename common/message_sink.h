@@ -15,6 +15,9 @@ class MessageSink {
   // adapter returns at once during shutdown).
   virtual void showMessage(std::string_view caption, std::string_view text,
                            MessageOwner owner = MessageOwner::MainWindow) = 0;
+  // GUI thread, at program end: boxes still open let their workers go, and
+  // later messages are dropped.
+  virtual void shutdown() {}
 };
 
 }  // namespace fuda

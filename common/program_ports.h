@@ -33,7 +33,7 @@ class ProgramPorts {
   // workers waiting on them, every sleep wakes, the sound stops and refuses
   // later plays, running scripts are ended, and every worker thread is
   // joined. Safe to call twice.
-  virtual void shutdown() = 0;
+  virtual void shutdown();
 };
 
 }  // namespace fuda

@@ -38,6 +38,9 @@ class SoundOut {
   // Silences everything at once, drops what waits to play, and wakes every
   // playSync and waitUntilHeard.
   virtual void stop() = 0;
+  // GUI thread, at program end: stops, wakes every playSync and wait, and
+  // every later play returns at once without sound.
+  virtual void shutdown() { stop(); }
 };
 
 }  // namespace fuda

@@ -1,16 +1,12 @@
 #pragma once
-// The memotimer program on Qt: its settings (voice, window offsets), the
-// clips and the announcer over the ports main() built, and the window.
+// The memotimer program on Qt: the program over the ports main() built, and
+// its window.
 #include <filesystem>
 #include <memory>
 
-#include "common/announcer.h"
 #include "common/language.h"
-#include "common/settings_file.h"
+#include "common/memotimer_program.h"
 #include "common/program_ports.h"
-#include "common/timer_offsets.h"
-#include "common/voice.h"
-#include "common/voice_clip_source.h"
 #include "memotimer/memotimer_main_window.h"
 
 namespace fuda {
@@ -35,13 +31,8 @@ class MemotimerApp {
   MemotimerMainWindow& window() { return *window_; }
 
  private:
-  Language language_;
-  SettingsFile settings_;
-  TimerOffsets offsets_;
-  CurrentVoice voice_;
   ProgramPorts& ports_;
-  VoiceClipSource clips_;
-  Announcer announcer_;
+  MemotimerProgram program_;
   std::unique_ptr<MemotimerMainWindow> window_;
   bool shutDown_ = false;
 };

@@ -6,15 +6,11 @@
 #include <commctrl.h>
 
 #include "common/adapters/program_dir.h"
-#include "common/announcer.h"
 #include "common/build_language.h"
-#include "common/edge_silence.h"
+#include "common/memotimer_program.h"
 #include "common/settings_file.h"
-#include "common/timer_offsets.h"
-#include "common/voice.h"
-#include "common/voice_clip_source.h"
-#include "resources/timer_texts.h"
 #include "win32/ui/memotimer_window.h"
+#include "win32/ui/message_loop.h"
 #include "win32/windows_ports.h"
 
 using namespace fuda;
@@ -23,31 +19,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
 
-  const SettingsFile settings{std::filesystem::path(kSettingsFileName)};
   // Declared in the order they are built; they go in reverse, after the
   // ports have been shut down.
   WindowsPorts ports("memotimer-");
-  CurrentVoice voice;
-  VoiceClipSource clips(voice, VoiceClipPlaces{ports.tempDir(), programDir()}, ports.shell(),
-                        ports.clock(), ports.messages(), kBuildLanguage,
-                        MissingClipNotice{MessageOwner::None, texts::kMemotimerMissingClip});
-  Announcer announcer(ports.threads(), clips, ports.sound());
+  MemotimerProgram program(kBuildLanguage, kSettingsFileName, programDir(), ports);
 
-  reportUnreadableSettings(settings, ports.messages(), kBuildLanguage);
-  // A voice without clips is not reported here: the announcements report
-  // their missing files when they are due, and the countdown runs on.
-  voice.set(chooseVoice(settings, settings.read("Reader", "Num", "1")).location);
-  clips.setEdgeSilence(edgeSilenceSetting(settings));
-
-  MemotimerWindow window(kBuildLanguage, ports.clock(), announcer);
+  MemotimerWindow window(kBuildLanguage, ports.clock(), program.announcer());
   ports.setMessageOwner(window.hwnd());
-  window.show(timerOffsets(settings));
+  window.show(program.offsets());
 
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  runMessageLoop(window.hwnd());
   ports.shutdown();
   return 0;
 }

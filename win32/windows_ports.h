@@ -30,10 +30,10 @@ class WindowsPorts : public ProgramPorts {
   SoundOut& sound() override { return sound_; }
   WorkerThreads& threads() override { return threads_; }
   const std::filesystem::path& tempDir() const override { return tempDir_.path(); }
+  // No Ogg decoder program can be counted on: the bundled voice is Ogg.
+  OggDecoding oggDecoding() const override { return OggDecoding::InProcess; }
   // GUI thread: the main window, which boxes owned by it stand over.
   void setMessageOwner(HWND window) { messages_.setOwnerWindow(window); }
-
-  void shutdown() override;
 
  private:
   // Declared in the order they are built; they go in reverse.

@@ -39,7 +39,7 @@ class SdlSoundOut : public SoundOut {
   void stop() override;
   // GUI thread, at program end: stops, wakes every playSync, and every later
   // play returns at once without sound.
-  void shutdown();
+  void shutdown() override;
 
   // What the device runs at; for tests and measurements that read the
   // output back. In silent mode, the format the device was asked for.

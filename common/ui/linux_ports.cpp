@@ -7,14 +7,4 @@ LinuxPorts::LinuxPorts(Language language, std::string_view tempPrefix)
 
 LinuxPorts::~LinuxPorts() { shutdown(); }
 
-void LinuxPorts::shutdown() {
-  // Message boxes first: a worker waiting on one must be let go before it
-  // can be joined.
-  messages_.shutdown();
-  clock_.shutdown();
-  sound_.shutdown();
-  shell_.stopScripts();
-  threads_.joinAll();
-}
-
 }  // namespace fuda

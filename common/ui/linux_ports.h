@@ -30,7 +30,6 @@ class LinuxPorts : public ProgramPorts {
   SoundOut& sound() override { return sound_; }
   WorkerThreads& threads() override { return threads_; }
   const std::filesystem::path& tempDir() const override { return tempDir_.path(); }
-  void shutdown() override;
 
   // The message boxes stand over this window once it exists.
   void setMessageOwner(QWidget* owner) { messages_.setOwner(owner); }

@@ -21,7 +21,7 @@ class QtMessageSink : public MessageSink {
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;
   // GUI thread: later messages are dropped and waiting workers released.
-  void shutdown();
+  void shutdown() override;
 
  private:
   QPointer<QWidget> owner_;

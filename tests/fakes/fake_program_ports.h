@@ -19,7 +19,7 @@ class FakeProgramPorts : public ProgramPorts {
   const std::filesystem::path& tempDir() const override { return temp.path(); }
   void shutdown() override {
     ++shutdowns;
-    virtualClock.shutdown();
+    ProgramPorts::shutdown();
   }
 
   // A pause without input, as the timer windows take it: virtual time runs on.

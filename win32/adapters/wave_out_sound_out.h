@@ -40,7 +40,7 @@ class WaveOutSoundOut : public SoundOut {
   void stop() override;
   // GUI thread, at program end: stops, wakes every playSync, and every later
   // play returns at once without sound.
-  void shutdown();
+  void shutdown() override;
 
   bool hasDevice() const { return device_ != nullptr; }
   // Frames handed to the device since it was opened.

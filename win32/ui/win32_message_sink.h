@@ -23,7 +23,7 @@ class Win32MessageSink : public MessageSink {
   void setOwnerWindow(HWND window) { ownerWindow_ = window; }
   // GUI thread, at program end: dismisses the open boxes and waits until
   // their threads have left them. Safe to call twice.
-  void shutdown();
+  void shutdown() override;
 
  private:
   static LRESULT CALLBACK boxCreated(int code, WPARAM wParam, LPARAM lParam);
