@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the build folder's own Wine prefix,
-# making the prefix first if it is not there yet. Its sound goes through ALSA
+# making the prefix first if it is not there yet, with font substitutes for
+# the Japanese faces. Its sound goes through ALSA
 # into BUILD_DIR/wine-home/sound.raw (44.1 kHz, 16-bit, as the program plays
 # it), so tests can read what would have been heard.
 #   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
@@ -37,6 +38,29 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot -i >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
     "$wineserver" -w
+  fi
+  flock -u 9
+fi
+
+# The faces the programs ask for are Windows' own; here Debian's IPA and
+# Liberation fonts stand in for them, and Wine's own interface font (menus,
+# captions, message boxes) borrows its Japanese glyphs from IPA P Gothic.
+if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
+  exec 9>"$build_dir/wine-prefix.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
+    export LC_ALL=C.UTF-8
+    replacements='HKCU\Software\Wine\Fonts\Replacements'
+    "$wine" reg add "$replacements" /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
+    links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
+      "$wine" reg add "$links" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+    done
+    "$wineserver" -w
+    touch "$WINEPREFIX/fonts-substituted"
   fi
   flock -u 9
 fi

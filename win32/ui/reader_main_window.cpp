@@ -67,7 +67,10 @@ const std::array<ControlLayout, 16> kControls{{
      {230, 155, 230, 30}},
     {kPoetLabel, L"STATIC", {"Mes_3", "Mes_3"}, kLabel | SS_RIGHT, 0, {230, 195, 230, 30},
      {230, 195, 230, 30}},
-    {kTimingLabel, L"STATIC", {"Mes_4", "Mes_4"}, kLabel | SS_LEFT, 0, {240, 285, 100, 20},
+    // One line: a face wider than the one the layout was made for clips the
+    // label rather than pushing the figure out of sight.
+    {kTimingLabel, L"STATIC", {"Mes_4", "Mes_4"}, kLabel | SS_LEFTNOWORDWRAP, 0,
+     {240, 285, 100, 20},
      {215, 283, 114, 19}},
     // The two radio buttons are one group, closed by the group box after them.
     {kManualRadio, L"BUTTON", texts::kManualRadio, BS_AUTORADIOBUTTON | WS_GROUP, 0,
