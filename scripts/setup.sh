@@ -26,7 +26,7 @@ test_packages=(
 )
 # Making the Debian package and checking it.
 package_packages=(
-  dpkg-dev file
+  dpkg-dev file zip
   lintian desktop-file-utils appstream
 )
 # The fuzz targets: clang with its sanitizer runtimes. libclang-rt-dev follows
