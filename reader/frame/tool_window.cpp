@@ -101,15 +101,6 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
   event->setAccepted(closed_);
 }
 
-void ToolWindowRegistry::add(std::string_view name, ToolWindowBuilder build) {
-  builders_[std::string(name)] = std::move(build);
-}
-
-const ToolWindowBuilder* ToolWindowRegistry::find(std::string_view name) const {
-  auto it = builders_.find(name);
-  return it == builders_.end() ? nullptr : &it->second;
-}
-
 int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegistry& registry) {
   const ToolWindowKind* kind = findKind(name);
   const ToolWindowBuilder* build = registry.find(name);

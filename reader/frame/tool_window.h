@@ -12,18 +12,22 @@
 #include <string_view>
 
 #include "common/language.h"
+#include "reader/engine/tool_window_builders.h"
 #include "reader/engine/tool_window_names.h"
 
 class QEventLoop;
 
 namespace fuda {
 
-
 // Whether the user may resize the window (the selection dialogs have a
 // sizing border, the timer does not).
 enum class ToolWindowSizing { Fixed, Resizable };
 
-class ToolWindowRegistry;
+class ToolWindow;
+// Builds the window's controls into window.client() and connects them; runs
+// before the window is first shown.
+using ToolWindowBuilder = std::function<void(ToolWindow& window)>;
+using ToolWindowRegistry = ToolWindowBuilders<ToolWindowBuilder>;
 
 class ToolWindow : public QMainWindow {
  public:
@@ -59,24 +63,7 @@ class ToolWindow : public QMainWindow {
   int code_ = 0;
 };
 
-// Builds the window's controls into window.client() and connects them; runs
-// before the window is first shown.
-using ToolWindowBuilder = std::function<void(ToolWindow& window)>;
 
-// The builders of the tool windows, by name, and the build's language for
-// their captions.
-class ToolWindowRegistry {
- public:
-  explicit ToolWindowRegistry(Language language) : language_(language) {}
-  // Replaces an earlier builder under the same name.
-  void add(std::string_view name, ToolWindowBuilder build);
-  const ToolWindowBuilder* find(std::string_view name) const;
-  Language language() const { return language_; }
-
- private:
-  Language language_;
-  std::map<std::string, ToolWindowBuilder, std::less<>> builders_;
-};
 
 // Opens the named window over `owner`, disables the owner and runs a nested
 // event loop until closeToolWindow ends it; the owner is enabled again

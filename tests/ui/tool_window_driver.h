@@ -3,12 +3,7 @@
 #include <functional>
 #include <string_view>
 
-class QWidget;
-
-namespace fuda {
-class ToolWindow;
-class ToolWindowRegistry;
-}  // namespace fuda
+#include "reader/frame/tool_window.h"
 
 namespace fuda::testing {
 

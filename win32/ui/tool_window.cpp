@@ -63,15 +63,6 @@ LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void ToolWindowRegistry::add(std::string_view name, ToolWindowBuilder build) {
-  builders_[std::string(name)] = std::move(build);
-}
-
-const ToolWindowBuilder* ToolWindowRegistry::find(std::string_view name) const {
-  auto it = builders_.find(name);
-  return it == builders_.end() ? nullptr : &it->second;
-}
-
 int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& registry) {
   const ToolWindowKind* kind = findKind(name);
   const ToolWindowBuilder* build = registry.find(name);

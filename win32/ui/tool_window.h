@@ -14,12 +14,12 @@
 #include <string_view>
 
 #include "common/language.h"
+#include "reader/engine/tool_window_builders.h"
 #include "reader/engine/tool_window_names.h"
 
 namespace fuda {
 
 class ToolWindow;
-class ToolWindowRegistry;
 
 // What a tool window does with its messages. GUI thread, like everything
 // here.
@@ -30,6 +30,12 @@ class ToolWindowContent {
   // handling. WM_CLOSE left unhandled closes the window with code 0.
   virtual std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 };
+
+// Builds the window's controls into window.hwnd() and returns what handles
+// its messages; runs after the window is made and before it is first shown.
+// A builder may close the window at once (closeToolWindow) to open nothing.
+using ToolWindowBuilder = std::function<std::unique_ptr<ToolWindowContent>(ToolWindow& window)>;
+using ToolWindowRegistry = ToolWindowBuilders<ToolWindowBuilder>;
 
 class ToolWindow {
  public:
@@ -59,25 +65,7 @@ class ToolWindow {
   int code_ = 0;
 };
 
-// Builds the window's controls into window.hwnd() and returns what handles
-// its messages; runs after the window is made and before it is first shown.
-// A builder may close the window at once (closeToolWindow) to open nothing.
-using ToolWindowBuilder = std::function<std::unique_ptr<ToolWindowContent>(ToolWindow& window)>;
 
-// The builders of the tool windows, by name, and the build's language for
-// their captions.
-class ToolWindowRegistry {
- public:
-  explicit ToolWindowRegistry(Language language) : language_(language) {}
-  // Replaces an earlier builder under the same name.
-  void add(std::string_view name, ToolWindowBuilder build);
-  const ToolWindowBuilder* find(std::string_view name) const;
-  Language language() const { return language_; }
-
- private:
-  Language language_;
-  std::map<std::string, ToolWindowBuilder, std::less<>> builders_;
-};
 
 // Opens the named window over `owner`, disables the owner and runs a nested
 // message loop until the window closes, by closeToolWindow or by being
