@@ -6,6 +6,7 @@
 
 #include "common/ui/fonts.h"
 #include "reader/cards/card_selection_rules.h"
+#include "reader/cards/selection_clicks.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
 #include "reader/frame/dialog_controls.h"
@@ -34,7 +35,7 @@ void CardSelectionDialog::buildControls() {
     auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QString::number(++row));
     controls.place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
     const int boxId = poem.boxId;
-    connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { boxClicked(boxId, checked); });
+    connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { clicked(boxId, checked); });
     boxesByPoem_[poem.poem] = box;
   }
 
@@ -52,30 +53,19 @@ void CardSelectionDialog::buildControls() {
          QRect(630, 525, 100, 30));
 }
 
-void CardSelectionDialog::clicked(int id) {
-  if (const PoemButton* poem = poemButtonById(id)) {
-    flipCard(selection_, poem->poem);
-  } else if (const BlockButton* block = blockButtonById(id)) {
-    flipBlock(selection_, *block);
-  } else if (id == kSelectionOkButton) {
-    if (confirmSelection(selection_) == OkOutcome::Close) {
+void CardSelectionDialog::clicked(int id, bool boxChecked) {
+  switch (clickCardSelection(selection_, id, boxChecked)) {
+    case SelectionDialogStep::Close:
       closeToolWindow(window_, 0);
       return;
+    case SelectionDialogStep::ShowNothingSelected: {
+      const Language language = window_.language();
+      messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
+                            pick(language, texts::kNothingSelectedText), MessageOwner::None);
+      break;
     }
-    const Language language = window_.language();
-    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                          pick(language, texts::kNothingSelectedText), MessageOwner::None);
-  } else if (id == kSelectionCancelButton) {
-    cancelSelection(selection_);
-    closeToolWindow(window_, 0);
-    return;
-  }
-  showSelection();
-}
-
-void CardSelectionDialog::boxClicked(int boxId, bool checked) {
-  if (const PoemButton* poem = poemButtonByBoxId(boxId)) {
-    setCardFromBox(selection_, poem->poem, checked);
+    case SelectionDialogStep::ShowSelection:
+      break;
   }
   showSelection();
 }

@@ -20,8 +20,8 @@ class CardSelectionDialog : public QObject {
 
  private:
   void buildControls();
-  void clicked(int id);
-  void boxClicked(int boxId, bool checked);
+  // Any control; `boxChecked` is what a clicked check box now shows.
+  void clicked(int id, bool boxChecked = false);
   void showSelection();
 
   ToolWindow& window_;

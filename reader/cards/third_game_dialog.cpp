@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/ui/fonts.h"
+#include "reader/cards/selection_clicks.h"
 #include "reader/cards/third_game_rules.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
@@ -49,20 +50,18 @@ void ThirdGameDialog::buildControls() {
 }
 
 void ThirdGameDialog::clicked(int id) {
-  if (const Third* third = thirdByButtonId(id)) {
-    chooseThird(selection_, *third);
-  } else if (id == kThirdOkButton) {
-    if (confirmThird(selection_) == ThirdOkOutcome::Close) {
+  switch (clickThirdGame(selection_, id)) {
+    case SelectionDialogStep::Close:
       closeToolWindow(window_, 0);
       return;
+    case SelectionDialogStep::ShowNothingSelected: {
+      const Language language = window_.language();
+      messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
+                            pick(language, texts::kNoThirdChosenText), MessageOwner::None);
+      break;
     }
-    const Language language = window_.language();
-    messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                          pick(language, texts::kNoThirdChosenText), MessageOwner::None);
-  } else if (id == kThirdCancelButton) {
-    cancelThird(selection_);
-    closeToolWindow(window_, 0);
-    return;
+    case SelectionDialogStep::ShowSelection:
+      break;
   }
   showThird();
 }
