@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "win32/ui/window_class.h"
+
 namespace fuda {
 
 namespace {
@@ -11,23 +13,11 @@ constexpr wchar_t kClassName[] = L"FudaGuiThreadWork";
 // lost with its window leaks nothing.
 constexpr UINT kRunWork = WM_APP + 1;
 
-void registerClassOnce(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, kClassName, &existing)) return;
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 GuiThread::GuiThread() : threadId_(GetCurrentThreadId()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  registerClassOnce(instance);
+  registerWindowClass(kClassName, DefWindowProcW, 0, nullptr);
   window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             instance, nullptr);
   if (window_ != nullptr) {
