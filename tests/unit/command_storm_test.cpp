@@ -128,7 +128,7 @@ class StormClips : public ClipSource {
 
 class StormMemoTimer : public MemoTimerHost {
  public:
-  StormMemoTimer(ReadingState& state, std::mt19937& random) : state_(state), random_(random) {}
+  explicit StormMemoTimer(std::mt19937& random) : random_(random) {}
   MemoOutcome openMemoTimer() override {
     ++opened;
     // The countdown runs out, or the user closes the window early.
@@ -137,7 +137,6 @@ class StormMemoTimer : public MemoTimerHost {
   int opened = 0;
 
  private:
-  ReadingState& state_;
   std::mt19937& random_;
 };
 
@@ -283,7 +282,7 @@ class Storm {
         sound_(recorded_, [this](const char* kind, const ClipRef& clip) { checkSound(kind, clip); }),
         view_(clock_, [this] { checkCaller("view"); }, [this] { onQuit(); }),
         clips_(view_),
-        memoTimer_(state_, random_),
+        memoTimer_(random_),
         host_(selection_, order_, state_, clips_, view_, random_),
         engine_(state_, selection_, order_, {clock_, sound_, clips_, view_, threads_, memoTimer_},
                 Language::Japanese),
@@ -535,7 +534,7 @@ class LoadedListThenSelection : public ::testing::Test {
   RecordingReaderView view{clock};
   FakeClipSource clips{view};
   InlineThreads threads;
-  StormMemoTimer memoTimer{state, random};
+  StormMemoTimer memoTimer{random};
   std::mt19937 random{1};
   ReadingState state;
   CardSelection selection;
