@@ -3,7 +3,8 @@
 # making the prefix first if it is not there yet, with font substitutes for
 # the Japanese faces. Its sound goes through ALSA
 # into BUILD_DIR/wine-home/sound.raw (44.1 kHz, 16-bit, as the program plays
-# it), so tests can read what would have been heard.
+# it), so tests can read what would have been heard; a test that needs a
+# stream of its own names another home folder in FUDA_WINE_HOME.
 #   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
 #   scripts/windows-wine.sh BUILD_DIR PROGRAM [ARGS]  run PROGRAM in it
 set -euo pipefail
@@ -15,7 +16,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # ALSA reads its configuration from the home folder: one of our own sends
 # the default device into a file through a device that plays nothing.
-export HOME="$build_dir/wine-home"
+export HOME="${FUDA_WINE_HOME:-$build_dir/wine-home}"
 mkdir -p "$HOME"
 cat >"$HOME/.asoundrc" <<ALSA
 pcm.!default {

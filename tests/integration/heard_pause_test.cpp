@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "tests/support/heard_stretches.h"
 #include "tests/support/poll_until.h"
 #include "common/adapters/posix_shell.h"
 #include "common/adapters/std_worker_threads.h"
@@ -71,24 +72,6 @@ bool eventually(const std::function<bool()>& condition) {
   return testing::pollUntil(condition, std::chrono::seconds(20));
 }
 
-struct Heard {
-  std::size_t first, end;  // frames
-  int peak;
-};
-
-// Stretches of the stream a listener hears, closer than a millisecond merged.
-std::vector<Heard> heardStretches(const std::vector<std::int16_t>& samples) {
-  std::vector<Heard> heard;
-  for (std::size_t f = 0; f < samples.size() / 2; ++f) {
-    const int level = std::abs(samples[2 * f]);
-    if (level < kHeardLevel) continue;
-    if (heard.empty() || f - heard.back().end > kRate / 1000) heard.push_back({f, f, 0});
-    heard.back().end = f + 1;
-    heard.back().peak = std::max(heard.back().peak, level);
-  }
-  return heard;
-}
-
 TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
   TempFolder voiceDir;
   const std::vector<PaddedClip> clips = {
@@ -131,7 +114,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     EXPECT_EQ(view.messages.load(), 0);
   }
 
-  const auto heard = heardStretches(stream());
+  const auto heard = heardStretches(stream(), kHeardLevel, kRate);
   ASSERT_EQ(heard.size(), 6u);
   // The clips in the order read, told apart by their levels.
   const auto levelOf = [&](int poem, char verse) {
