@@ -16,13 +16,15 @@ build_packages=(
   libsdl2-dev
   libstb-dev
 )
-# The test suite: its libraries, the clips it makes, and the windows it looks at.
+# The test suite: its libraries, the clips it makes, the windows it looks at,
+# and Wine with stand-ins for Windows' Japanese faces.
 test_packages=(
   libgtest-dev libgmock-dev
   sox
   xvfb xdotool imagemagick
   g++-mingw-w64-x86-64-posix
   wine64
+  fonts-horai-umefont
 )
 # Making the Debian package and checking it.
 package_packages=(

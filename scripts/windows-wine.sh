@@ -43,22 +43,24 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   flock -u 9
 fi
 
-# The faces the programs ask for are Windows' own; here Debian's IPA and
-# Liberation fonts stand in for them, and Wine's own interface font (menus,
-# captions, message boxes) borrows its Japanese glyphs from IPA P Gothic.
+# The faces the programs ask for are Windows' own; here Debian's Ume fonts,
+# drawn to the same widths as Windows' gothic faces (so captions fit their
+# controls as on Windows), and the Liberation fonts stand in for them, and
+# Wine's own interface font (menus, captions, message boxes) borrows its
+# Japanese glyphs from Ume UI Gothic.
 if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
   exec 9>"$build_dir/wine-prefix.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
     export LC_ALL=C.UTF-8
     replacements='HKCU\Software\Wine\Fonts\Replacements'
-    "$wine" reg add "$replacements" /v 'ＭＳ Ｐゴシック' /d 'IPAPGothic' /f >/dev/null 2>&1
-    "$wine" reg add "$replacements" /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
-    "$wine" reg add "$replacements" /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'ＭＳ Ｐゴシック' /d 'Ume P Gothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'ＭＳ ゴシック' /d 'Ume Gothic' /f >/dev/null 2>&1
+    "$wine" reg add "$replacements" /v 'MS UI Gothic' /d 'Ume UI Gothic' /f >/dev/null 2>&1
     "$wine" reg add "$replacements" /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
     links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2' 'Segoe UI'; do
-      "$wine" reg add "$links" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1
+      "$wine" reg add "$links" /v "$face" /t REG_MULTI_SZ /d 'ume-ugo4.ttf,Ume UI Gothic' /f >/dev/null 2>&1
     done
     "$wineserver" -w
     touch "$WINEPREFIX/fonts-substituted"
