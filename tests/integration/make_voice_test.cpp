@@ -348,7 +348,9 @@ TEST(MakeVoice, OpenJTalkVersesKeepTheRhythmOfAMatch) {
     const HeldEnding held = heldEnding(*clip, 2.5);
     EXPECT_GT(held.quietestDb, held.startDb - 20.0);
     EXPECT_LT(held.endDb, held.startDb - 3.0);
-    if (name != "I-003B") EXPECT_LT(held.pitchSpread, 0.25);
+    if (name != "I-003B") {
+      EXPECT_LT(held.pitchSpread, 0.25);
+    }
   }
   for (const double level : levels) EXPECT_NEAR(level, levels.front(), 1.5);
   const ClipRef announcement = reader.load(ClipFolder::Announcements, "anki_s");

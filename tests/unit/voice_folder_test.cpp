@@ -11,11 +11,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+VoiceLine line(const char* name, ClipFolder folder, const char* kana, SpeechPace pace) {
+  VoiceLine made;
+  made.name = name;
+  made.folder = folder;
+  made.kana = kana;
+  made.pace = pace;
+  return made;
+}
+
 // Three clips stand for a whole voice: the rules do not depend on the count.
 const std::vector<VoiceLine> kLines = {
-    {"I-000A", ClipFolder::Verses, "なにわずに", SpeechPace::Recitation},
-    {"I-000B", ClipFolder::Verses, "いまわ", SpeechPace::Recitation},
-    {"nifun", ClipFolder::Announcements, "にふん", SpeechPace::Announcement},
+    line("I-000A", ClipFolder::Verses, "なにわずに", SpeechPace::Recitation),
+    line("I-000B", ClipFolder::Verses, "いまわ", SpeechPace::Recitation),
+    line("nifun", ClipFolder::Announcements, "にふん", SpeechPace::Announcement),
 };
 
 class VoiceFolderTest : public ::testing::Test {
