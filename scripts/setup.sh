@@ -11,7 +11,7 @@ run_packages=(
 )
 # Building them.
 build_packages=(
-  g++ cmake make pkg-config ccache
+  g++ cmake make pkg-config
   qt6-base-dev libgl-dev
   libsdl2-dev
   libstb-dev
@@ -97,10 +97,6 @@ configure_and_build() {
     options+=("$1")
     shift
   done
-  # The core is compiled again by several builds with the same flags (the
-  # core-only cross-compile and the whole Windows build); the compiler cache
-  # compiles it once.
-  options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   cmake -S . -B "$dir" "${options[@]}" >/dev/null
   if [ "${#targets[@]}" -eq 0 ]; then
     cmake --build "$dir" -j"$(nproc)"
