@@ -7,15 +7,9 @@
 #   installed_reader_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
-work="$(mktemp -d /tmp/fuda-install-XXXXXX)"
+source "$(dirname "$0")/../support/window_test.sh"
+start_scratch fuda-install
 chmod 0755 "$work"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix="$work/prefix"
@@ -32,27 +26,7 @@ else
   chmod a-w "$prefix/bin"
 fi
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=("$!")
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=":$(cat "$work/display")"
-export DISPLAY="$display"
-
-# wait_window NAME SECONDS: the id of the shown window titled exactly NAME
-# (xdotool matches titles without regard to case).
-wait_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    kill -0 "$reader" 2>/dev/null || return 1
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      if [ "$(xdotool getwindowname "$id")" = "$1" ]; then echo "$id"; return 0; fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
+start_display
 
 command_line="$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.fudayomi.ReaderEn.desktop")"
 start_reader() {
@@ -62,7 +36,7 @@ start_reader() {
   pids+=("$!")
   reader="$!"
   # The first start makes the voice before the window opens.
-  window="$(wait_window fudayomi 300)" ||
+  window="$(wait_window fudayomi 300 "$reader")" ||
     fail "the reader's window did not open: $(cat "$work/reader.log" "$work/xvfb.log")"
 }
 
@@ -78,7 +52,7 @@ xdotool windowfocus --sync "$window"
 xdotool key alt+f s
 sleep 0.5
 xdotool key alt+j Return
-wait_window List 20 >/dev/null || fail "no message after writing the list"
+wait_window List 20 "$reader" >/dev/null || fail "no message after writing the list"
 [ "$(wc -l <"$data/readlist.txt")" -eq 100 ] || fail "no list of 100 lines in $data"
 [ ! -e "$prefix/bin/readlist.txt" ] || fail "the list went into the programs' folder"
 kill "$reader"

@@ -9,14 +9,8 @@
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 wine_run="$(cd "$(dirname "$0")/../../scripts" && pwd)/windows-wine.sh"
-work="$(mktemp -d /tmp/fuda-wine-XXXXXX)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/window_test.sh"
+start_scratch fuda-wine
 fail() { echo "FAIL: $*" >&2; [ -f "$work/reader.log" ] && cat "$work/reader.log" >&2; exit 1; }
 
 folder="$work/読手 の部屋"
@@ -50,12 +44,7 @@ levels=(I-000A 0.10 I-000B 0.15 I-012A 0.20 I-012B 0.25
         I-077A 0.30 I-077B 0.35 I-005A 0.40 I-005B 0.45)
 for ((i = 0; i < ${#levels[@]}; i += 2)); do tone "${levels[i]}" "${levels[i + 1]}"; done
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=("$!")
-exec 3>&-
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+start_display
 export FUDA_WINE_HOME="$work/home"
 stream="$FUDA_WINE_HOME/sound.raw"
 
@@ -65,21 +54,9 @@ probe() { "$wine_run" "$build" "$build/tests/windows/$1.exe" "${@:2}" 2>/dev/nul
 reader="$!"
 pids+=("$reader")
 
-# wait_window TITLE SECONDS: the id of the shown X window titled exactly TITLE.
-wait_window() {
-  local deadline=$((SECONDS + $2)) id
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    kill -0 "$reader" 2>/dev/null || return 1
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      if [ "$(xdotool getwindowname "$id")" = "$1" ]; then echo "$id"; return 0; fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
 keys() { xdotool windowfocus --sync "$window" key --delay 200 "$@"; sleep 0.5; }
 
-window="$(wait_window fudayomi 120)" || fail "the reader's window did not open"
+window="$(wait_window fudayomi 120 "$reader")" || fail "the reader's window did not open"
 controls="$(probe window_controls fudayomi)"
 for id in 70 $(seq 1000 1015); do
   grep -q "^$id\\b" <<<"$controls" || fail "control $id is not shown: $controls"
@@ -87,7 +64,7 @@ done
 
 # List > Reading of the List, then the message box that confirms it.
 keys alt+j Down Return
-box="$(wait_window 読唱順リスト 20)" || fail "no message after loading the list"
+box="$(wait_window 読唱順リスト 20 "$reader")" || fail "no message after loading the list"
 xdotool windowfocus --sync "$box" key Return
 sleep 0.5
 
