@@ -57,8 +57,9 @@ bool writtenDifferently(wchar_t point) {
 TEST(Cp932Conversion, EveryCodeConvertsAsWindowsDoes) {
   for (int first = 0; first < 0x100; ++first) {
     const std::string single(1, static_cast<char>(first));
-    if (first != kByteOnlyWindowsReads)
+    if (first != kByteOnlyWindowsReads) {
       EXPECT_EQ(cp932ToUtf8(single), windowsToUtf8(single)) << first;
+    }
     const bool lead = (first >= 0x81 && first <= 0x9F) || (first >= 0xE0 && first <= 0xFC);
     for (int second = 0x40; lead && second < 0x100; ++second) {
       const std::string pair{static_cast<char>(first), static_cast<char>(second)};
