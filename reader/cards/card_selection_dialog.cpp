@@ -6,7 +6,7 @@
 
 #include "common/ui/fonts.h"
 #include "reader/cards/card_selection_rules.h"
-#include "reader/cards/selection_clicks.h"
+#include "reader/cards/selection_dialog_step.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
 #include "reader/frame/dialog_controls.h"
@@ -54,20 +54,8 @@ void CardSelectionDialog::buildControls() {
 }
 
 void CardSelectionDialog::clicked(int id, bool boxChecked) {
-  switch (clickCardSelection(selection_, id, boxChecked)) {
-    case SelectionDialogStep::Close:
-      closeToolWindow(window_, 0);
-      return;
-    case SelectionDialogStep::ShowNothingSelected: {
-      const Language language = window_.language();
-      messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                            pick(language, texts::kNothingSelectedText), MessageOwner::None);
-      break;
-    }
-    case SelectionDialogStep::ShowSelection:
-      break;
-  }
-  showSelection();
+  const SelectionDialogStep step = clickCardSelection(selection_, id, boxChecked);
+  if (followSelectionStep(step, window_, messages_, texts::kNothingSelectedText)) showSelection();
 }
 
 void CardSelectionDialog::showSelection() {

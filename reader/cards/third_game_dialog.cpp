@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "common/ui/fonts.h"
-#include "reader/cards/selection_clicks.h"
+#include "reader/cards/selection_dialog_step.h"
 #include "reader/cards/third_game_rules.h"
 #include "resources/selection_dialog_texts.h"
 #include "common/ui/qt_text.h"
@@ -50,20 +50,8 @@ void ThirdGameDialog::buildControls() {
 }
 
 void ThirdGameDialog::clicked(int id) {
-  switch (clickThirdGame(selection_, id)) {
-    case SelectionDialogStep::Close:
-      closeToolWindow(window_, 0);
-      return;
-    case SelectionDialogStep::ShowNothingSelected: {
-      const Language language = window_.language();
-      messages_.showMessage(pick(language, texts::kNothingSelectedCaption),
-                            pick(language, texts::kNoThirdChosenText), MessageOwner::None);
-      break;
-    }
-    case SelectionDialogStep::ShowSelection:
-      break;
-  }
-  showThird();
+  const SelectionDialogStep step = clickThirdGame(selection_, id);
+  if (followSelectionStep(step, window_, messages_, texts::kNoThirdChosenText)) showThird();
 }
 
 void ThirdGameDialog::showThird() {

@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -62,8 +61,6 @@ class ToolWindow : public QMainWindow {
   bool closed_ = false;
   int code_ = 0;
 };
-
-
 
 // Opens the named window over `owner`, disables the owner and runs a nested
 // event loop until closeToolWindow ends it; the owner is enabled again

@@ -36,21 +36,8 @@ inline bool encodeOgg(const std::filesystem::path& wav, const std::filesystem::p
   return run("oggenc -Q -o " + shellQuote(ogg.string()) + " " + shellQuote(wav.string()));
 }
 
-// 16-bit samples, little-endian, as the disk driver writes them.
-inline std::vector<std::int16_t> samples16(const std::uint8_t* bytes, std::size_t count) {
-  std::vector<std::int16_t> out(count / 2);
-  for (std::size_t i = 0; i < out.size(); ++i)
-    out[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-  return out;
-}
-
 inline std::vector<std::int16_t> clipSamples16(const SoundClip& clip) {
   return samples16(clip.bytes.data() + clip.dataOffset, clip.dataSize);
-}
-
-inline std::vector<std::int16_t> streamSamples16(const std::filesystem::path& file) {
-  const auto bytes = readBytes(file);
-  return samples16(bytes.data(), bytes.size());
 }
 
 // Where `clip` lies whole in `stream`, searching from `from` (in samples).

@@ -123,4 +123,17 @@ inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
+// 16-bit samples, little-endian, as the disk driver and Wine's sound write them.
+inline std::vector<std::int16_t> samples16(const std::uint8_t* bytes, std::size_t count) {
+  std::vector<std::int16_t> out(count / 2);
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  return out;
+}
+
+inline std::vector<std::int16_t> streamSamples16(const std::filesystem::path& file) {
+  const auto bytes = readBytes(file);
+  return samples16(bytes.data(), bytes.size());
+}
+
 }  // namespace fuda::testing

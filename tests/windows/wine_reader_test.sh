@@ -33,16 +33,16 @@ INI
 # Every clip a quarter of a second of square wave, told apart by its level:
 # the preface's and the listed cards' each their own, every other card's the
 # same quiet one (it must never be heard).
-tone() { sox -D -n -r 44100 -c 2 -b 16 "$folder/voice/$1.wav" synth 0.25 square 441 vol "$2"; }
-tone I-001A 0.05
+tone() { sox -D -n -r 44100 -c 2 -b 16 "$1" synth 0.25 square 441 vol "$2"; }
+tone "$work/quiet.wav" 0.05
 for n in $(seq -w 0 100); do
-  for verse in A B; do
-    cp "$folder/voice/I-001A.wav" "$folder/voice/I-$(printf %03d "$((10#$n))")$verse.wav" 2>/dev/null || true
-  done
+  for verse in A B; do cp "$work/quiet.wav" "$folder/voice/I-$n$verse.wav"; done
 done
 levels=(I-000A 0.10 I-000B 0.15 I-012A 0.20 I-012B 0.25
         I-077A 0.30 I-077B 0.35 I-005A 0.40 I-005B 0.45)
-for ((i = 0; i < ${#levels[@]}; i += 2)); do tone "${levels[i]}" "${levels[i + 1]}"; done
+for ((i = 0; i < ${#levels[@]}; i += 2)); do
+  tone "$folder/voice/${levels[i]}.wav" "${levels[i + 1]}"
+done
 
 start_display
 export FUDA_WINE_HOME="$work/home"
@@ -90,7 +90,7 @@ echo "$heard"
 # The levels in reading order: each clip's peak against the first's as its
 # level is against the first's (sox's square wave is louder than its volume).
 awk -v levels="${levels[*]}" '
-  BEGIN { n = split(levels, spec, " "); for (i = 2; i <= n; i += 2) want[i / 2] = spec[i] / spec[2] }
+  BEGIN { n = split(levels, pairs, " "); for (i = 2; i <= n; i += 2) want[i / 2] = pairs[i] / pairs[2] }
   NR == 1 { first = $3 }
   { ratio = $3 / first
     if (ratio < want[NR] * 0.97 || ratio > want[NR] * 1.03) { print "clip " NR " is at " ratio " of the first, not " want[NR]; bad = 1 } }

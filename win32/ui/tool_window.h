@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,8 +63,6 @@ class ToolWindow {
   bool closed_ = false;
   int code_ = 0;
 };
-
-
 
 // Opens the named window over `owner`, disables the owner and runs a nested
 // message loop until the window closes, by closeToolWindow or by being

@@ -3,22 +3,17 @@
 // ends in milliseconds and its peak.
 //   heard_stretches FILE LEVEL
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "tests/support/heard_stretches.h"
+#include "tests/support/wav_bytes.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 3) return 2;
-  std::ifstream in(argv[1], std::ios::binary);
-  if (!in) return 1;
-  const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-  std::vector<std::int16_t> samples(bytes.size() / 2);
-  for (std::size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+  if (!std::filesystem::exists(argv[1])) return 1;
   constexpr std::size_t kRate = 44100;
+  const auto samples = fuda::testing::streamSamples16(argv[1]);
   for (const auto& heard : fuda::testing::heardStretches(samples, std::stoi(argv[2]), kRate)) {
     std::printf("%.1f %.1f %d\n", heard.first * 1000.0 / kRate, heard.end * 1000.0 / kRate,
                 heard.peak);
