@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the test suite.
-#   ./test.sh            plain build in build/, every test, and the core
-#                        cross-compiled for Windows in build-mingw/ (it must
-#                        build with the C++ standard library alone)
+#   ./test.sh            plain build in build/ and every test; first, that the
+#                        core includes nothing but itself and the standard library
 #   ./test.sh --asan     AddressSanitizer and UBSan in build-asan/, every test
 #   ./test.sh --tsan     ThreadSanitizer in build-tsan/: the unit tests (the
 #                        engine and its command storms) and the integration
@@ -20,8 +19,7 @@ variant="${1:-}"
 ensure_packages run build test package
 case "$variant" in
   "")
-    configure_and_build build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-      -DFUDA_CORE_ONLY=ON
+    tests/core_includes.sh
     configure_and_build build
     cd build
     ctest --output-on-failure -j"$(nproc)"

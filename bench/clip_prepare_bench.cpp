@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/system_clock.h"
-#include "common/clip_decoder.h"
-#include "common/adapters/private_temp_dir.h"
-#include "common/voice_clip_source.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/std/system_clock.h"
+#include "core/clips/clip_decoder.h"
+#include "adapters/private_temp_dir.h"
+#include "core/clips/voice_clip_source.h"
 
 namespace {
 

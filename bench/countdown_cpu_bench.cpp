@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "common/adapters/posix_script.h"
-#include "common/clip_decoder.h"
-#include "common/adapters/private_temp_dir.h"
-#include "common/ui/linux_ports.h"
-#include "common/ui/timer_face.h"
-#include "memotimer/memotimer_app.h"
-#include "common/memotimer_ids.h"
+#include "adapters/posix/posix_script.h"
+#include "core/clips/clip_decoder.h"
+#include "adapters/private_temp_dir.h"
+#include "frontends/qt/linux_ports.h"
+#include "frontends/qt/timer_face.h"
+#include "frontends/qt/memotimer_app.h"
+#include "core/countdown/memotimer_ids.h"
 
 namespace {
 

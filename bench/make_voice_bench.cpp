@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/pcm_wav.h"
+#include "voicegen/pcm_wav.h"
 
 namespace fs = std::filesystem;
 

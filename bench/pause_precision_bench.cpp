@@ -30,14 +30,14 @@
 #include <thread>
 #include <vector>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/sdl_sound_out.h"
-#include "common/adapters/std_worker_threads.h"
-#include "common/adapters/system_clock.h"
-#include "common/adapters/private_temp_dir.h"
-#include "common/voice_clip_source.h"
-#include "common/wav_clip.h"
-#include "reader/engine/game_engine.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/sdl/sdl_sound_out.h"
+#include "adapters/std/std_worker_threads.h"
+#include "adapters/std/system_clock.h"
+#include "adapters/private_temp_dir.h"
+#include "core/clips/voice_clip_source.h"
+#include "core/clips/wav_clip.h"
+#include "core/game/game_engine.h"
 #include "tests/support/audio_tools.h"
 #include "tests/support/wav_bytes.h"
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "common/silence_trim.h"
-#include "common/wav_clip.h"
+#include "core/clips/silence_trim.h"
+#include "core/clips/wav_clip.h"
 #include "tests/support/wav_bytes.h"
 
 namespace {

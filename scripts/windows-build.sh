@@ -10,7 +10,7 @@ source scripts/setup.sh
 
 ensure_packages build test
 configure_and_build build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-  -DFUDA_BUILD_UI=OFF -DFUDA_BUILD_BENCH=OFF
+  -DFUDA_BUILD_QT=OFF -DFUDA_BUILD_BENCH=OFF
 scripts/windows-wine.sh build-win
 if [ "${1:-}" = "--test" ]; then
   ctest --test-dir build-win --output-on-failure -L windows

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/worker_threads.h"
+#include "core/ports/worker_threads.h"
 
 namespace fuda::testing {
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "common/clip_source.h"
-#include "common/clock.h"
-#include "common/clocked_sound_out.h"
-#include "common/message_sink.h"
-#include "common/sound_out.h"
-#include "common/worker_threads.h"
-#include "reader/engine/reader_view.h"
+#include "core/clips/clip_source.h"
+#include "core/ports/clock.h"
+#include "core/sound/clocked_sound_out.h"
+#include "core/ports/message_sink.h"
+#include "core/ports/sound_out.h"
+#include "core/ports/worker_threads.h"
+#include "core/ports/reader_view.h"
 
 namespace fuda::testing {
 

@@ -2,7 +2,7 @@
 // Every port of a program as a fake, for whole programs run in virtual time:
 // the reading thread runs inline, sleeps advance the virtual clock, the
 // sound and the message boxes are recorded, decoder scripts run at once.
-#include "common/program_ports.h"
+#include "core/ports/program_ports.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/temp_folder.h"

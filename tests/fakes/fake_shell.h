@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "common/adapters/posix_script.h"
-#include "common/clip_decoder.h"
-#include "common/shell.h"
+#include "adapters/posix/posix_script.h"
+#include "core/clips/clip_decoder.h"
+#include "core/ports/shell.h"
 
 namespace fuda::testing {
 

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <thread>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/system_clock.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/std/system_clock.h"
 #include "tests/fakes/temp_folder.h"
-#include "common/voice_clip_source.h"
+#include "core/clips/voice_clip_source.h"
 #include "tests/support/audio_tools.h"
 
 namespace fuda {

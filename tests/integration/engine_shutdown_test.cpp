@@ -11,12 +11,12 @@
 #include <mutex>
 #include <thread>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/sdl_sound_out.h"
-#include "common/adapters/std_worker_threads.h"
-#include "common/adapters/system_clock.h"
-#include "common/voice_clip_source.h"
-#include "reader/engine/game_engine.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/sdl/sdl_sound_out.h"
+#include "adapters/std/std_worker_threads.h"
+#include "adapters/std/system_clock.h"
+#include "core/clips/voice_clip_source.h"
+#include "core/game/game_engine.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/integration/program_process.h"
 #include "tests/support/audio_tools.h"

@@ -11,10 +11,10 @@
 
 #include "tests/support/heard_stretches.h"
 #include "tests/support/poll_until.h"
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/std_worker_threads.h"
-#include "common/voice_clip_source.h"
-#include "reader/engine/game_engine.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/std/std_worker_threads.h"
+#include "core/clips/voice_clip_source.h"
+#include "core/game/game_engine.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {

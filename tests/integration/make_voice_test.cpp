@@ -9,10 +9,10 @@
 #include <mutex>
 #include <set>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/system_clock.h"
-#include "common/adapters/private_temp_dir.h"
-#include "common/voice_clip_source.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/std/system_clock.h"
+#include "adapters/private_temp_dir.h"
+#include "core/clips/voice_clip_source.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {

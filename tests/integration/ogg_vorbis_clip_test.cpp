@@ -1,5 +1,5 @@
 // The in-process Ogg Vorbis decoder against oggdec, on a file oggenc made.
-#include "common/ogg_vorbis_clip.h"
+#include "adapters/stb/ogg_vorbis_clip.h"
 
 #include <gtest/gtest.h>
 

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "tests/support/poll_until.h"
-#include "common/adapters/posix_script.h"
-#include "common/clip_decoder.h"
+#include "adapters/posix/posix_script.h"
+#include "core/clips/clip_decoder.h"
 
 extern char** environ;
 

@@ -1,5 +1,5 @@
 // The SDL2 output adapter on the dummy and disk drivers.
-#include "common/adapters/sdl_sound_out.h"
+#include "adapters/sdl/sdl_sound_out.h"
 
 #include <gtest/gtest.h>
 

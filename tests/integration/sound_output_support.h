@@ -13,10 +13,10 @@
 #include <thread>
 
 #include "tests/support/poll_until.h"
-#include "common/adapters/sdl_sound_out.h"
-#include "common/adapters/system_clock.h"
+#include "adapters/sdl/sdl_sound_out.h"
+#include "adapters/std/system_clock.h"
 #include "tests/fakes/temp_folder.h"
-#include "common/wav_clip.h"
+#include "core/clips/wav_clip.h"
 #include "tests/support/audio_tools.h"
 
 namespace fuda::testing {

@@ -3,8 +3,8 @@
 // holds each clip whole, in order.
 #include <gtest/gtest.h>
 
-#include "common/adapters/posix_shell.h"
-#include "common/voice_clip_source.h"
+#include "adapters/posix/posix_shell.h"
+#include "core/clips/voice_clip_source.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {

@@ -11,11 +11,11 @@
 #include <csignal>
 #include <fstream>
 
-#include "common/adapters/posix_shell.h"
-#include "common/adapters/system_clock.h"
-#include "common/voice_clip_source.h"
-#include "reader/engine/game_engine.h"
-#include "reader/engine/reading_order_list.h"
+#include "adapters/posix/posix_shell.h"
+#include "adapters/std/system_clock.h"
+#include "core/clips/voice_clip_source.h"
+#include "core/game/game_engine.h"
+#include "core/order/reading_order_list.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/support/audio_tools.h"

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ui/linux_ports.h"
-#include "reader/frame/main_window.h"
-#include "reader/frame/reader_app.h"
+#include "frontends/qt/linux_ports.h"
+#include "frontends/qt/main_window.h"
+#include "frontends/qt/reader_app.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/pointer/pointer_display.h"
 #include "tests/ui/eventually.h"

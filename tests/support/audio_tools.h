@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "common/adapters/posix_script.h"
-#include "common/clip_decoder.h"
-#include "common/sound_clip.h"
+#include "adapters/posix/posix_script.h"
+#include "core/clips/clip_decoder.h"
+#include "core/clips/sound_clip.h"
 #include "tests/support/wav_bytes.h"
 
 namespace fuda::testing {

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "common/language.h"
+#include "core/texts/language.h"
 
 namespace fuda {
 

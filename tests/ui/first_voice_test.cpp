@@ -1,4 +1,4 @@
-#include "common/ui/first_voice.h"
+#include "frontends/qt/first_voice.h"
 
 #include <gtest/gtest.h>
 

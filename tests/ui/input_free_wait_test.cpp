@@ -1,4 +1,4 @@
-#include "common/ui/input_free_wait.h"
+#include "frontends/qt/input_free_wait.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reader/frame/main_window.h"
+#include "frontends/qt/main_window.h"
 #include "tests/support/language_names.h"
 #include "tests/ui/reader_under_test.h"
 #include "tests/ui/ui_test_environment.h"

@@ -1,4 +1,4 @@
-#include "memotimer/memotimer_main_window.h"
+#include "frontends/qt/memotimer_main_window.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ui/fonts.h"
-#include "common/ui/timer_face.h"
-#include "common/memotimer_ids.h"
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/timer_face.h"
+#include "core/countdown/memotimer_ids.h"
 #include "tests/ui/timer_test_support.h"
 #include "tests/ui/ui_test_environment.h"
 

@@ -1,4 +1,4 @@
-#include "common/ui/quit_on_signal.h"
+#include "frontends/qt/quit_on_signal.h"
 
 #include <signal.h>
 

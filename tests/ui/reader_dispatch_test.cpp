@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "reader/cards/poem_table.h"
+#include "core/cards/poem_table.h"
 #include "tests/ui/reader_under_test.h"
 
 namespace fuda {

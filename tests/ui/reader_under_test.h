@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "common/ui/qt_text.h"
-#include "reader/frame/reader_app.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/reader_app.h"
 #include "tests/fakes/fake_program_ports.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/support/wav_bytes.h"

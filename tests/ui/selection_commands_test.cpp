@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "reader/cards/card_selection_rules.h"
-#include "reader/cards/third_game_rules.h"
-#include "reader/frame/main_window.h"
+#include "core/cards/card_selection_rules.h"
+#include "core/cards/third_game_rules.h"
+#include "frontends/qt/main_window.h"
 #include "tests/ui/reader_under_test.h"
 #include "tests/ui/tool_window_driver.h"
 

@@ -1,4 +1,4 @@
-#include "reader/cards/third_game_dialog.h"
+#include "frontends/qt/third_game_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "reader/cards/card_selection_dialog.h"
-#include "reader/cards/card_selection_rules.h"
-#include "reader/cards/third_game_rules.h"
+#include "frontends/qt/card_selection_dialog.h"
+#include "core/cards/card_selection_rules.h"
+#include "core/cards/third_game_rules.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/support/language_names.h"
 #include "tests/ui/tool_window_driver.h"

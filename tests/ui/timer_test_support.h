@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "common/announcer.h"
+#include "core/countdown/announcer.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace fuda::testing {

@@ -1,7 +1,7 @@
 // The reader's "Timer" window as the player sees it: its layout and menu in
 // both builds, its place beside the main window, and its close paths. The
 // countdown it shows is the core's, tested on its own.
-#include "reader/timer/timer_tool_window.h"
+#include "frontends/qt/timer_tool_window.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ui/timer_face.h"
-#include "reader/engine/control_ids.h"
+#include "frontends/qt/timer_face.h"
+#include "core/screen/control_ids.h"
 #include "tests/ui/timer_test_support.h"
 #include "tests/ui/tool_window_driver.h"
 #include "tests/ui/ui_test_environment.h"

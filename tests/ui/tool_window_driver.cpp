@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "reader/frame/tool_window.h"
+#include "frontends/qt/tool_window.h"
 
 namespace fuda::testing {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "reader/frame/tool_window.h"
+#include "frontends/qt/tool_window.h"
 
 namespace fuda::testing {
 

@@ -1,4 +1,4 @@
-#include "reader/frame/tool_window.h"
+#include "frontends/qt/tool_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <atomic>
 
-#include "common/ui/qt_message_sink.h"
-#include "reader/frame/main_window.h"
+#include "frontends/qt/qt_message_sink.h"
+#include "frontends/qt/main_window.h"
 #include "tests/ui/tool_window_driver.h"
 
 namespace fuda {

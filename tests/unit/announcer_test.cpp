@@ -1,4 +1,4 @@
-#include "common/announcer.h"
+#include "core/countdown/announcer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "reader/cards/card_selection_rules.h"
+#include "core/cards/card_selection_rules.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "reader/cards/poem_table.h"
+#include "core/cards/poem_table.h"
 
 namespace fuda {
 namespace {

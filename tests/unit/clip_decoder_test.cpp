@@ -1,4 +1,4 @@
-#include "common/clip_decoder.h"
+#include "core/clips/clip_decoder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,11 +1,11 @@
-#include "tools/clip_shaping.h"
+#include "voicegen/clip_shaping.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "tools/pcm_wav.h"
+#include "voicegen/pcm_wav.h"
 
 namespace fuda {
 namespace {

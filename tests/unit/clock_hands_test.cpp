@@ -1,4 +1,4 @@
-#include "common/clock_hands.h"
+#include "core/countdown/clock_hands.h"
 
 #include <gtest/gtest.h>
 

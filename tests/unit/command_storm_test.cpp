@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "reader/engine/game_engine.h"
-#include "reader/engine/reader_commands.h"
-#include "reader/engine/reading_order_list.h"
-#include "reader/engine/timing_adjustment.h"
+#include "core/game/game_engine.h"
+#include "core/game/reader_commands.h"
+#include "core/order/reading_order_list.h"
+#include "core/game/timing_adjustment.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "common/text_encoding.h"
+#include "core/encoding/text_encoding.h"
 
 namespace fuda {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/edge_silence.h"
+#include "core/clips/edge_silence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reader/engine/game_engine.h"
+#include "core/game/game_engine.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,8 +7,8 @@
 #include <numeric>
 #include <random>
 
-#include "common/text_encoding.h"
-#include "reader/cards/poem_table.h"
+#include "core/encoding/text_encoding.h"
+#include "core/cards/poem_table.h"
 #include "tests/unit/game_fixture.h"
 
 namespace fuda::testing {

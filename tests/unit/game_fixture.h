@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/engine/game_engine.h"
+#include "core/game/game_engine.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace fuda::testing {

@@ -1,4 +1,4 @@
-#include "tools/kana_words.h"
+#include "voicegen/kana_words.h"
 
 #include <gtest/gtest.h>
 

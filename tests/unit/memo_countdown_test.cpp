@@ -1,4 +1,4 @@
-#include "common/memo_countdown.h"
+#include "core/countdown/memo_countdown.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the input-free pause, the "Timer" window's countdown with its commands and
 // announcements, and the outcome returned. The front end here opens the
 // window by beginning its run and ticking it every 10 ms until told to close.
-#include "reader/engine/memo_timer.h"
+#include "core/countdown/memo_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "reader/engine/control_ids.h"
-#include "reader/engine/tool_window_names.h"
+#include "core/screen/control_ids.h"
+#include "core/screen/tool_window_names.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace fuda::testing {

@@ -1,4 +1,4 @@
-#include "common/number_text.h"
+#include "core/encoding/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reader/cards/poem_table.h"
+#include "core/cards/poem_table.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text_encoding.h"
-#include "tools/kana_words.h"
+#include "core/encoding/text_encoding.h"
+#include "voicegen/kana_words.h"
 
 namespace fuda {
 namespace {

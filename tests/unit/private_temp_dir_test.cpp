@@ -1,4 +1,4 @@
-#include "common/adapters/private_temp_dir.h"
+#include "adapters/private_temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "reader/engine/reader_commands.h"
+#include "core/game/reader_commands.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

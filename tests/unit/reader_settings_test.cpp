@@ -1,9 +1,9 @@
-#include "reader/engine/reader_settings.h"
+#include "core/settings/reader_settings.h"
 
 #include <gtest/gtest.h>
 
-#include "common/text_encoding.h"
-#include "reader/engine/timing_adjustment.h"
+#include "core/encoding/text_encoding.h"
+#include "core/game/timing_adjustment.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
 

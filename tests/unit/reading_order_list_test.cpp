@@ -1,4 +1,4 @@
-#include "reader/engine/reading_order_list.h"
+#include "core/order/reading_order_list.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/text_encoding.h"
+#include "core/encoding/text_encoding.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
 

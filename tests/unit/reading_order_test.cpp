@@ -1,4 +1,4 @@
-#include "reader/engine/reading_order.h"
+#include "core/order/reading_order.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <set>
 #include <vector>
 
-#include "common/text_encoding.h"
-#include "reader/cards/poem_table.h"
+#include "core/encoding/text_encoding.h"
+#include "core/cards/poem_table.h"
 
 namespace fuda {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/recitation_timing.h"
+#include "voicegen/recitation_timing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "reader/cards/selection_clicks.h"
+#include "core/cards/selection_clicks.h"
 
 #include <gtest/gtest.h>
 
-#include "reader/cards/card_selection_rules.h"
-#include "reader/cards/third_game_rules.h"
+#include "core/cards/card_selection_rules.h"
+#include "core/cards/third_game_rules.h"
 
 namespace fuda {
 namespace {

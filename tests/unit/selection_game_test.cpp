@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "reader/cards/card_selection_rules.h"
-#include "reader/cards/third_game_rules.h"
+#include "core/cards/card_selection_rules.h"
+#include "core/cards/third_game_rules.h"
 #include "tests/unit/game_fixture.h"
 
 namespace fuda {

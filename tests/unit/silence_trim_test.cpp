@@ -1,11 +1,11 @@
-#include "common/silence_trim.h"
+#include "core/clips/silence_trim.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
-#include "common/wav_clip.h"
+#include "core/clips/wav_clip.h"
 #include "tests/support/audio_tools.h"
 #include "tests/support/wav_bytes.h"
 

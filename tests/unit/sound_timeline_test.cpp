@@ -1,5 +1,5 @@
 // The timeline pulled frame by frame, as a device callback pulls it.
-#include "common/sound_timeline.h"
+#include "core/sound/sound_timeline.h"
 
 #include <gtest/gtest.h>
 

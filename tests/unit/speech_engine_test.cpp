@@ -1,4 +1,4 @@
-#include "tools/speech_engine.h"
+#include "voicegen/speech_engine.h"
 
 #include <gtest/gtest.h>
 

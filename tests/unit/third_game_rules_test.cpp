@@ -1,11 +1,11 @@
-#include "reader/cards/third_game_rules.h"
+#include "core/cards/third_game_rules.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "reader/cards/poem_table.h"
+#include "core/cards/poem_table.h"
 
 namespace fuda {
 namespace {

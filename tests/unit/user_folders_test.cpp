@@ -1,4 +1,4 @@
-#include "common/adapters/user_folders.h"
+#include "adapters/posix/user_folders.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/settings_file.h"
+#include "core/settings/settings_file.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {

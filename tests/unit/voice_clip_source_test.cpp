@@ -1,5 +1,5 @@
-#include "common/adapters/posix_script.h"
-#include "common/voice_clip_source.h"
+#include "adapters/posix/posix_script.h"
+#include "core/clips/voice_clip_source.h"
 
 #include <gtest/gtest.h>
 

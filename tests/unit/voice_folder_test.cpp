@@ -1,4 +1,4 @@
-#include "tools/voice_folder.h"
+#include "voicegen/voice_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/voice_script.h"
+#include "voicegen/voice_script.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/wav_clip.h"
+#include "core/clips/wav_clip.h"
 
 #include <gtest/gtest.h>
 

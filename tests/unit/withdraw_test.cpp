@@ -1,11 +1,11 @@
-#include "reader/engine/withdraw.h"
+#include "core/order/withdraw.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "reader/cards/poem_table.h"
+#include "core/cards/poem_table.h"
 #include "tests/unit/game_fixture.h"
 
 namespace fuda::testing {

@@ -1,4 +1,4 @@
-#include "win32/ui/gui_thread.h"
+#include "frontends/win32/gui_thread.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win32/adapters/pcm_to_s16.h"
+#include "adapters/win32/pcm_to_s16.h"
 
 #include <gtest/gtest.h>
 

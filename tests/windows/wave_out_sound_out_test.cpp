@@ -1,4 +1,4 @@
-#include "win32/adapters/wave_out_sound_out.h"
+#include "adapters/win32/wave_out_sound_out.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win32/adapters/windows_script.h"
+#include "adapters/win32/windows_script.h"
 
 #include <gtest/gtest.h>
 

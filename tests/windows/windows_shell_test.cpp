@@ -1,4 +1,4 @@
-#include "win32/adapters/windows_shell.h"
+#include "adapters/win32/windows_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <thread>
 
-#include "common/adapters/program_dir.h"
+#include "adapters/program_dir.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {

@@ -1,4 +1,4 @@
-#include "win32/ui/tool_window.h"
+#include "frontends/win32/tool_window.h"
 
 #include <gtest/gtest.h>
 

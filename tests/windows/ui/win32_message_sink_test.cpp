@@ -1,4 +1,4 @@
-#include "win32/ui/win32_message_sink.h"
+#include "frontends/win32/win32_message_sink.h"
 
 #include <gtest/gtest.h>
 

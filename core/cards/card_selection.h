@@ -1,0 +1,42 @@
+#pragma once
+// The cards of the next game, written by the two selection dialogs, the list
+// file and the game reset; read by the reading order and the game reading.
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include "core/cards/poem_count.h"
+
+namespace fuda {
+
+// Whether the next shuffle takes the chosen cards or all of them.
+enum SelectionActive : std::int16_t { kAllCards = 0, kSelectionInForce = 1 };
+
+struct CardSelection {
+  // Index = poem number; index 0 is the preface poem.
+  std::array<std::int16_t, kPoemSlots> selected{};
+  std::atomic<std::int16_t> selectionActive{kAllCards};
+  // How many cards the dialogs or the list file chose.
+  std::atomic<std::int16_t> selectedCount{kPoemCount};
+  std::atomic<std::int16_t> thirdChoice{0};
+
+  CardSelection() { reset(); }
+
+  // The no-selection state: all 100 cards play after the whole preface poem.
+  void reset() {
+    selected.fill(0);
+    selected[0] = 1;
+    selectionActive = kAllCards;
+    selectedCount = kPoemCount;
+    thirdChoice = 0;
+  }
+
+  // Flags set among poems 1..100; the preface poem never counts.
+  int countSelected() const {
+    int count = 0;
+    for (int n = 1; n <= kPoemCount; ++n) count += selected[n] == 1 ? 1 : 0;
+    return count;
+  }
+};
+
+}  // namespace fuda

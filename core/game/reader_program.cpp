@@ -1,0 +1,90 @@
+#include "core/game/reader_program.h"
+
+#include "core/cards/poem_table.h"
+#include "core/settings/reader_settings.h"
+#include "core/game/timing_adjustment.h"
+#include "core/texts/main_window_texts.h"
+
+namespace fuda {
+
+ReaderProgram::ReaderProgram(Language language, ReaderPaths paths, ProgramPorts& ports,
+                             ReaderView& view, ReaderFrontEnd& frontEnd)
+    : language_(language),
+      paths_(std::move(paths)),
+      ports_(ports),
+      view_(view),
+      frontEnd_(frontEnd),
+      settings_(paths_.settingsFile),
+      clips_(voice_, {ports_.tempDir(), paths_.programDir, ports_.oggDecoder()}, ports_.shell(),
+             ports_.clock(),
+             ports_.messages(), language_),
+      announcer_(ports_.threads(), clips_, ports_.sound()),
+      memoTimer_(selection_, ports_.clock(), announcer_, frontEnd_),
+      engine_(state_, selection_, order_,
+              GameEnginePorts{ports_.clock(), ports_.sound(), clips_, view_, ports_.threads(),
+                              memoTimer_},
+              language_),
+      commands_(engine_, state_, view_, static_cast<ReaderHost&>(*this), settings_, language_) {}
+
+ReaderProgram::~ReaderProgram() { shutdown(); }
+
+void ReaderProgram::startUp() {
+  engine_.resetGame();
+  memoTimer_.setOffsets(loadSettings(settings_, state_, voice_, view_, language_));
+  clips_.setEdgeSilence(edgeSilenceSetting(settings_));
+  state_.timingPause = kTimingPauseStart;
+  view_.setTrackBarPosition(kTimingTrackBarStart);
+  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+  engine_.showPrefacePoem();
+  view_.setEnabled(kNextButton, Enablement::Disabled);
+}
+
+void ReaderProgram::dispatchCommand(int id) {
+  if (shutDown_) return;
+  commands_.dispatchCommand(id);
+}
+
+void ReaderProgram::timingChanged(int position) {
+  // The pause does not change while a step plays.
+  if (shutDown_ || state_.busy.load() != kIdle) return;
+  state_.timingPause = timingPauseFor(position);
+  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+}
+
+void ReaderProgram::selectReaderVoice(std::string_view number) {
+  fuda::selectReaderVoice(settings_, number, voice_, ports_.messages(), language_);
+}
+
+void ReaderProgram::openToolWindow(std::string_view name) { frontEnd_.openToolWindow(name); }
+
+void ReaderProgram::openHelp() {
+  // Installed, the help is the README shipped with the programs.
+  frontEnd_.openHelp(paths_.sharedDataDir.empty()
+                         ? std::filesystem::absolute(texts::kHelpFileName)
+                         : paths_.sharedDataDir / "README.md");
+}
+
+void ReaderProgram::exportList() {
+  readingOrderExport(order_, state_, listDir(), language_, PoemTable::forLanguage(language_),
+                     ports_.messages(), paths_.listPathShown);
+}
+
+void ReaderProgram::importList() {
+  readingOrderImport(order_, selection_, state_, listDir(), language_, ports_.messages());
+}
+
+const std::filesystem::path& ReaderProgram::listDir() const {
+  return paths_.listDir.empty() ? paths_.programDir : paths_.listDir;
+}
+
+void ReaderProgram::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  view_.releasePointer();
+  engine_.shutdown();
+  // Message boxes are let go first, so a reading thread waiting on one can
+  // end and be joined.
+  ports_.shutdown();
+}
+
+}  // namespace fuda

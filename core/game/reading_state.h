@@ -1,0 +1,42 @@
+#pragma once
+// The game flags shared by the GUI thread and the reading thread. Each is an
+// atomic 16-bit value, read and written whole; no other locking is needed.
+#include <atomic>
+#include <cstdint>
+
+#include "core/cards/poem_count.h"
+#include "core/game/read_mode_value.h"
+#include "core/order/reading_order.h"
+
+namespace fuda {
+
+enum Busy : std::int16_t { kIdle = 0, kPlaying = 1, kStopRequested = 2 };
+enum Running : std::int16_t { kNoGame = 0, kGameRunning = 1 };
+// Whether the next game shuffles its cards or reads a loaded list's order.
+enum OrderPrepared : std::int16_t { kShuffleAtStart = 0, kOrderLoaded = 1 };
+enum MemoState : std::int16_t {
+  kStartWithoutMemo = 0,
+  kStartWithMemo = 1,
+  kMemoRanOut = 2,
+};
+
+struct ReadingState {
+  std::atomic<std::int16_t> running{kNoGame};
+  std::atomic<std::int16_t> busy{kIdle};
+  std::atomic<ReadMode> mode{ReadMode::Manual};
+  std::atomic<std::int16_t> position{0};
+  // The last position the game reads: the cards of its order, lowered by
+  // "Exit" to end the game after the current card.
+  std::atomic<std::int16_t> lastPosition{kPoemCount};
+  std::atomic<std::int16_t> memoState{kStartWithoutMemo};
+  std::atomic<double> interval{3.0};      // seconds
+  std::atomic<double> waitStep{0.0};      // ms, interval wait tick
+  std::atomic<double> waitRest{0.0};      // ms, interval wait remainder
+  std::atomic<std::int32_t> timingPause{1000};  // ms
+  std::atomic<std::int16_t> orderVariant{kPlainShuffle};
+  std::atomic<std::int16_t> orderPrepared{kShuffleAtStart};
+
+  bool idle() const { return running.load() != kGameRunning && busy.load() == kIdle; }
+};
+
+}  // namespace fuda

@@ -1,0 +1,44 @@
+#pragma once
+// Sound output without a device: the timeline's clock follows the Clock port,
+// so every clip keeps its exact place and length and waits end when they
+// would have been heard, but nothing sounds. The sound adapter falls back on
+// it when no device opens; tests play through it in virtual time.
+#include <optional>
+
+#include "core/ports/clock.h"
+#include "core/ports/sound_out.h"
+#include "core/sound/sound_timeline.h"
+
+namespace fuda {
+
+class ClockedSoundOut : public SoundOut {
+ public:
+  // The timeline starts at the clock's present moment.
+  ClockedSoundOut(Clock& clock, PcmFormat format);
+
+  // All: any thread.
+  void playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
+  void playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
+  void waitUntilHeard(ClipEdge edge) override;
+  void stop() override;
+  // At program end: stops, and every later play returns at once.
+  void shutdown() override;
+
+  // The timeline brought up to the clock's present moment.
+  SoundTimeline& timeline();
+  // playAsync, telling where the clip was placed.
+  std::optional<SoundTimeline::Placed> place(ClipRef clip,
+                                             std::optional<double> gapAfterPreviousMs);
+  // The clock's time of a frame of the timeline.
+  double msAt(std::uint64_t frame) const { return startMs_ + timeline_.msFor(frame); }
+  // Sleeps on the clock until the edge of `placed` is heard, or it is cut.
+  void waitFor(const SoundTimeline::Placed& placed, ClipEdge edge);
+
+ private:
+
+  Clock& clock_;
+  SoundTimeline timeline_;
+  double startMs_;
+};
+
+}  // namespace fuda

@@ -1,0 +1,72 @@
+#include "frontends/qt/card_selection_dialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "frontends/qt/fonts.h"
+#include "core/cards/card_selection_rules.h"
+#include "frontends/qt/selection_dialog_step.h"
+#include "core/texts/selection_dialog_texts.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/dialog_controls.h"
+
+namespace fuda {
+
+CardSelectionDialog::CardSelectionDialog(ToolWindow& window, CardSelection& selection,
+                                         MessageSink& messages)
+    : QObject(&window), window_(window), selection_(selection), messages_(messages) {
+  buildControls();
+  showSelection();
+}
+
+void CardSelectionDialog::buildControls() {
+  const Language language = window_.language();
+  const DialogControls controls(window_.client(), selectionFont(language),
+                                [this](int id) { clicked(id); });
+
+  // The poem buttons first, then their boxes, each in table order.
+  for (const PoemButton& poem : poemButtons()) {
+    controls.button(poem.buttonId, pick(language, poem.caption),
+           QRect(poemButtonX(poem), poem.y, kPoemButtonWidth, kPoemButtonHeight));
+  }
+  int row = 0;
+  for (const PoemButton& poem : poemButtons()) {
+    auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QString::number(++row));
+    controls.place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
+    const int boxId = poem.boxId;
+    connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { clicked(boxId, checked); });
+    boxesByPoem_[poem.poem] = box;
+  }
+
+  auto* title = new QLabel(toQString(pick(language, texts::kSelectionTitle)));
+  title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  title->setWordWrap(true);
+  controls.place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
+
+  for (const BlockButton& block : blockButtons()) {
+    controls.button(block.id, pick(language, block.caption),
+           QRect(block.x, kBlockButtonY, kBlockButtonWidth, kBlockButtonHeight));
+  }
+  controls.button(kSelectionOkButton, pick(language, texts::kDialogOkButton), QRect(500, 525, 100, 30));
+  controls.button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
+         QRect(630, 525, 100, 30));
+}
+
+void CardSelectionDialog::clicked(int id, bool boxChecked) {
+  const SelectionDialogStep step = clickCardSelection(selection_, id, boxChecked);
+  if (followSelectionStep(step, window_, messages_, texts::kNothingSelectedText)) showSelection();
+}
+
+void CardSelectionDialog::showSelection() {
+  for (auto& [poem, box] : boxesByPoem_) box->setChecked(selection_.selected[poem] == 1);
+}
+
+void registerCardSelectionDialog(ToolWindowRegistry& registry, CardSelection& selection,
+                                 MessageSink& messages) {
+  registry.add(kCardSelectionWindowName, [&selection, &messages](ToolWindow& window) {
+    new CardSelectionDialog(window, selection, messages);
+  });
+}
+
+}  // namespace fuda

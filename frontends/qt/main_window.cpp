@@ -1,0 +1,335 @@
+#include "frontends/qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QStyle>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "frontends/qt/fonts.h"
+#include "frontends/qt/gui_thread.h"
+#include "core/screen/main_menu_layout.h"
+#include "core/texts/main_window_texts.h"
+#include "frontends/qt/qt_text.h"
+
+namespace fuda {
+
+namespace {
+
+// The client area under the menu bar, large enough for every control. It
+// grows with the window: all of it is the window's background.
+constexpr QSize kClientSize(524, 335);
+
+// The title picture keeps its own clicks; only its left double-click is a
+// command.
+class TitlePicture : public QLabel {
+ public:
+  explicit TitlePicture(std::function<void()> onDoubleClick)
+      : onDoubleClick_(std::move(onDoubleClick)) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    event->accept();
+    if (event->button() == Qt::LeftButton) onDoubleClick_();
+  }
+
+ private:
+  std::function<void()> onDoubleClick_;
+};
+
+// The stand-in faces run a little wider than the faces the layout was made
+// for; a text that would be clipped is narrowed just enough to fit its place.
+void fitText(QWidget* widget, const QString& text, int available) {
+  QFont font = widget->font();
+  font.setStretch(QFont::Unstretched);
+  const int needed = QFontMetrics(font).horizontalAdvance(text);
+  if (needed > available && available > 0) {
+    font.setStretch(std::max(65, available * 100 / needed));
+  }
+  widget->setFont(font);
+}
+
+QFrame* etchedFrame() {
+  auto* frame = new QFrame;
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setEnabled(false);
+  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return frame;
+}
+
+QLabel* textLabel(std::string_view caption, Qt::Alignment alignment) {
+  auto* label = new QLabel(toQString(caption));
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Language language, MessageSink& messages)
+    : language_(language), messages_(messages) {
+  setWindowTitle(toQString(pick(language_, texts::kWindowTitle)));
+  setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
+  setFont(controlFont(language_));
+
+  auto* client = new QWidget;
+  client->setMinimumSize(kClientSize);
+  client->setMouseTracking(true);
+  client->installEventFilter(this);
+  setCentralWidget(client);
+  mouseLock_.attach(client);
+
+  buildMenus();
+  buildControls();
+
+  auto* status = new QStatusBar;
+  status->setObjectName(QString::number(kStatusBar));
+  status->setSizeGripEnabled(true);
+  auto* notice = new QLabel(toQString(pick(language_, texts::kMakerNotice)));
+  status->addWidget(notice, 1);
+  setStatusBar(status);
+
+  adjustSize();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <typename Widget>
+Widget* MainWindow::addControl(int id, Widget* widget, QRect geometry) {
+  widget->setParent(centralWidget());
+  widget->setObjectName(QString::number(id));
+  widget->setFont(controlFont(language_));
+  widget->setGeometry(geometry);
+  controls_[id] = widget;
+  return widget;
+}
+
+void MainWindow::buildControls() {
+  const bool ja = language_ == Language::Japanese;
+
+  auto* title = addControl(kTitlePicture, new TitlePicture([this] {
+                             emit commandIssued(kTitlePicture);
+                           }),
+                           QRect(125, 10, 260, 30));
+  title->setPixmap(QPixmap(QStringLiteral(":/title_picture.png")));
+
+  addControl(kButtonFrame, etchedFrame(), QRect(30, 100, 140, 210))->lower();
+  addControl(kTimingFrame, etchedFrame(),
+             ja ? QRect(230, 270, 240, 40) : QRect(210, 270, 258, 40))
+      ->lower();
+
+  const auto button = [this](int id, LocalText caption, int y) {
+    auto* b = addControl(id, new QPushButton(toQString(pick(language_, caption))),
+                         QRect(50, y, 100, 30));
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, id] { emit commandIssued(id); });
+  };
+  button(kAnkiStartButton, texts::kAnkiStartButton, 110);
+  button(kQuickStartButton, texts::kQuickStartButton, 160);
+  button(kNextButton, texts::kNextButton, 215);
+  button(kExitButton, texts::kExitButton, 270);
+
+  trackBar_ = addControl(kTimingTrackBar, new QSlider(Qt::Horizontal),
+                         QRect(340, 278, 125, 30));
+  trackBar_->setRange(0, 100);
+  trackBar_->setTickPosition(QSlider::NoTicks);
+  trackBar_->setFocusPolicy(Qt::ClickFocus);
+  connect(trackBar_, &QSlider::valueChanged, this,
+          [this](int position) { emit trackBarMoved(position); });
+  connect(trackBar_, &QSlider::sliderReleased, this,
+          [this] { emit trackBarMoved(trackBar_->value()); });
+
+  addControl(kUpperVerseLabel, textLabel("Mes_1", Qt::AlignLeft), QRect(230, 115, 230, 30));
+  addControl(kLowerVerseLabel, textLabel("Mes_2", Qt::AlignLeft), QRect(230, 155, 230, 30));
+  addControl(kPoetLabel, textLabel("Mes_3", Qt::AlignRight), QRect(230, 195, 230, 30));
+  addControl(kTimingLabel, textLabel("Mes_4", Qt::AlignLeft),
+             ja ? QRect(240, 285, 100, 20) : QRect(215, 283, 114, 19));
+
+  const auto radio = [this, ja](int id, LocalText caption, int x) {
+    auto* r = addControl(id, new QRadioButton(toQString(pick(language_, caption))),
+                         QRect(x, ja ? 63 : 67, 57, 22));
+    r->setFocusPolicy(Qt::ClickFocus);
+    const int indicator = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
+                          r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+    fitText(r, r->text(), r->width() - indicator - 2);
+    connect(r, &QRadioButton::clicked, this, [this, id] { emit commandIssued(id); });
+  };
+  radio(kManualRadio, texts::kManualRadio, 45);
+  radio(kAutoRadio, texts::kAutoRadio, 110);
+
+  auto* group = addControl(kModeGroupBox, new QGroupBox, QRect(30, ja ? 50 : 54, 139, 39));
+  group->setFocusPolicy(Qt::NoFocus);
+  // Like the frames, the group box is drawing only: clicks on it reach the
+  // background.
+  group->setAttribute(Qt::WA_TransparentForMouseEvents);
+  group->lower();
+
+  auto* kimariji = addControl(kKimarijiLabel, textLabel("Mes_0", Qt::AlignLeft),
+                              QRect(230, 75, 230, 30));
+  QPalette red = kimariji->palette();
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  kimariji->setPalette(red);
+
+  // Tab walks the four buttons in creation order.
+  setTabOrder(control(kAnkiStartButton), control(kQuickStartButton));
+  setTabOrder(control(kQuickStartButton), control(kNextButton));
+  setTabOrder(control(kNextButton), control(kExitButton));
+}
+
+void MainWindow::buildMenus() {
+  for (const MenuLayout& layout : kMainMenuBar) {
+    QMenu* menu = menuBar()->addMenu(toQString(pick(language_, layout.title)));
+    for (const MenuItemLayout& item : layout.items) {
+      if (item.id == 0) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(toQString(pick(language_, item.caption)));
+      action->setObjectName(QString::number(item.id));
+      const int id = item.id;
+      connect(action, &QAction::triggered, this, [this, id] { emit commandIssued(id); });
+    }
+  }
+}
+
+QWidget* MainWindow::control(int id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second.data();
+}
+
+void MainWindow::setText(ControlId id, std::string_view text) {
+  onGuiThread(this, [this, id, text = toQString(text)] {
+    if (auto* label = qobject_cast<QLabel*>(control(id))) {
+      label->setText(text);
+      fitText(label, text, label->width());
+    }
+  });
+}
+
+void MainWindow::setEnabled(ControlId id, Enablement state) {
+  onGuiThread(this, [this, id, state] {
+    if (QWidget* widget = control(id)) widget->setEnabled(state == Enablement::Enabled);
+  });
+}
+
+void MainWindow::setTrackBarPosition(int position) {
+  onGuiThread(this, [this, position] {
+    const QSignalBlocker quiet(trackBar_);
+    trackBar_->setValue(position);
+  });
+}
+
+void MainWindow::setReadModeRadio(ReadMode mode) {
+  onGuiThread(this, [this, mode] {
+    auto* manual = qobject_cast<QRadioButton*>(control(kManualRadio));
+    auto* automatic = qobject_cast<QRadioButton*>(control(kAutoRadio));
+    (mode == ReadMode::Manual ? manual : automatic)->setChecked(true);
+  });
+}
+
+void MainWindow::releasePointer() {
+  onGuiThread(this, [this] { mouseLock_.release(); });
+}
+
+void MainWindow::readingIdle() {
+  onGuiThread(this, [this] { emit trackBarMoved(trackBar_->value()); });
+}
+
+void MainWindow::quitProgram() {
+  onGuiThread(this, [this] { close(); });
+}
+
+void MainWindow::showMessage(std::string_view caption, std::string_view text,
+                             MessageOwner owner) {
+  messages_.showMessage(caption, text, owner);
+}
+
+bool MainWindow::onBackground(const QMouseEvent& mouse) const {
+  // While the lock holds the pointer, every press comes to the client area.
+  if (mouseLock_.isHolding()) return true;
+  // A press that a control did not take travels on to the client area; it
+  // is still that control's click, not the background's. Labels, frames and
+  // the group box are transparent to the mouse, so childAt passes them by.
+  return centralWidget()->childAt(mouse.position().toPoint()) == nullptr;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!onBackground(*mouse)) return true;
+      if (mouse->button() == Qt::LeftButton) {
+        mouseLock_.toggle(mouse->globalPosition().toPoint());
+      } else if (mouse->button() == Qt::RightButton) {
+        mouseLock_.showLockCursor();
+        emit commandIssued(kGestureRightButton);
+      }
+      return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (!onBackground(*mouse)) return true;
+      if (mouse->button() == Qt::RightButton) {
+        mouseLock_.showLockCursor();
+        emit commandIssued(kGestureRightDoubleClick);
+      } else if (mouse->button() == Qt::MiddleButton) {
+        emit commandIssued(kGestureMiddleDoubleClick);
+      }
+      return true;
+    }
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      mouseLock_.keepInPlace(mouse->globalPosition().toPoint());
+      mouseLock_.showLockCursor();
+      return false;
+    }
+    case QEvent::MouseButtonRelease:
+      mouseLock_.showLockCursor();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) {
+      mouseLock_.resume();
+    } else {
+      mouseLock_.suspend();
+    }
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // A tool window is open over the disabled main window: it cannot be closed.
+  if (!isEnabled()) {
+    event->ignore();
+    return;
+  }
+  if (!closing_) {
+    closing_ = true;
+    mouseLock_.release();
+    if (closeHandler_) closeHandler_();
+  }
+  event->accept();
+}
+
+}  // namespace fuda

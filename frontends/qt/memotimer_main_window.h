@@ -1,0 +1,63 @@
+#pragma once
+// The memotimer program's one window: the countdown display, the clock hands
+// and a status bar, with the menu " " (start, +1 minute, -1 minute, exit)
+// that also opens on a right click. It draws and forwards: the countdown is
+// the MemotimerSession's.
+#include <QMainWindow>
+
+#include "core/countdown/announcer.h"
+#include "core/ports/clock.h"
+#include "core/texts/language.h"
+#include "core/countdown/memotimer_session.h"
+#include "frontends/qt/input_free_wait.h"
+
+namespace fuda {
+
+class TimerFace;
+
+// The client area of a 600 x 230 window below its caption and menu bar,
+// status bar included.
+inline constexpr QSize kMemotimerClientSize{594, 185};
+
+struct MemotimerPorts {
+  Clock& clock;
+  Announcer& announcer;
+  InputFreePause pause;  // the wait after the start announcement
+};
+
+class MemotimerMainWindow : public QMainWindow, private MemotimerFrontEnd {
+  Q_OBJECT
+
+ public:
+  MemotimerMainWindow(Language language, MemotimerPorts ports);
+
+  // GUI thread: a menu or popup command by id; unknown ids do nothing.
+  void dispatchCommand(int id) { session_.dispatchCommand(id); }
+  // GUI thread: one tick of the 10 ms timer.
+  void tick() { session_.tick(); }
+
+  TimerFace* face() const { return face_; }
+  const MemoCountdown& countdown() const { return session_.countdown(); }
+
+ signals:
+  // The program should end: exit command, close box, or the end of the
+  // countdown after its announcement.
+  void quitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // MemotimerFrontEnd
+  void pauseWithoutInput(double ms) override { pause_(ms); }
+  void stopTicking() override;
+  void closeProgram() override { close(); }
+
+  Language language_;
+  InputFreePause pause_;
+  MemotimerSession session_;
+  TimerFace* face_ = nullptr;
+  bool quitting_ = false;
+};
+
+}  // namespace fuda

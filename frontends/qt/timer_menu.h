@@ -1,0 +1,27 @@
+#pragma once
+// The popup menu of a timer window and the menu bar that opens it: one item
+// captioned with a single blank. The same popup opens on a right click.
+#include <QMenu>
+#include <functional>
+#include <initializer_list>
+
+#include "core/texts/language.h"
+
+class QMenuBar;
+
+namespace fuda {
+
+struct TimerMenuItem {
+  int id;  // the action's objectName, in decimal
+  LocalText caption;
+};
+
+// Items top to bottom, a separator between each two. Choosing one calls
+// `onCommand` with its id on the GUI thread.
+QMenu* buildTimerPopup(Language language, std::initializer_list<TimerMenuItem> items,
+                       QWidget* parent, std::function<void(int id)> onCommand);
+
+// Puts `popup` on `bar` as its only item, captioned " ".
+void attachTimerMenuBar(QMenuBar* bar, QMenu* popup, Language language);
+
+}  // namespace fuda

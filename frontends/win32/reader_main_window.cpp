@@ -1,0 +1,418 @@
+#include "frontends/win32/reader_main_window.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "core/texts/main_window_texts.h"
+#include "frontends/win32/main_menu_bar.h"
+#include "frontends/win32/resource_ids.h"
+#include "frontends/win32/wide_text.h"
+#include "frontends/win32/window_fonts.h"
+
+namespace fuda {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"NORMAL0";
+constexpr int kOuterWidth = 540;
+constexpr int kOuterHeight = 410;
+constexpr int kTrackBarMinimum = 0;
+constexpr int kTrackBarMaximum = 100;
+constexpr COLORREF kKimarijiColour = RGB(255, 0, 0);
+
+struct Box {
+  int x, y, w, h;
+};
+
+struct ControlLayout {
+  ControlId id;
+  const wchar_t* windowClass;
+  LocalText caption;
+  DWORD style;
+  DWORD exStyle;
+  Box japanese;
+  Box english;
+};
+
+constexpr DWORD kLabel = SS_NOPREFIX;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kFrame = SS_ETCHEDFRAME | WS_DISABLED;
+constexpr LocalText kNoCaption{"", ""};
+
+// In creation order, which is also the order Tab walks. The placeholders
+// of the labels are replaced before the window is first seen.
+const std::array<ControlLayout, 16> kControls{{
+    {kTitlePicture, L"STATIC", kNoCaption, SS_BITMAP | SS_NOTIFY, 0, {125, 10, 260, 30},
+     {125, 10, 260, 30}},
+    {kButtonFrame, L"STATIC", kNoCaption, kFrame, WS_EX_TRANSPARENT, {30, 100, 140, 210},
+     {30, 100, 140, 210}},
+    {kTimingFrame, L"STATIC", kNoCaption, kFrame, WS_EX_TRANSPARENT, {230, 270, 240, 40},
+     {210, 270, 258, 40}},
+    {kAnkiStartButton, L"BUTTON", texts::kAnkiStartButton, kButton, 0, {50, 110, 100, 30},
+     {50, 110, 100, 30}},
+    {kQuickStartButton, L"BUTTON", texts::kQuickStartButton, kButton, 0, {50, 160, 100, 30},
+     {50, 160, 100, 30}},
+    {kNextButton, L"BUTTON", texts::kNextButton, kButton, 0, {50, 215, 100, 30},
+     {50, 215, 100, 30}},
+    {kExitButton, L"BUTTON", texts::kExitButton, kButton, 0, {50, 270, 100, 30},
+     {50, 270, 100, 30}},
+    {kTimingTrackBar, TRACKBAR_CLASSW, kNoCaption, TBS_HORZ | TBS_BOTH | TBS_NOTICKS, 0,
+     {340, 278, 125, 30}, {340, 278, 125, 30}},
+    {kUpperVerseLabel, L"STATIC", {"Mes_1", "Mes_1"}, kLabel | SS_LEFT, 0, {230, 115, 230, 30},
+     {230, 115, 230, 30}},
+    {kLowerVerseLabel, L"STATIC", {"Mes_2", "Mes_2"}, kLabel | SS_LEFT, 0, {230, 155, 230, 30},
+     {230, 155, 230, 30}},
+    {kPoetLabel, L"STATIC", {"Mes_3", "Mes_3"}, kLabel | SS_RIGHT, 0, {230, 195, 230, 30},
+     {230, 195, 230, 30}},
+    // One line: a face wider than the one the layout was made for clips the
+    // label rather than pushing the figure out of sight.
+    {kTimingLabel, L"STATIC", {"Mes_4", "Mes_4"}, kLabel | SS_LEFTNOWORDWRAP, 0,
+     {240, 285, 100, 20},
+     {215, 283, 114, 19}},
+    // The two radio buttons are one group, closed by the group box after them.
+    {kManualRadio, L"BUTTON", texts::kManualRadio, BS_AUTORADIOBUTTON | WS_GROUP, 0,
+     {45, 63, 57, 22}, {45, 67, 57, 22}},
+    {kAutoRadio, L"BUTTON", texts::kAutoRadio, BS_AUTORADIOBUTTON, 0, {110, 63, 57, 22},
+     {110, 67, 57, 22}},
+    // Not a tab stop: Tab walks the four buttons only.
+    {kModeGroupBox, L"BUTTON", kNoCaption, BS_GROUPBOX | WS_GROUP, 0, {30, 50, 139, 39},
+     {30, 54, 139, 39}},
+    {kKimarijiLabel, L"STATIC", {"Mes_0", "Mes_0"}, kLabel | SS_LEFT, 0, {230, 75, 230, 30},
+     {230, 75, 230, 30}},
+}};
+
+bool isClickCommand(int id) {
+  switch (id) {
+    case kAnkiStartButton:
+    case kQuickStartButton:
+    case kNextButton:
+    case kExitButton:
+    case kManualRadio:
+    case kAutoRadio:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isMenuCommand(int id) { return id >= kCmdTestReading && id <= kCmdAbout; }
+
+HINSTANCE programInstance() { return GetModuleHandleW(nullptr); }
+
+void initCommonControls() {
+  INITCOMMONCONTROLSEX init{};
+  init.dwSize = sizeof init;
+  init.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
+  InitCommonControlsEx(&init);
+}
+
+HICON loadProgramIcon(int metricX, int metricY) {
+  // Shared: the class keeps using them for as long as it is registered.
+  return static_cast<HICON>(LoadImageW(programInstance(), MAKEINTRESOURCEW(FUDA_PROGRAM_ICON),
+                                       IMAGE_ICON, GetSystemMetrics(metricX),
+                                       GetSystemMetrics(metricY), LR_SHARED));
+}
+
+}  // namespace
+
+ReaderMainWindow::ReaderMainWindow(Language language, MessageSink& messages,
+                                   std::function<void(int)> onCommand,
+                                   std::function<void(int)> onTrackBar,
+                                   std::function<void()> onClose)
+    : language_(language),
+      messages_(messages),
+      onCommand_(std::move(onCommand)),
+      onTrackBar_(std::move(onTrackBar)),
+      onClose_(std::move(onClose)) {
+  initCommonControls();
+  HINSTANCE instance = programInstance();
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
+    windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = &ReaderMainWindow::windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = loadProgramIcon(SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = loadProgramIcon(SM_CXSMICON, SM_CYSMICON);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+  }
+  controlFont_ = createControlFont(language_);
+  HMENU menuBar = createMainMenuBar(language_);
+  // WM_NCCREATE remembers the window in hwnd_.
+  CreateWindowExW(0, kClassName, toWide(pick(language_, texts::kWindowTitle)).c_str(),
+                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, kOuterWidth, kOuterHeight,
+                  nullptr, menuBar, instance, this);
+  if (hwnd_ == nullptr) {
+    DestroyMenu(menuBar);
+    return;
+  }
+  buildControls();
+}
+
+ReaderMainWindow::~ReaderMainWindow() {
+  if (hwnd_ != nullptr) {
+    // Going with its owner, not closed by anyone: nobody is told.
+    closeRan_ = true;
+    DestroyWindow(hwnd_);
+  }
+  gui_.close();
+  if (titlePicture_ != nullptr) DeleteObject(titlePicture_);
+  if (controlFont_ != nullptr) DeleteObject(controlFont_);
+}
+
+void ReaderMainWindow::buildControls() {
+  HINSTANCE instance = programInstance();
+  for (const ControlLayout& control : kControls) {
+    const Box& box = language_ == Language::Japanese ? control.japanese : control.english;
+    HWND child = CreateWindowExW(
+        control.exStyle, control.windowClass, toWide(pick(language_, control.caption)).c_str(),
+        WS_CHILD | WS_VISIBLE | control.style, box.x, box.y, box.w, box.h, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+  }
+  titlePicture_ = static_cast<HBITMAP>(LoadImageW(
+      instance, MAKEINTRESOURCEW(FUDA_TITLE_PICTURE_BITMAP), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  SendDlgItemMessageW(hwnd_, kTitlePicture, STM_SETIMAGE, IMAGE_BITMAP,
+                      reinterpret_cast<LPARAM>(titlePicture_));
+  SendDlgItemMessageW(hwnd_, kTimingTrackBar, TBM_SETRANGE, TRUE,
+                      MAKELPARAM(kTrackBarMinimum, kTrackBarMaximum));
+
+  statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
+                               0, 0, 0, 0, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)),
+                               instance, nullptr);
+  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+  SendMessageW(statusBar_, SB_SETTEXTW, 0,
+               reinterpret_cast<LPARAM>(toWide(pick(language_, texts::kMakerNotice)).c_str()));
+}
+
+void ReaderMainWindow::show(int showCommand) {
+  if (hwnd_ == nullptr) return;
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+}
+
+void ReaderMainWindow::setText(ControlId id, std::string_view text) {
+  gui_.post([this, id, wide = toWide(text)] {
+    if (hwnd_ != nullptr) SetDlgItemTextW(hwnd_, id, wide.c_str());
+  });
+}
+
+void ReaderMainWindow::setEnabled(ControlId id, Enablement state) {
+  gui_.post([this, id, state] {
+    HWND control = hwnd_ != nullptr ? GetDlgItem(hwnd_, id) : nullptr;
+    if (control == nullptr) return;
+    const bool enable = state == Enablement::Enabled;
+    // A disabled control cannot keep the focus; it passes to the next button.
+    if (!enable && GetFocus() == control) {
+      HWND next = GetNextDlgTabItem(hwnd_, control, FALSE);
+      SetFocus(next != nullptr && next != control ? next : hwnd_);
+    }
+    EnableWindow(control, enable);
+  });
+}
+
+void ReaderMainWindow::setTrackBarPosition(int position) {
+  // TBM_SETPOS sends no scroll notification, so the move is not reported.
+  gui_.post([this, position] {
+    if (hwnd_ != nullptr) SendDlgItemMessageW(hwnd_, kTimingTrackBar, TBM_SETPOS, TRUE, position);
+  });
+}
+
+void ReaderMainWindow::setReadModeRadio(ReadMode mode) {
+  gui_.post([this, mode] {
+    if (hwnd_ == nullptr) return;
+    CheckRadioButton(hwnd_, kManualRadio, kAutoRadio,
+                     mode == ReadMode::Manual ? kManualRadio : kAutoRadio);
+  });
+}
+
+void ReaderMainWindow::releasePointer() {
+  gui_.post([this] { mouseLock_.release(); });
+}
+
+void ReaderMainWindow::quitProgram() {
+  gui_.post([this] { close(); });
+}
+
+void ReaderMainWindow::readingIdle() {
+  gui_.post([this] { reportTrackBar(); });
+}
+
+void ReaderMainWindow::showMessage(std::string_view caption, std::string_view text,
+                                   MessageOwner owner) {
+  messages_.showMessage(caption, text, owner);
+}
+
+void ReaderMainWindow::reportTrackBar() {
+  if (hwnd_ == nullptr || !onTrackBar_) return;
+  onTrackBar_(static_cast<int>(SendDlgItemMessageW(hwnd_, kTimingTrackBar, TBM_GETPOS, 0, 0)));
+}
+
+void ReaderMainWindow::close() {
+  if (hwnd_ == nullptr) return;
+  finishClosing();
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void ReaderMainWindow::finishClosing() {
+  if (closeRan_) return;
+  closeRan_ = true;
+  mouseLock_.release();
+  if (onClose_) onClose_();
+}
+
+void ReaderMainWindow::onDestroyed() {
+  // Destroyed from outside as well: the program is still told once.
+  finishClosing();
+  gui_.close();
+  PostQuitMessage(0);
+}
+
+void ReaderMainWindow::onActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    mouseLock_.suspend();
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    return;
+  }
+  mouseLock_.resume();
+  // As a dialog does: the focus comes back to the control that had it, else
+  // to the first button, so Tab has somewhere to start from.
+  const bool minimised = HIWORD(wParam) != 0;
+  if (minimised) return;
+  HWND focus = lastFocus_;
+  if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
+    focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  }
+  SetFocus(focus != nullptr ? focus : hwnd_);
+}
+
+void ReaderMainWindow::onCommandMessage(WPARAM wParam, LPARAM lParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (!onCommand_) return;
+  if (lParam == 0) {
+    // Menu items; the dialog navigation's IDOK and IDCANCEL fall outside.
+    if (code == 0 && isMenuCommand(id)) onCommand_(id);
+    return;
+  }
+  if (id == kTitlePicture && code == STN_DBLCLK) {
+    onCommand_(kTitlePicture);
+  } else if (code == BN_CLICKED && isClickCommand(id)) {
+    onCommand_(id);
+  }
+}
+
+void ReaderMainWindow::onMouse(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN: {
+      POINT click;
+      GetCursorPos(&click);
+      mouseLock_.toggle(click);
+      break;
+    }
+    case WM_RBUTTONDOWN:
+      mouseLock_.showLockCursor();
+      if (onCommand_) onCommand_(kGestureRightButton);
+      break;
+    case WM_RBUTTONDBLCLK:
+      mouseLock_.showLockCursor();
+      if (onCommand_) onCommand_(kGestureRightDoubleClick);
+      break;
+    case WM_MBUTTONDBLCLK:
+      if (onCommand_) onCommand_(kGestureMiddleDoubleClick);
+      break;
+    default:  // moves and releases
+      mouseLock_.showLockCursor();
+      break;
+  }
+}
+
+LRESULT ReaderMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      onCommandMessage(wParam, lParam);
+      return 0;
+    case WM_HSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == GetDlgItem(hwnd_, kTimingTrackBar)) reportTrackBar();
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->idFrom == kTimingTrackBar && header->code == NM_RELEASEDCAPTURE) {
+        reportTrackBar();
+      }
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+    case WM_CTLCOLORSTATIC:
+      if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kKimarijiLabel) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, kKimarijiColour);
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      break;
+    case WM_SIZE:
+      // The status bar docks itself again; the controls stay where they are.
+      if (statusBar_ != nullptr) SendMessageW(statusBar_, WM_SIZE, 0, 0);
+      return 0;
+    case WM_ACTIVATE:
+      onActivate(wParam);
+      return 0;
+    case WM_SETCURSOR:
+      if (mouseLock_.isOn() && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+          LOWORD(lParam) == HTCLIENT) {
+        mouseLock_.showLockCursor();
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      onMouse(message);
+      return 0;
+    case WM_CLOSE:
+      // A tool window is open over the disabled window: it cannot be closed.
+      if (IsWindowEnabled(hwnd_)) close();
+      return 0;
+    case WM_DESTROY:
+      onDestroyed();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ReaderMainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    auto* self = static_cast<ReaderMainWindow*>(create->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<ReaderMainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->statusBar_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  return self->handle(message, wParam, lParam);
+}
+
+}  // namespace fuda
