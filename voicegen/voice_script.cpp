@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/cards/poem_readings.h"
+
 namespace fuda {
 
 namespace {

@@ -5,7 +5,9 @@
 // said, わ and え, except を, which today's kana keep for the particle alone.
 // Blanks part the words as the romanised verses part them. The voice is made
 // from this column, and the romanised verses must spell it.
-#include "core/cards/poem_table.h"
+#include "core/cards/poem_readings.h"
+
+#include "core/cards/poem_count.h"
 
 namespace fuda {
 

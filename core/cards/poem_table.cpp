@@ -1,27 +1,32 @@
 #include "core/cards/poem_table.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
+
+#include "core/cards/poem_readings.h"
+#include "core/cards/poem_table_en.h"
+#include "core/cards/poem_table_ja.h"
+#include "core/cards/recited_morae.h"
 
 namespace fuda {
 
-extern const Poem kPoemsJapanese[101];
-extern const Poem kPoemsEnglish[101];
-
 namespace {
 
-// First-syllable group of each poem, index = poem number.
-constexpr std::array<std::int16_t, 101> kGroups = {
-    0, 27, 17, 27, 22, 24, 20, 27, 25, 17,
-    23, 25, 27, 9, 21, 16, 22, 14, 2, 26,
-    25, 13, 4, 9, 23, 26, 24, 21, 18, 23,
-    27, 27, 18, 15, 22, 15, 26, 10, 25, 27,
-    10, 23, 14, 27, 24, 27, 12, 18, 20, 21,
-    16, 20, 27, 26, 25, 22, 27, 3, 27, 18,
-    24, 13, 19, 13, 27, 8, 11, 17, 23, 27,
-    5, 12, 24, 22, 8, 14, 25, 7, 27, 27,
-    26, 6, 24, 19, 26, 19, 26, 1, 26, 22,
-    21, 16, 25, 19, 21, 24, 17, 23, 20, 15,
-    11};
+// The first kana of each group in group order: the groups are numbered by how
+// many cards share the kana, smallest first, and within one size in the order
+// players learn them.
+constexpr std::array<std::string_view, 27> kGroupKana = {
+    "む", "す", "め", "ふ", "さ", "ほ", "せ", "う", "つ", "し", "も", "ゆ", "い", "ち",
+    "ひ", "き", "は", "や", "よ", "か", "み", "た", "こ", "お", "わ", "な", "あ"};
+
+std::int16_t groupOfFirstKana(int n) {
+  const std::vector<std::string> morae = recitedMorae(poemReading(n).upperVerse);
+  if (morae.empty()) return 0;
+  const auto found = std::find(kGroupKana.begin(), kGroupKana.end(), morae.front());
+  return found == kGroupKana.end() ? 0 : static_cast<std::int16_t>(found - kGroupKana.begin() + 1);
+}
 
 }  // namespace
 
@@ -36,7 +41,12 @@ const Poem& PoemTable::operator[](int n) const {
 }
 
 std::int16_t poemGroup(int n) {
-  return n >= 0 && n <= kPoemCount ? kGroups[n] : 0;
+  static const std::array<std::int16_t, kPoemSlots> groups = [] {
+    std::array<std::int16_t, kPoemSlots> byPoem{};
+    for (int poem = 1; poem <= kPoemCount; ++poem) byPoem[poem] = groupOfFirstKana(poem);
+    return byPoem;
+  }();
+  return n >= 1 && n <= kPoemCount ? groups[n] : 0;
 }
 
 }  // namespace fuda

@@ -16,7 +16,6 @@ struct Poem {
   // Japanese: one hiragana per mora. English: two characters per mora
   // ("Ki", "A_"). Cut it with firstMorae().
   std::string_view kimariji;
-  std::int16_t group = 0;  // first-syllable group 1..27; 0 for the preface
 };
 
 class PoemTable {
@@ -30,17 +29,8 @@ class PoemTable {
   const Poem* poems_;
 };
 
-// A poem's verses as recited, in hiragana with blanks between the words; the
-// same in both languages and never shown, only spoken.
-struct PoemReading {
-  std::string_view upperVerse;
-  std::string_view lowerVerse;
-};
-
-// n in 0..100.
-const PoemReading& poemReading(int n);
-
-// The first-syllable group of poem n (the same in both languages).
+// The first-syllable group of poem n, 1..27, from the first kana of its
+// reading (the same in both languages); 0 for the preface and out of range.
 std::int16_t poemGroup(int n);
 
 }  // namespace fuda

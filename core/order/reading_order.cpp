@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
+
+#include "core/cards/decisive_lengths.h"
 
 namespace fuda {
 
@@ -116,6 +119,11 @@ void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
   if (selection.selectionActive.load() == kAllCards) applyPairOrder(order, orderVariant);
   sortPositions(order, kFirstPosition, kLastPosition);
   computeDecisiveLengths(order);
+}
+
+void computeDecisiveLengths(ReadingOrder& order) {
+  decisiveLengths(std::span(order.poem).subspan(kFirstPosition, kPoemCount),
+                  std::span(order.decisiveLength).subspan(kFirstPosition, kPoemCount));
 }
 
 void reshuffleFrom(ReadingOrder& order, int position, std::uint32_t seed) {
