@@ -101,5 +101,16 @@ TEST(CardSelectionRules, OkWithOnlyThePrefacePoemChangesNothing) {
   EXPECT_EQ(selection.selectedCount, 2);
 }
 
+// The third keeps the memorisation at five minutes after a cancelled card
+// selection.
+TEST(CardSelectionRules, CancelDropsTheCardsButKeepsTheThirdChosen) {
+  CardSelection selection;
+  selection.thirdChoice = 2;
+  flipCard(selection, 5);
+  cancelSelection(selection);
+  EXPECT_EQ(selection.selected[5], 0);
+  EXPECT_EQ(selection.thirdChoice, 2);
+}
+
 }  // namespace
 }  // namespace fuda

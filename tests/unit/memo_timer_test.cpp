@@ -26,6 +26,8 @@ class RecordingFace : public TimerFaceView {
   std::vector<LocalTime> hands;
 };
 
+constexpr double kWindowLimitMs = 30 * 60 * 1000;
+
 class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
  protected:
   MemoTimerTest() { clock.setLocalStart(10, 0, 0); }
@@ -40,7 +42,13 @@ class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
     run->begin(face);
     firstDisplay = face.shown();
     if (onOpen) onOpen(*run);
+    // No countdown here runs beyond half an hour; one that does never ends.
+    const double giveUpAtMs = openedAtMs + kWindowLimitMs;
     while (!closed(*run)) {
+      if (clock.nowMs() >= giveUpAtMs) {
+        ADD_FAILURE() << "the window was never told to close";
+        break;
+      }
       clock.advanceTo(clock.nowMs() + kCountdownTickMs);
       if (run->tick() == TimerWindowAction::Close) break;
     }

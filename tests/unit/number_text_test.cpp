@@ -51,6 +51,7 @@ TEST(NumberFromText, HexAndOctalPrefixes) {
   EXPECT_EQ(numberFromText("&hff"), 255.0);
   EXPECT_EQ(numberFromText("&O17"), 15.0);
   EXPECT_EQ(numberFromText("&O19"), 1.0);  // stops at the first non-octal digit
+  EXPECT_EQ(numberFromText("&O18"), 1.0);
   EXPECT_EQ(numberFromText("&HZZ"), 0.0);
   EXPECT_EQ(numberFromText("&X1"), 0.0);
 }

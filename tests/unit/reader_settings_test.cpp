@@ -138,6 +138,8 @@ TEST(TextEncoding, Cp932RoundTripAndInvalidBytes) {
   EXPECT_EQ(cp932ToUtf8("\x82\xA0\x82\xAB\x82\xCC").value(), "あきの");
   EXPECT_FALSE(cp932ToUtf8("\x82").has_value());
   EXPECT_FALSE(isValidUtf8("\xC0\xAF"));
+  EXPECT_FALSE(isValidUtf8("\xE0\x80\xAF"));  // "/" spelt long
+  EXPECT_FALSE(isValidUtf8("\xF0\x80\x80\xAF"));
   EXPECT_FALSE(isValidUtf8("\xE3\x81"));
   EXPECT_TRUE(isValidUtf8("ふだよみ abc"));
 }

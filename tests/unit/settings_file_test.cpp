@@ -46,6 +46,15 @@ TEST(SettingsFile, CommentsGarbageAndDuplicates) {
   EXPECT_EQ(settings.read("Timer", "Use", "1"), "0");
 }
 
+TEST(SettingsValue, AKeyCountsOnlyInItsOwnSection) {
+  const std::string_view text = "Num=4\n[Reader]\n[Timer]\nNum=5\n";
+  EXPECT_EQ(settingsValue(text, "Reader", "Num"), std::nullopt);
+}
+
+TEST(SettingsValue, EmptyQuotesAreAnEmptyValue) {
+  EXPECT_EQ(settingsValue("[Path]\nData1=\"\"\n", "Path", "Data1"), "");
+}
+
 TEST(SettingsFile, LongValuesAreCutAt255Characters) {
   TempFolder folder;
   const SettingsFile settings(

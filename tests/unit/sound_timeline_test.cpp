@@ -55,6 +55,14 @@ TEST(SoundTimeline, AClipWithAGapSoundsExactlyThatLongAfterTheOneBeforeEnds) {
   EXPECT_EQ(pull(timeline, 3), "dd.");
 }
 
+TEST(SoundTimeline, AClipPlacedAfterTheOneBeforeEndedStillKeepsTheWholeGap) {
+  SoundTimeline timeline(kMsFrames, kSilence);
+  place(timeline, 'a', 5);
+  EXPECT_EQ(pull(timeline, 7), "aaaaa..");
+  place(timeline, 'b', 2, 4.0);
+  EXPECT_EQ(pull(timeline, 5), "..bb.");
+}
+
 TEST(SoundTimeline, AClipWithoutAGapAStopOrANullClipCutsWhatPlaysAndDropsWhatWaits) {
   SoundTimeline timeline(kMsFrames, kSilence);
   place(timeline, 'a', 10);

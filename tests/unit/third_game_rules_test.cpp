@@ -59,6 +59,14 @@ TEST(ThirdGameRules, AChoiceOverwritesAnEarlierCardSelection) {
   EXPECT_EQ(selection.selected[0], 1);
 }
 
+TEST(ThirdGameRules, ChoosingTheChosenThirdAgainClearsIt) {
+  CardSelection selection;
+  chooseThird(selection, third(2));
+  chooseThird(selection, third(2));
+  EXPECT_EQ(selection.thirdChoice, 0);
+  EXPECT_TRUE(chosenCards(selection).empty());
+}
+
 TEST(ThirdGameRules, OkPlaysTheThirdAfterTheWholePrefacePoem) {
   CardSelection selection;
   chooseThird(selection, third(3));

@@ -128,6 +128,23 @@ TEST_F(WithdrawTest, DuringTheAutomaticWaitTheLoopGoesOnWithTheNewOrder) {
   EXPECT_EQ(state.running, 0);  // the game still ran to its end
 }
 
+// The voided card goes back into the draw: left where it stood, the next
+// step would read it again at once.
+TEST(WithdrawFromOrder, TheVoidedCardIsDrawnAgainWithTheRest) {
+  int drawnElsewhere = 0;
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    ReadingState state;
+    ReadingOrder order;
+    order.poem.fill(kNoCard);
+    for (int p = 1; p <= 5; ++p) order.poem[p] = static_cast<std::int16_t>(10 * p);
+    state.running = kGameRunning;
+    state.position = 3;
+    ASSERT_EQ(withdrawFromOrder(state, order, seed), 30);
+    drawnElsewhere += order.poem[3] != 30 ? 1 : 0;
+  }
+  EXPECT_GT(drawnElsewhere, 5);
+}
+
 class WithdrawEnglishTest : public GameFixture {
  protected:
   WithdrawEnglishTest() : GameFixture(Language::English) {}

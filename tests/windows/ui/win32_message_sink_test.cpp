@@ -8,6 +8,30 @@
 namespace fuda {
 namespace {
 
+// Whether the thread `threadId` has a window: a message box open on it.
+bool hasWindow(DWORD threadId) {
+  bool found = false;
+  EnumThreadWindows(
+      threadId,
+      [](HWND, LPARAM result) {
+        *reinterpret_cast<bool*>(result) = true;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Closes every window of the thread `threadId`.
+void closeWindows(DWORD threadId) {
+  EnumThreadWindows(
+      threadId,
+      [](HWND window, LPARAM) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return TRUE;
+      },
+      0);
+}
+
 TEST(Win32MessageSink, ShutdownDismissesABoxSoItsThreadGoesOn) {
   Win32MessageSink sink;
   std::atomic<bool> returned{false};
@@ -17,15 +41,10 @@ TEST(Win32MessageSink, ShutdownDismissesABoxSoItsThreadGoesOn) {
     sink.showMessage("caption", "text", MessageOwner::None);
     returned = true;
   });
-  // The box is open once the worker's thread has a window.
   const ULONGLONG end = GetTickCount64() + 10000;
-  auto hasWindow = [](HWND, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-  };
   bool open = false;
   while (!open && GetTickCount64() < end) {
-    EnumThreadWindows(workerId.load(), hasWindow, reinterpret_cast<LPARAM>(&open));
+    open = workerId.load() != 0 && hasWindow(workerId.load());
     Sleep(10);
   }
   ASSERT_TRUE(open);
@@ -37,8 +56,28 @@ TEST(Win32MessageSink, ShutdownDismissesABoxSoItsThreadGoesOn) {
 TEST(Win32MessageSink, AfterShutdownAMessageReturnsAtOnce) {
   Win32MessageSink sink;
   sink.shutdown();
-  sink.showMessage("caption", "text");
-  SUCCEED();
+  std::atomic<bool> returned{false};
+  std::atomic<DWORD> workerId{0};
+  std::thread worker([&] {
+    workerId = GetCurrentThreadId();
+    sink.showMessage("caption", "text", MessageOwner::None);
+    returned = true;
+  });
+  const ULONGLONG end = GetTickCount64() + 2000;
+  bool boxShown = false;
+  while (!returned && GetTickCount64() < end) {
+    boxShown = boxShown || (workerId.load() != 0 && hasWindow(workerId.load()));
+    Sleep(10);
+  }
+  const bool returnedInTime = returned;
+  // A box that did open is closed, so the test ends either way.
+  while (!returned) {
+    closeWindows(workerId.load());
+    Sleep(10);
+  }
+  worker.join();
+  EXPECT_TRUE(returnedInTime);
+  EXPECT_FALSE(boxShown);
 }
 
 }  // namespace
