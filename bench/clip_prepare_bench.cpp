@@ -13,22 +13,13 @@
 #include "core/clips/clip_decoder.h"
 #include "adapters/private_temp_dir.h"
 #include "core/clips/voice_clip_source.h"
+#include "tests/fakes/collected_messages.h"
 
 namespace {
 
 using namespace fuda;
 
 constexpr int kRuns = 20;
-
-class PrintedMessages : public MessageSink {
- public:
-  void showMessage(std::string_view caption, std::string_view text, MessageOwner) override {
-    std::printf("message: %.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
-                static_cast<int>(text.size()), text.data());
-    ++count;
-  }
-  int count = 0;
-};
 
 bool run(const std::string& command) {
   return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
@@ -55,7 +46,7 @@ int main() {
   CurrentVoice voice;
   PosixShell shell;
   SystemClock clock;
-  PrintedMessages messages;
+  testing::CollectedMessages messages(testing::CollectedMessages::Echo::ToStandardOutput);
   VoiceClipSource source(voice, {temp.path(), dir}, shell, clock, messages, Language::English);
 
   std::printf("prepare a 5 s clip (44.1 kHz 16-bit stereo), %d runs, ms\n", kRuns);
@@ -77,5 +68,5 @@ int main() {
     const double median = (times[kRuns / 2 - 1] + times[kRuns / 2]) / 2.0;
     std::printf("%-5s %8.2f %8.2f %8.2f\n", label, times.front(), median, times.back());
   }
-  return messages.count == 0 ? 0 : 1;
+  return messages.count() == 0 ? 0 : 1;
 }

@@ -38,6 +38,9 @@
 #include "core/clips/voice_clip_source.h"
 #include "core/clips/wav_clip.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/collected_messages.h"
+#include "tests/fakes/locked_reader_view.h"
+#include "tests/fakes/no_memo_timer.h"
 #include "tests/support/audio_tools.h"
 #include "tests/support/wav_bytes.h"
 
@@ -55,33 +58,6 @@ constexpr int kNoisePeak = 32;               // about -60 dBFS
 constexpr int kHeardLevel = 2 * kNoisePeak;  // above anything the room adds
 
 enum class Padding { None, Varied };
-
-class PrintedMessages : public MessageSink {
- public:
-  void showMessage(std::string_view caption, std::string_view text, MessageOwner) override {
-    std::printf("message: %.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
-                static_cast<int>(text.size()), text.data());
-  }
-};
-
-// The engine's window: nothing to show, but it must be safe from any thread.
-class QuietView : public ReaderView {
- public:
-  void setText(ControlId, std::string_view) override {}
-  void setEnabled(ControlId, Enablement) override {}
-  void setReadModeRadio(ReadMode) override {}
-  void releasePointer() override {}
-  void quitProgram() override {}
-  void showMessage(std::string_view caption, std::string_view text, MessageOwner) override {
-    std::printf("message: %.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
-                static_cast<int>(text.size()), text.data());
-  }
-};
-
-class NoMemoTimer : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
-};
 
 // Each clip's level: 0 is silence, so every level is a clip.
 std::int16_t levelOf(int poem, char verse) {
@@ -246,7 +222,7 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
   std::uint64_t deviceFrames = 0;
   {
     SystemClock clock;
-    PrintedMessages messages;
+    testing::CollectedMessages messages(testing::CollectedMessages::Echo::ToStandardOutput);
     SdlSoundOut sound(clock, messages, Language::English);
     if (sound.state() != SoundDeviceState::Open || sound.outputFormat().sampleRate != kRate ||
         sound.outputFormat().channels != kChannels || sound.outputFormat().bitsPerSample != 16) {
@@ -266,9 +242,9 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
     CurrentVoice voice;
     voice.set({voiceDir, voiceDir / "Mesg", ClipFormat::Wav});
     VoiceClipSource clips(voice, {work, work}, shell, clock, messages, Language::English);
-    QuietView view;
+    testing::LockedReaderView view;
     StdWorkerThreads threads;
-    NoMemoTimer memo;
+    testing::NoMemoTimer memo;
     ReadingState state;
     CardSelection selection;
     ReadingOrder order;

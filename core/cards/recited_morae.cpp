@@ -6,7 +6,10 @@ namespace fuda {
 
 namespace {
 
-constexpr std::size_t kKanaBytes = 3;  // every hiragana is three bytes in UTF-8
+// The bytes of the UTF-8 character that `lead` opens.
+std::size_t characterBytes(unsigned char lead) {
+  return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
 
 bool isSmallKana(std::string_view kana) {
   constexpr std::array<std::string_view, 8> kSmall = {"ゃ", "ゅ", "ょ", "ぁ",
@@ -28,7 +31,8 @@ std::vector<std::string> recitedMorae(std::string_view reading) {
       ++at;
       continue;
     }
-    const std::string_view kana = reading.substr(at, kKanaBytes);
+    const std::string_view kana =
+        reading.substr(at, characterBytes(static_cast<unsigned char>(reading[at])));
     at += kana.size();
     if (!wordStart && isSmallKana(kana)) {
       morae.back() += kana;

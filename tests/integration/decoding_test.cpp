@@ -8,26 +8,15 @@
 
 #include "adapters/posix/posix_shell.h"
 #include "adapters/std/system_clock.h"
-#include "tests/fakes/temp_folder.h"
 #include "core/clips/voice_clip_source.h"
+#include "tests/fakes/collected_messages.h"
+#include "tests/fakes/temp_folder.h"
 #include "tests/support/audio_tools.h"
 
 namespace fuda {
 namespace {
 
 using namespace fuda::testing;
-
-class MessageList : public MessageSink {
- public:
-  void showMessage(std::string_view caption, std::string_view text, MessageOwner) override {
-    std::lock_guard lock(mutex);
-    captions.emplace_back(caption);
-    texts.emplace_back(text);
-  }
-  std::mutex mutex;
-  std::vector<std::string> captions;
-  std::vector<std::string> texts;
-};
 
 // A voice made with the real encoders in folders whose names hold blanks,
 // quotes and Japanese.
@@ -62,7 +51,7 @@ class RealDecodingTest : public ::testing::Test {
   CurrentVoice voice;
   PosixShell shell;
   SystemClock clock;
-  MessageList messages;
+  CollectedMessages messages;
 };
 
 TEST_F(RealDecodingTest, EachFormatGivesTheSameClipAndLeavesTheTempDirEmpty) {
@@ -81,7 +70,7 @@ TEST_F(RealDecodingTest, EachFormatGivesTheSameClipAndLeavesTheTempDirEmpty) {
     EXPECT_NEAR(announcement->playingMs, 200.0, 0.1) << static_cast<int>(format);
     EXPECT_TRUE(std::filesystem::is_empty(temp));
   }
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 TEST_F(RealDecodingTest, AMissingDecoderGivesTheMissingFileMessage) {
@@ -100,9 +89,9 @@ TEST_F(RealDecodingTest, AMissingDecoderGivesTheMissingFileMessage) {
   setenv("PATH", savedPath.c_str(), 1);
   EXPECT_FALSE(mp3);
   EXPECT_FALSE(ogg);
-  ASSERT_EQ(messages.captions.size(), 2u);
-  EXPECT_EQ(messages.captions[0], (temp / "I-001A.WAV").string());
-  EXPECT_EQ(messages.texts[0], "File not Found!");
+  ASSERT_EQ(messages.count(), 2u);
+  EXPECT_EQ(messages.captions()[0], (temp / "I-001A.WAV").string());
+  EXPECT_EQ(messages.texts()[0], "File not Found!");
   EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 
@@ -126,8 +115,8 @@ TEST_F(RealDecodingTest, ADecoderThatNeverFinishesIsCutOffByTheBoundAndEnded) {
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
   EXPECT_GE(tookMs, 300.0);
   EXPECT_LT(tookMs, 5000.0);
-  ASSERT_EQ(messages.captions.size(), 1u);
-  EXPECT_EQ(messages.captions[0], (temp / "I-001A.WAV").string());
+  ASSERT_EQ(messages.count(), 1u);
+  EXPECT_EQ(messages.captions()[0], (temp / "I-001A.WAV").string());
 
   pid_t hung = 0;
   std::ifstream(programDir / "hung.pid") >> hung;
@@ -161,7 +150,7 @@ TEST_F(RealDecodingTest, DecodesFromTwoThreadsNeverMixTheirFiles) {
   announcer.join();
   for (double ms : verseMs) EXPECT_NEAR(ms, 200.0, 0.1);
   for (double ms : announcementMs) EXPECT_NEAR(ms, 400.0, 0.1);
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
   EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 

@@ -17,6 +17,8 @@
 #include "adapters/std/system_clock.h"
 #include "core/clips/voice_clip_source.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/locked_reader_view.h"
+#include "tests/fakes/no_memo_timer.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/integration/program_process.h"
 #include "tests/support/audio_tools.h"
@@ -27,43 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kClipSeconds = 0.5;
-
-// The main window as a thread-safe recorder: the reading thread writes it.
-class LockedView : public ReaderView {
- public:
-  void setText(ControlId, std::string_view) override { touch(); }
-  void setEnabled(ControlId, Enablement) override { touch(); }
-  void setReadModeRadio(ReadMode) override { touch(); }
-  void releasePointer() override { touch(); }
-  void quitProgram() override { touch(); }
-  void showMessage(std::string_view caption, std::string_view, MessageOwner) override {
-    std::lock_guard lock(mutex_);
-    ++calls_;
-    captions_.emplace_back(caption);
-  }
-  int calls() {
-    std::lock_guard lock(mutex_);
-    return calls_;
-  }
-  std::vector<std::string> captions() {
-    std::lock_guard lock(mutex_);
-    return captions_;
-  }
-
- private:
-  void touch() {
-    std::lock_guard lock(mutex_);
-    ++calls_;
-  }
-  std::mutex mutex_;
-  int calls_ = 0;
-  std::vector<std::string> captions_;
-};
-
-class NoCountdown : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
-};
 
 enum class Moment { Opening, Verse, Pause, IntervalWait, Decode };
 
@@ -136,13 +101,13 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
   TempFolder temp;
   TempFolder program;
   CurrentVoice voice;
-  LockedView view;
+  LockedReaderView view;
   SystemClock clock;
   PosixShell shell;
   SdlSoundOut sound;
   VoiceClipSource clips;
   StdWorkerThreads threads;
-  NoCountdown memoTimer;
+  NoMemoTimer memoTimer;
   ReadingState state;
   CardSelection selection;
   ReadingOrder order;
@@ -173,7 +138,7 @@ TEST_P(EngineShutdownTest, ShutsDownWithinASecondAndTouchesNothingAfterwards) {
   EXPECT_EQ(view.calls(), calls);
   // A decode cut off leaves none of its files behind.
   EXPECT_TRUE(fs::is_empty(temp.path()));
-  EXPECT_TRUE(view.captions().empty());
+  EXPECT_TRUE(view.messages.captions().empty());
 }
 
 std::string momentName(const ::testing::TestParamInfo<Moment>& info) {

@@ -16,6 +16,8 @@
 #include "core/clips/voice_clip_source.h"
 #include "core/cards/poem_table.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/locked_reader_view.h"
+#include "tests/fakes/no_memo_timer.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {
@@ -23,70 +25,6 @@ namespace {
 
 using namespace fuda::testing;
 using Steady = std::chrono::steady_clock;
-
-// Records what the engine does to the window, from any thread, and counts
-// every call that comes once the test has declared the window gone.
-class ThreadSafeView : public ReaderView {
- public:
-  void setText(ControlId id, std::string_view text) override {
-    std::lock_guard lock(mutex_);
-    if (id == kUpperVerseLabel) upperVerses_.emplace_back(text);
-    note();
-  }
-  void setEnabled(ControlId, Enablement) override {
-    std::lock_guard lock(mutex_);
-    note();
-  }
-  void setReadModeRadio(ReadMode) override {
-    std::lock_guard lock(mutex_);
-    note();
-  }
-  void releasePointer() override {
-    std::lock_guard lock(mutex_);
-    note();
-  }
-  void quitProgram() override {
-    std::lock_guard lock(mutex_);
-    note();
-  }
-  void showMessage(std::string_view caption, std::string_view, MessageOwner) override {
-    std::lock_guard lock(mutex_);
-    messages_.emplace_back(caption);
-    note();
-  }
-
-  void close() {
-    std::lock_guard lock(mutex_);
-    closed_ = true;
-  }
-  int callsAfterClose() const {
-    std::lock_guard lock(mutex_);
-    return callsAfterClose_;
-  }
-  std::vector<std::string> upperVerses() const {
-    std::lock_guard lock(mutex_);
-    return upperVerses_;
-  }
-  std::vector<std::string> messages() const {
-    std::lock_guard lock(mutex_);
-    return messages_;
-  }
-
- private:
-  void note() {
-    if (closed_) ++callsAfterClose_;
-  }
-  mutable std::mutex mutex_;
-  std::vector<std::string> upperVerses_;
-  std::vector<std::string> messages_;
-  bool closed_ = false;
-  int callsAfterClose_ = 0;
-};
-
-class NoMemoTimer : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
-};
 
 constexpr double kLongVerseSeconds = 1.5;
 constexpr std::uint64_t kLongVerseFrames = 66150;
@@ -157,7 +95,7 @@ class GameThreadsTest : public ::testing::Test {
   TempFolder temp;
   VoiceClipSource clips{voice, {temp.path(), temp.path()}, shell, clock, messages,
                         Language::Japanese};
-  ThreadSafeView view;
+  LockedReaderView view;
   StdWorkerThreads threads;
   NoMemoTimer memoTimer;
   ReadingState state;
@@ -186,8 +124,8 @@ TEST_F(GameThreadsTest, AShortGameIsReadToItsEndOnRealThreads) {
                                       std::string(table[poems[1]].upperVerse),
                                       std::string(table[0].upperVerse)}));
   EXPECT_EQ(selection.selectionActive.load(), 0);  // the game's end resets it
-  EXPECT_TRUE(view.messages().empty());
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(view.messages.captions().empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 TEST_F(GameThreadsTest, ShutdownInTheMiddleOfAVerseEndsTheReadingAtOnce) {

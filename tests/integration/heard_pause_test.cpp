@@ -15,6 +15,8 @@
 #include "adapters/std/std_worker_threads.h"
 #include "core/clips/voice_clip_source.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/locked_reader_view.h"
+#include "tests/fakes/no_memo_timer.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {
@@ -27,22 +29,6 @@ constexpr std::uint32_t kRate = 44100;
 constexpr int kNoisePeak = 60;                // about -55 dBFS
 constexpr int kHeardLevel = 2 * kNoisePeak;   // above anything the room adds
 constexpr int kPauseMs = 340;
-
-class QuietView : public ReaderView {
- public:
-  void setText(ControlId, std::string_view) override {}
-  void setEnabled(ControlId, Enablement) override {}
-  void setReadModeRadio(ReadMode) override {}
-  void releasePointer() override {}
-  void quitProgram() override {}
-  void showMessage(std::string_view, std::string_view, MessageOwner) override { ++messages; }
-  std::atomic<int> messages = 0;
-};
-
-class NoMemoTimer : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
-};
 
 struct PaddedClip {
   const char* name;
@@ -88,7 +74,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     PosixShell shell;
     VoiceClipSource source(voice, {dir.path(), dir.path()}, shell, clock, messages,
                            Language::English);
-    QuietView view;
+    LockedReaderView view;
     StdWorkerThreads threads;
     NoMemoTimer memoTimer;
     ReadingState state;
@@ -111,7 +97,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == 0; }));
     engine.shutdown();
     threads.joinAll();
-    EXPECT_EQ(view.messages.load(), 0);
+    EXPECT_EQ(view.messages.count(), 0u);
   }
 
   const auto heard = heardStretches(stream(), kHeardLevel, kRate);
@@ -135,7 +121,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
   EXPECT_NEAR(gapMs(0), 2000.0, 1.0);    // the preface's two verses
   EXPECT_NEAR(gapMs(1), kPauseMs, 1.0);  // preface to the first card
   EXPECT_NEAR(gapMs(3), kPauseMs, 1.0);  // first card to the second
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 }  // namespace

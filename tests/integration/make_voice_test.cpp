@@ -6,13 +6,13 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <mutex>
 #include <set>
 
 #include "adapters/posix/posix_shell.h"
 #include "adapters/std/system_clock.h"
 #include "adapters/private_temp_dir.h"
 #include "core/clips/voice_clip_source.h"
+#include "tests/fakes/collected_messages.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {
@@ -56,25 +56,14 @@ class ReaderClips {
     return source_.load(folder, name);
   }
   // Messages the reader would have shown about clips it could not read.
-  int complaints() const {
-    std::lock_guard lock(messages_.mutex);
-    return messages_.count;
-  }
+  int complaints() const { return static_cast<int>(messages_.count()); }
 
  private:
-  struct Complaints : MessageSink {
-    void showMessage(std::string_view, std::string_view, MessageOwner) override {
-      std::lock_guard lock(mutex);
-      ++count;
-    }
-    mutable std::mutex mutex;
-    int count = 0;
-  };
   CurrentVoice voice_;
   PrivateTempDir temp_;
   PosixShell shell_;
   SystemClock clock_;
-  Complaints messages_;
+  testing::CollectedMessages messages_;
   VoiceClipSource source_;
 };
 

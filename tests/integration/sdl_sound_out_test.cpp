@@ -50,7 +50,7 @@ TEST_F(DiskDriverTest, AGapAfterThePreviousClipIsExactToTheFrame) {
   ASSERT_TRUE(againAt);
   // The written stream itself shows 80 ms of silence between the two.
   EXPECT_EQ(*againAt - (*secondAt + clipSamples16(*second).size()), 3528 * kStereo);
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 TEST_F(DiskDriverTest, AClipWithAGapWaitsBehindTheOnePlayingAndIsHeardWhole) {
@@ -190,7 +190,7 @@ TEST(SdlSoundOutDummy, TheDummyDriverRunsAndTimesPlays) {
   out.playSync(clip);
   EXPECT_GE(clock.nowMs() - started, 80.0);
   EXPECT_GE(out.framesOutput(), out.lastPlacement()->endFrame);
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 TEST(SdlSoundOutSilent, WithoutADeviceItSaysSoOnceAndKeepsTime) {
@@ -203,11 +203,11 @@ TEST(SdlSoundOutSilent, WithoutADeviceItSaysSoOnceAndKeepsTime) {
   }
   SdlSoundOut out(clock, messages, Language::English);
   ASSERT_EQ(out.state(), SoundDeviceState::Silent);
-  ASSERT_EQ(messages.texts.size(), 2u);
-  EXPECT_EQ(messages.captions[0], "音声出力");
-  EXPECT_EQ(messages.texts[0], "音声出力装置を開けません。音声なしで動作します。");
-  EXPECT_EQ(messages.captions[1], "Sound Output");
-  EXPECT_EQ(messages.texts[1], "No sound output device could be opened; the program runs silent.");
+  ASSERT_EQ(messages.count(), 2u);
+  EXPECT_EQ(messages.captions()[0], "音声出力");
+  EXPECT_EQ(messages.texts()[0], "音声出力装置を開けません。音声なしで動作します。");
+  EXPECT_EQ(messages.captions()[1], "Sound Output");
+  EXPECT_EQ(messages.texts()[1], "No sound output device could be opened; the program runs silent.");
 
   const ClipRef shortClip = deviceClip("short", 0.15, 440);
   double started = clock.nowMs();
@@ -224,7 +224,7 @@ TEST(SdlSoundOutSilent, WithoutADeviceItSaysSoOnceAndKeepsTime) {
   out.playSync(longClip);
   stopper.join();
   EXPECT_LT(clock.nowMs() - started, 400.0);
-  EXPECT_EQ(messages.texts.size(), 2u);
+  EXPECT_EQ(messages.count(), 2u);
 }
 
 TEST(SdlSoundOutSilent, ShutdownWakesAPlaySyncAndLaterPlaysReturnAtOnce) {

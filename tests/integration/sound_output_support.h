@@ -15,24 +15,12 @@
 #include "tests/support/poll_until.h"
 #include "adapters/sdl/sdl_sound_out.h"
 #include "adapters/std/system_clock.h"
+#include "tests/fakes/collected_messages.h"
 #include "tests/fakes/temp_folder.h"
 #include "core/clips/wav_clip.h"
 #include "tests/support/audio_tools.h"
 
 namespace fuda::testing {
-
-class CollectedMessages : public MessageSink {
- public:
-  void showMessage(std::string_view caption, std::string_view text, MessageOwner owner) override {
-    std::lock_guard lock(mutex);
-    captions.emplace_back(caption);
-    texts.emplace_back(text);
-    owners.push_back(owner);
-  }
-  std::mutex mutex;
-  std::vector<std::string> captions, texts;
-  std::vector<MessageOwner> owners;
-};
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {

@@ -64,7 +64,7 @@ TEST_F(DiskDriverTest, WavMp3AndOggVoicesArePlayedWholeAndInOrder) {
     ASSERT_TRUE(at) << "clip " << i << " not found whole after sample " << from;
     from = *at + whole.size();
   }
-  EXPECT_TRUE(messages.captions.empty());
+  EXPECT_TRUE(messages.captions().empty());
 }
 
 }  // namespace

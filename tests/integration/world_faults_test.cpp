@@ -17,6 +17,7 @@
 #include "core/game/game_engine.h"
 #include "core/order/reading_order_list.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/fakes/no_memo_timer.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/support/audio_tools.h"
 
@@ -28,11 +29,6 @@ namespace fs = std::filesystem;
 constexpr double kClipSeconds = 0.4;
 const std::vector<std::string> kClipNames = {"I-000A", "I-000B", "I-001A", "I-001B",
                                              "I-002A", "I-002B", "I-003A", "I-003B"};
-
-class NoMemoTimer : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override { return MemoOutcome::ClosedEarly; }
-};
 
 class WorldFaultsTest : public ::testing::Test {
  protected:
