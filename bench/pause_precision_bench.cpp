@@ -39,8 +39,8 @@
 #include "core/clips/wav_clip.h"
 #include "core/game/game_engine.h"
 #include "tests/fakes/collected_messages.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/locked_reader_view.h"
-#include "tests/fakes/no_memo_timer.h"
 #include "tests/support/audio_tools.h"
 #include "tests/support/wav_bytes.h"
 
@@ -244,7 +244,7 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
     VoiceClipSource clips(voice, {work, work}, shell, clock, messages, Language::English);
     testing::LockedReaderView view;
     StdWorkerThreads threads;
-    testing::NoMemoTimer memo;
+    testing::FakeMemoTimer memo;
     ReadingState state;
     CardSelection selection;
     ReadingOrder order;

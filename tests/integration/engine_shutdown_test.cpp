@@ -17,8 +17,8 @@
 #include "adapters/std/system_clock.h"
 #include "core/clips/voice_clip_source.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/locked_reader_view.h"
-#include "tests/fakes/no_memo_timer.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/integration/program_process.h"
 #include "tests/support/audio_tools.h"
@@ -107,7 +107,7 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
   SdlSoundOut sound;
   VoiceClipSource clips;
   StdWorkerThreads threads;
-  NoMemoTimer memoTimer;
+  FakeMemoTimer memoTimer;
   ReadingState state;
   CardSelection selection;
   ReadingOrder order;

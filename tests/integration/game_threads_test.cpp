@@ -16,8 +16,8 @@
 #include "core/clips/voice_clip_source.h"
 #include "core/cards/poem_table.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/locked_reader_view.h"
-#include "tests/fakes/no_memo_timer.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {
@@ -97,7 +97,7 @@ class GameThreadsTest : public ::testing::Test {
                         Language::Japanese};
   LockedReaderView view;
   StdWorkerThreads threads;
-  NoMemoTimer memoTimer;
+  FakeMemoTimer memoTimer;
   ReadingState state;
   CardSelection selection;
   ReadingOrder order;

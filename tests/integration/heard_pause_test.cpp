@@ -15,8 +15,8 @@
 #include "adapters/std/std_worker_threads.h"
 #include "core/clips/voice_clip_source.h"
 #include "core/game/game_engine.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/locked_reader_view.h"
-#include "tests/fakes/no_memo_timer.h"
 #include "tests/integration/sound_output_support.h"
 
 namespace fuda {
@@ -76,7 +76,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
                            Language::English);
     LockedReaderView view;
     StdWorkerThreads threads;
-    NoMemoTimer memoTimer;
+    FakeMemoTimer memoTimer;
     ReadingState state;
     CardSelection selection;
     ReadingOrder readingOrder;

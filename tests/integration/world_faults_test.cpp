@@ -16,8 +16,8 @@
 #include "core/clips/voice_clip_source.h"
 #include "core/game/game_engine.h"
 #include "core/order/reading_order_list.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/fake_ports.h"
-#include "tests/fakes/no_memo_timer.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/support/audio_tools.h"
 
@@ -99,7 +99,7 @@ class WorldFaultsTest : public ::testing::Test {
   RecordingReaderView view{clock};
   VoiceClipSource clips;
   InlineThreads threads;
-  NoMemoTimer memoTimer;
+  FakeMemoTimer memoTimer;
   ReadingState state;
   CardSelection selection;
   ReadingOrder order;

@@ -8,19 +8,10 @@
 #include <vector>
 
 #include "core/game/game_engine.h"
+#include "tests/fakes/fake_memo_timer.h"
 #include "tests/fakes/fake_ports.h"
 
 namespace fuda::testing {
-
-class FakeMemoTimer : public MemoTimerHost {
- public:
-  MemoOutcome openMemoTimer() override {
-    ++opened;
-    return countdown ? countdown() : MemoOutcome::ClosedEarly;
-  }
-  int opened = 0;
-  std::function<MemoOutcome()> countdown;  // runs "inside" the modal window
-};
 
 enum class Preface { Read, Skipped };
 

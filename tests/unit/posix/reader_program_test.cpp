@@ -9,17 +9,10 @@
 #include "core/screen/control_ids.h"
 #include "core/screen/tool_window_names.h"
 #include "tests/fakes/fake_program_ports.h"
+#include "tests/fakes/recording_front_end.h"
 
 namespace fuda::testing {
 namespace {
-
-class RecordingFrontEnd : public ReaderFrontEnd {
- public:
-  void openToolWindow(std::string_view name) override { opened.emplace_back(name); }
-  void openHelp(const std::filesystem::path&) override {}
-  void pauseWithoutInput(double) override {}
-  std::vector<std::string> opened;
-};
 
 // Without a settings file the countdown is on, and the start-up must not
 // lose that to the game's reset: a right double-click then starts with it.
