@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/screen/control_ids.h"
 #include "core/screen/tool_window_names.h"
 #include "tests/fakes/fake_program_ports.h"
 #include "tests/fakes/recording_front_end.h"
@@ -24,7 +23,7 @@ TEST(ReaderProgramStartUp, ADefaultRightDoubleClickStartsWithTheCountdown) {
                         {ports.temp.path() / "fudayomi.ini", ports.temp.path()}, ports, view,
                         frontEnd);
   program.startUp();
-  program.dispatchCommand(kGestureRightDoubleClick);
+  program.dispatchCommand(ReaderCommand::RightDoubleClick);
   EXPECT_EQ(frontEnd.opened, std::vector<std::string>{std::string(kTimerWindowName)});
   program.shutdown();
 }
