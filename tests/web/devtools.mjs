@@ -12,7 +12,7 @@ export async function launchChromium(extraArgs = []) {
   const profile = mkdtempSync(join(tmpdir(), 'fudayomi-chromium-'));
   const child = spawn('chromium', ['--headless=new', '--no-sandbox', '--remote-debugging-port=0',
     `--user-data-dir=${profile}`, '--no-first-run', '--autoplay-policy=no-user-gesture-required',
-    ...extraArgs, 'about:blank'], { stdio: 'ignore' });
+    ...extraArgs, 'about:blank'], { stdio: 'ignore', detached: true });
   const portFile = join(profile, 'DevToolsActivePort');
   for (let i = 0; i < 200 && !existsSync(portFile); ++i) await sleep(50);
   const port = readFileSync(portFile, 'utf8').split('\n')[0];
@@ -21,9 +21,16 @@ export async function launchChromium(extraArgs = []) {
   const session = await connect(page.webSocketDebuggerUrl);
   session.close = async () => {
     session.socket.close();
-    child.kill();
-    await new Promise((resolve) => child.once('exit', resolve));
-    rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    // Chromium's helpers are in its process group; they go with it.
+    const exited = new Promise((resolve) => child.once('exit', resolve));
+    process.kill(-child.pid, 'SIGTERM');
+    await exited;
+    await sleep(200);
+    try {
+      rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    } catch {
+      // A helper still writing leaves its scratch profile behind in /tmp.
+    }
   };
   return session;
 }

@@ -1,6 +1,6 @@
-// A stand-in for the core's bridge, for the page's own checks (axe, the
-// screenshots) while no wasm build is at hand: the texts, menu and layouts
-// are read from the core's sources; commands only show a card.
+// A stand-in for the core's bridge (reader_bridge.js), for the page's own
+// checks (axe, the screenshots) without a wasm build: the texts, menu and
+// layouts are read from the core's sources; commands only show a card.
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 
@@ -31,12 +31,10 @@ function textTable(root) {
 
 function menuBar(root, table) {
   const source = readFileSync(join(root, 'core/screen/main_menu_layout.h'), 'utf8');
-  const ids = Object.fromEntries([...readFileSync(join(root, 'core/screen/control_ids.h'), 'utf8')
-    .matchAll(/(kCmd\w+) = (\d+)/g)].map((m) => [m[1], Number(m[2])]));
   const items = {};
   for (const m of source.matchAll(/MenuItemLayout (k\w+Items)\[\] = \{([\s\S]*?)\};/g)) {
     items[m[1]] = [...m[2].matchAll(/\{(kCmd\w+), texts::(k\w+)\}|kSeparator/g)]
-      .map((i) => (i[1] ? { id: ids[i[1]], caption: table[i[2]] } : { id: 0 }));
+      .map((i) => (i[1] ? { command: i[1].slice(4), caption: table[i[2]] } : null));
   }
   return [...source.matchAll(/\{texts::(kMenu\w+), menu_layout_detail::(k\w+Items)\}/g)]
     .map((m) => ({ title: table[m[1]], items: items[m[2]] }));
@@ -63,63 +61,79 @@ function poems(root, file) {
     .map((m) => ({ upper: m[1], lower: m[3], poet: m[4], kimariji: m[5] }));
 }
 
-// Source of a script that sets window.fudaTestEngine before the page loads.
-export function mockEngineScript(root) {
+// Source of a script that sets window.fudaTestBridge before the page loads.
+export function mockBridgeScript(root) {
   const table = textTable(root);
   const data = { table, menu: menuBar(root, table), layout: selectionLayout(root),
                  poems: { ja: poems(root, 'poem_table_ja.cpp'), en: poems(root, 'poem_table_en.cpp') } };
   return `(() => {
   const data = ${JSON.stringify(data)};
-  let view, frontEnd, language, position = 0;
-  const selected = Array(101).fill(0); selected[0] = 1;
-  let thirdChoice = 0;
-  const show = (n, length) => {
-    const poem = data.poems[language][n];
-    view.setText(1015, length === undefined ? poem.kimariji : poem.kimariji.slice(0, length));
-    view.setText(1008, poem.upper); view.setText(1009, poem.lower); view.setText(1010, poem.poet);
+  const side = (language) => (language === 'ja' ? 0 : 1);
+  const pickAll = (language) => Object.fromEntries(Object.entries(data.table).map(([k, v]) => [k, v[side(language)]]));
+  const hands = (w, h, t) => {
+    const cx = Math.trunc(w / 5), cy = Math.trunc(h / 2), r = Math.trunc(Math.min(w, h) / 2) - 10;
+    const hand = (deg, len, pen) => ({ from: { x: cx, y: cy }, to: { x: cx + Math.trunc(Math.sin(deg * Math.PI / 180) * len), y: cy - Math.trunc(Math.cos(deg * Math.PI / 180) * len) }, pen });
+    return [hand((t.hour % 12) * 30 + t.minute * 0.5, Math.trunc(r * 0.7), { width: 5, red: 255, green: 100, blue: 0 }),
+            hand(t.minute * 6 + t.second * 0.1, r, { width: 2, red: 255, green: 0, blue: 0 }),
+            hand(t.second * 6, r, { width: 1, red: 0, green: 0, blue: 0 })];
   };
-  const order = [17, 87, 61, 33, 70];
-  window.fudaTestEngine = {
-    texts: () => data.table,
-    menuBar: () => data.menu,
-    selectionLayout: () => data.layout,
-    async start(options) {
-      ({ view, frontEnd, language } = options);
-      show(0);
-      view.setText(1011, data.table.kTimingLabelPrefix[language === 'ja' ? 0 : 1] + '1');
-      view.setTrackBarPosition(50);
-      view.setReadModeRadio('manual');
-      for (const id of [1003, 1004, 1006, 1007, 1012, 1013]) view.setEnabled(id, true);
-    },
-    command(id) {
-      if (id === 1003 || id === 1004 || id === 1005) {
-        show(order[position % order.length], id === 1005 ? 2 : undefined);
-        position += 1;
-        view.setEnabled(1005, true);
-        view.readingIdle();
-      } else if (id === 1224) frontEnd.openToolWindow('CSelect');
-      else if (id === 1225) frontEnd.openToolWindow('HSelect');
-    },
-    timingChanged(p) { view.setText(1011, data.table.kTimingLabelPrefix[language === 'ja' ? 0 : 1] + p / 50); },
-    selectionState: () => ({ selected, thirdChoice }),
-    selectionClick(dialog, id) {
-      const poem = data.layout.poems.find((p) => p.buttonId === id || p.boxId === id);
-      if (poem) selected[poem.poem] ^= 1;
-      if (id === 1221 || id === 1222 || id === 1006 || id === 1016) return { step: 'close', selected, thirdChoice };
-      return { step: 'show', selected, thirdChoice };
-    },
-    timerCommand() {}, timerClosed() {},
-    clockHands(w, h, t) {
-      const cx = Math.trunc(w / 5), cy = Math.trunc(h / 2), r = Math.trunc(Math.min(w, h) / 2) - 10;
-      const hand = (deg, len, pen) => ({ from: { x: cx, y: cy }, to: { x: cx + Math.trunc(Math.sin(deg * Math.PI / 180) * len), y: cy - Math.trunc(Math.cos(deg * Math.PI / 180) * len) }, pen });
-      return [hand((t.hour % 12) * 30 + t.minute * 0.5, Math.trunc(r * 0.7), { width: 5, red: 255, green: 100, blue: 0 }),
-              hand(t.minute * 6 + t.second * 0.1, r, { width: 2, red: 255, green: 0, blue: 0 }),
-              hand(t.second * 6, r, { width: 1, red: 0, green: 0, blue: 0 })];
-    },
-    resumeState: () => (position > 0 ? JSON.stringify({ position }) : null),
-    settingsBytes: () => new Uint8Array(0),
-    checkSettings: () => null,
-    defaultVoiceUrl: (name) => 'voice/' + name + '.ogg',
-  };
+  const common = (language) => ({
+    texts: () => ({ all: pickAll(language), menuBar: data.menu.map((m) => ({ title: m.title[side(language)], items: m.items.map((i) => i && { command: i.command, caption: i.caption[side(language)] }) })) }),
+    clockHands: hands, dismissMessage() {}, resumeAudio() {}, toolWindowClosed() {},
+  });
+  async function startReader({ language, view }) {
+    let position = 0, dialog = null, thirdChoice = 0;
+    const selected = Array(101).fill(0); selected[0] = 1;
+    const show = (n, length) => {
+      const poem = data.poems[language][n];
+      view.setText('KimarijiLabel', length === undefined ? poem.kimariji : poem.kimariji.slice(0, length));
+      view.setText('UpperVerseLabel', poem.upper); view.setText('LowerVerseLabel', poem.lower); view.setText('PoetLabel', poem.poet);
+    };
+    const label = (p) => view.setText('TimingLabel', data.table.kTimingLabelPrefix[side(language)] + p / 50);
+    show(0); label(50);
+    view.setTrackBarPosition(50); view.setReadModeRadio('Manual');
+    for (const c of ['AnkiStartButton', 'QuickStartButton', 'ExitButton', 'TimingTrackBar', 'ManualRadio', 'AutoRadio']) view.setEnabled(c, true);
+    const order = [17, 87, 61, 33, 70];
+    const layout = { ...data.layout,
+      poems: data.layout.poems.map((p) => ({ ...p, caption: p.caption[side(language)] })),
+      blocks: data.layout.blocks.map((b) => ({ ...b, caption: b.caption[side(language)] })),
+      thirds: data.layout.thirds.map((t) => ({ ...t, caption: t.buttonCaption[side(language)], label: t.label[side(language)] })) };
+    return { ...common(language),
+      command(name) {
+        if (name === 'StartWithMemorisation') {
+          view.openToolWindow('Timer');
+          view.showCountdownText('14:59');
+          view.showHands({ hour: 10, minute: 8, second: 36 });
+        } else if (['StartWithoutMemorisation', 'ReadNext'].includes(name)) {
+          show(order[position % order.length], name === 'ReadNext' ? 2 : undefined);
+          position += 1;
+          view.setEnabled('NextButton', true);
+          view.showPhase('BetweenCards');
+        } else if (name === 'CardSelection' || name === 'ThirdGame') {
+          dialog = name === 'CardSelection' ? 'CSelect' : 'HSelect';
+          view.openToolWindow(dialog);
+        }
+      },
+      moveTrackBar: label,
+      selectionLayout: () => layout,
+      selectionState: async () => ({ selected, thirdChoice }),
+      async selectionClick(id) {
+        const poem = data.layout.poems.find((p) => p.buttonId === id || p.boxId === id);
+        if (dialog === 'CSelect' && poem) selected[poem.poem] ^= 1;
+        const closing = dialog === 'CSelect' ? [1221, 1222] : [1006, 1016];
+        return { step: closing.includes(id) ? 'Close' : 'ShowSelection', selected, thirdChoice };
+      },
+      async exportList() { return null; }, importList() {},
+      async exportSettings() { return { name: 'fudayomi.ini', bytes: new Uint8Array() }; }, importSettings() {},
+      async unfinishedGame() { return false; }, resumeGame() {}, dropUnfinishedGame() {},
+      audioStats: () => ({ underruns: 0 }),
+    };
+  }
+  async function startMemotimer({ language, view }) {
+    view.showCountdownText('15:00');
+    view.showHands({ hour: 10, minute: 8, second: 36 });
+    return { ...common(language), command() {} };
+  }
+  window.fudaTestBridge = { startReader, startMemotimer };
 })();`;
 }

@@ -6,7 +6,7 @@ import { mkdirSync, writeFileSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium } from './devtools.mjs';
-import { mockEngineScript } from './page_mock.mjs';
+import { mockBridgeScript } from './page_mock.mjs';
 import { pageOnlySite, serveSite } from './page_site.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
@@ -20,19 +20,26 @@ try {
     for (const [name, size] of Object.entries(sizes)) {
       const chromium = await launchChromium([`--lang=${language}`]);
       await chromium.send('Emulation.setDeviceMetricsOverride', size);
-      if (!siteArg) await chromium.send('Page.addScriptToEvaluateOnNewDocument', { source: mockEngineScript(root) });
+      if (!siteArg) await chromium.send('Page.addScriptToEvaluateOnNewDocument', { source: mockBridgeScript(root) });
       await chromium.send('Page.addScriptToEvaluateOnNewDocument', { source: `localStorage.setItem('language', '${language}')` });
       await chromium.navigate(site.url);
       await chromium.waitFor(`!document.getElementById('loading')`);
-      await chromium.evaluate(`document.querySelector('[data-id="1004"]').click()`);
-      await chromium.waitFor(`!document.querySelector('[data-id="1005"]').disabled`);
-      await chromium.evaluate(`document.querySelector('[data-id="1005"]').click()`);
+      await chromium.evaluate(`document.querySelector('[data-control="QuickStartButton"]').click()`);
+      await chromium.waitFor(`!document.querySelector('[data-control="NextButton"]').disabled`);
+      await chromium.evaluate(`document.querySelector('[data-control="NextButton"]').click()`);
       const wide = await chromium.evaluate('document.documentElement.scrollWidth > window.innerWidth');
       if (wide) console.log(`${language} ${name}: the page scrolls sideways`);
       writeFileSync(join(outDir, `game-${name}-${language}.png`), await chromium.screenshot());
-      await chromium.evaluate(`document.querySelector('[data-command="1224"]').click()`);
+      await chromium.evaluate(`document.querySelector('#menu-groups [data-command="CardSelection"]').click()`);
       await chromium.waitFor(`document.getElementById('selection').open`);
       writeFileSync(join(outDir, `selection-${name}-${language}.png`), await chromium.screenshot());
+      await chromium.evaluate(`document.querySelector('#selection [data-close]').click()`);
+      await chromium.evaluate(`document.querySelector('[data-control="AnkiStartButton"]').click()`);
+      await chromium.waitFor(`document.getElementById('timer').open`);
+      writeFileSync(join(outDir, `timer-${name}-${language}.png`), await chromium.screenshot());
+      await chromium.navigate(`${site.url}memotimer.html`);
+      await chromium.waitFor(`!document.getElementById('loading')`);
+      writeFileSync(join(outDir, `memotimer-${name}-${language}.png`), await chromium.screenshot());
       await chromium.close();
     }
   }

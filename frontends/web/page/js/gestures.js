@@ -4,8 +4,13 @@
 // the title choose the hidden pair-order variants. A touch screen reaches the
 // same commands through the buttons of the menu's gesture group.
 
-// Gesture ids of the core (core/screen/control_ids.h).
-export const Gesture = { rightButton: 2001, rightDoubleClick: 2002, middleDoubleClick: 2003, title: 1000 };
+// The core's names of the gestures.
+export const Gesture = {
+  rightButton: 'RightButton',
+  rightDoubleClick: 'RightDoubleClick',
+  middleDoubleClick: 'MiddleDoubleClick',
+  title: 'TitlePictureDoubleClick',
+};
 
 // Two presses of one button this close together are a double-click.
 const kDoubleClickMs = 500;

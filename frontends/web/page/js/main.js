@@ -1,194 +1,188 @@
-// The reader's page: loads the core, builds the main window and its dialogs
-// from the core's texts and layouts, and hands the core the page's view,
-// tool windows, storage and files.
-import { loadEngine } from './engine.js';
+// The reader's page: starts the core through the bridge, builds the main
+// window and its dialogs from the core's texts and layouts, and gives the
+// core the page's view, tool windows, files and the player's own voices.
+import { loadBridge } from './engine.js';
 import { Gestures } from './gestures.js';
-import { MainWindow, buildMenu, Id } from './main_window.js';
+import { MainWindow, buildMenu } from './main_window.js';
 import { MessageBox, wireClose } from './message_box.js';
 import { defaultVoiceKept, keepDefaultVoice } from './offline.js';
-import { GameKeeper } from './resume.js';
 import { CardSelectionDialog, ThirdGameDialog } from './selection_dialogs.js';
-import { download, keepSettings, keptSettings, kSettingsKey } from './settings_transfer.js';
-import { FileStore, Prefs } from './storage.js';
-import { Texts, startLanguage } from './texts.js';
+import { download, pickFile } from './settings_transfer.js';
+import { FileStore, browserPrefs } from './storage.js';
+import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
 import { TimerFace } from './timer_face.js';
-import { ClipFault, checkVoice, clipKey, storeVoice } from './voice_import.js';
+import { ClipFault, checkVoice, clipKey, storeVoice, voiceClipNames } from './voice_import.js';
 import { ScreenOn } from './wake_lock.js';
 
-const kStartCommands = new Set([Id.ankiStart, Id.quickStart, 1226, 1227, 2002]);
-const kTimerCommands = [1245, 1246, 1247];
-
-function safeLocalStorage() {
-  try {
-    return window.localStorage;
-  } catch {
-    return { getItem() { return null; }, setItem() { throw new Error('refused'); }, removeItem() {} };
-  }
-}
+const kVoiceBase = 'voice/';
 
 function byId(id) {
   return document.getElementById(id);
 }
 
-// The tool windows the core opens and closes: the two selection dialogs and
-// the memorisation timer.
+// The tool windows the core opens: the two selection dialogs and the
+// memorisation timer. Built once the core's layouts are at hand.
 class ToolWindows {
-  constructor(texts, engine, messages) {
-    this.selection = new CardSelectionDialog(byId('selection'), texts, engine, messages);
-    this.third = new ThirdGameDialog(byId('third'), texts, engine, messages);
-    const timer = byId('timer');
-    this.timer = timer;
-    this.timerFace = new TimerFace(timer, (w, h, time) => engine.clockHands(w, h, time, 'whole'));
-    this.engine = engine;
-    for (const id of kTimerCommands) {
-      timer.querySelector(`[data-timer="${id}"]`).addEventListener('click', () => engine.timerCommand(id));
+  constructor(texts, reader, messages) {
+    this.windows = {
+      CSelect: new CardSelectionDialog(byId('selection'), texts, reader, messages),
+      HSelect: new ThirdGameDialog(byId('third'), texts, reader, messages),
+    };
+    this.timer = byId('timer');
+    this.timerFace = new TimerFace(this.timer, (w, h, time) => reader.clockHands(w, h, time));
+    wireClose(this.timer, () => {});
+    for (const dialog of [byId('selection'), byId('third'), this.timer]) {
+      dialog.addEventListener('close', () => reader.toolWindowClosed());
     }
-    wireClose(timer, () => engine.timerClosed());
+    for (const button of this.timer.querySelectorAll('[data-command]')) {
+      button.addEventListener('click', () => reader.command(button.dataset.command));
+    }
   }
 
-  // Resolves once the window has closed by any path.
   open(name) {
-    if (name === 'CSelect') return this.selection.open();
-    if (name === 'HSelect') return this.third.open();
     if (name === 'Timer') {
-      return new Promise((resolve) => {
-        this.timer.addEventListener('close', () => resolve(), { once: true });
-        this.timer.showModal();
-        this.timerFace.draw();
-      });
+      this.timer.showModal();
+      this.timerFace.draw();
+    } else if (this.windows[name]) {
+      this.windows[name].open();
     }
-    return Promise.resolve();
   }
 
   close(name) {
-    if (name === 'Timer' && this.timer.open) this.timer.close();
+    const dialog = name === 'Timer' ? this.timer : this.windows[name]?.dialog;
+    if (dialog && dialog.open) dialog.close();
   }
 }
 
-async function chooseFile(input) {
-  return new Promise((resolve) => {
-    input.value = '';
-    input.addEventListener('change', async () => {
-      const file = input.files[0];
-      resolve(file ? new Uint8Array(await file.arrayBuffer()) : null);
-    }, { once: true });
-    input.addEventListener('cancel', () => resolve(null), { once: true });
-    input.click();
-  });
+// Everything the core calls on the page. `later` holds what exists only
+// once the core has started (the tool windows need its layouts).
+function makeView(mainWindow, messages, screenOn, store, later) {
+  return {
+    setText: (name, text) => mainWindow.setText(name, text),
+    setEnabled: (name, enabled) => mainWindow.setEnabled(name, enabled),
+    setTrackBarPosition: (position) => mainWindow.setTrackBarPosition(position),
+    setReadModeRadio: (mode) => mainWindow.setReadModeRadio(mode),
+    showPhase: (phase) => screenOn.set(phase !== 'NoGame'),
+    showMessage: ({ id, caption, text }) => messages.show(caption, text).then(() => later.reader.dismissMessage(id)),
+    openToolWindow: (name) => later.tools.open(name),
+    closeToolWindow: (name) => later.tools.close(name),
+    showCountdownText: (text) => later.tools.timerFace.showCountdownText(text),
+    showHands: (time) => later.tools.timerFace.showHands(time),
+    openHelp: () => window.open('help.html', '_blank', 'noopener'),
+    pauseWithoutInput: (ms) => {
+      document.body.inert = true;
+      setTimeout(() => { document.body.inert = false; }, ms);
+    },
+    releasePointer: () => { if (document.pointerLockElement) document.exitPointerLock(); },
+    // A page cannot close its own tab: the reader starts afresh instead.
+    quitProgram: () => window.location.reload(),
+    storageUnavailable: () => { byId('notice').textContent = later.texts.get('kPageStorageRefused'); },
+    clipFailed: () => {},
+    // Readers 2 to 4: the player's own recorded voices.
+    readClip: async (number, name) => store.get(clipKey(number, name)),
+  };
 }
 
 async function start() {
-  const prefs = new Prefs(safeLocalStorage());
+  const prefs = browserPrefs(window);
   const language = startLanguage(prefs, navigator.languages || [navigator.language || 'ja']);
-  const [engine, store] = await Promise.all([
-    loadEngine(window),
+  const [startReader, store] = await Promise.all([
+    loadBridge(window),
     window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore()),
   ]);
-  const texts = new Texts(engine.texts(), language);
   const messages = new MessageBox(byId('message'));
-  const mainWindow = new MainWindow(document, texts, engine);
-  mainWindow.build();
-  byId('language').textContent = texts.get('kPageOtherLanguage');
-  byId('language').lang = language === 'ja' ? 'en' : 'ja';
-  const notice = byId('notice');
-  if (!store.available || !prefs.available) notice.textContent = texts.get('kPageStorageRefused');
-
-  const tools = new ToolWindows(texts, engine, messages);
-  const keeper = new GameKeeper(prefs);
   const screenOn = new ScreenOn(navigator, document);
-  const listInput = Object.assign(document.createElement('input'), { type: 'file', accept: '.txt,text/plain' });
-
-  const view = {
-    setText: (id, text) => mainWindow.setText(id, text),
-    setEnabled: (id, enabled) => mainWindow.setEnabled(id, enabled),
-    setTrackBarPosition: (position) => mainWindow.setTrackBarPosition(position),
-    setReadModeRadio: (mode) => mainWindow.setReadModeRadio(mode),
-    showMessage: (caption, text) => messages.show(caption, text),
-    releasePointer: () => { if (document.pointerLockElement) document.exitPointerLock(); },
-    readingIdle: () => {
-      engine.timingChanged(mainWindow.trackBarPosition());
-      const state = engine.resumeState();
-      keeper.keep(state);
-      if (!state) screenOn.set(false);
-    },
-    // The page cannot close its own tab: "Exit" ends the game and starts
-    // the reader afresh, with nothing left to go on with.
-    quitProgram: () => {
-      keeper.keep(null);
-      window.location.reload();
-    },
+  const later = {};
+  let reader = null;
+  let audioResumed = false;
+  const command = async (name) => {
+    if (!audioResumed) {
+      reader.resumeAudio();
+      audioResumed = true;
+    }
+    if (name === 'ExportList') {
+      const file = await reader.exportList();
+      if (file) download(document, file.name, file.bytes);
+    } else if (name === 'ImportList') {
+      const bytes = await pickFile(byId('list-import'));
+      if (bytes) reader.importList(bytes);
+    } else {
+      reader.command(name);
+    }
   };
-  const frontEnd = {
-    openToolWindow: (name) => tools.open(name),
-    closeToolWindow: (name) => tools.close(name),
-    timerFace: tools.timerFace,
-    openHelp: () => window.open('help.html', '_blank', 'noopener'),
-    chooseListFile: () => chooseFile(listInput),
-    listWritten: (bytes) => download(document, 'readlist.txt', bytes),
-    // Readers 2 to 4: the player's own recorded voices.
-    readClip: async (number, name) => {
-      const clip = await store.get(clipKey(number, name));
-      return clip ? { extension: clip.extension, data: clip.data } : null;
-    },
-  };
+  const mainWindow = new MainWindow(document, command, (position) => reader.moveTrackBar(position));
+  reader = await startReader({ language, view: makeView(mainWindow, messages, screenOn, store, later), voiceBase: kVoiceBase });
+  later.reader = reader;
 
-  const kept = keeper.kept();
-  const resume = kept && (await GameKeeper.offer(byId('resume'))) ? kept : null;
-  if (!resume) keeper.keep(null);
-  await engine.start({ language, view, frontEnd, settingsIni: await keptSettings(store), resume });
-  if (resume) screenOn.set(true);
-
-  const command = (id) => {
-    if (kStartCommands.has(id)) screenOn.set(true);
-    engine.command(id);
-  };
-  mainWindow.onCommand = command;
+  const captions = reader.texts(language);
+  const texts = new Texts(captions.all, language);
+  later.texts = texts;
+  fillPage(document, texts, 'kWindowTitle');
+  wireLanguageSwitch(byId('language'), texts, prefs, window);
+  if (!store.available) byId('notice').textContent = texts.get('kPageStorageRefused');
+  later.tools = new ToolWindows(texts, reader, messages);
   new Gestures(byId('board'), byId('title'), command);
 
   const menu = byId('menu');
-  buildMenu(byId('menu-groups'), engine.menuBar(), texts, (id) => {
+  buildMenu(byId('menu-groups'), captions.menuBar, (name) => {
     menu.close();
-    command(id);
+    command(name);
   });
-  for (const button of menu.querySelectorAll('[data-gesture]')) {
+  for (const button of menu.querySelectorAll('[data-command]')) {
+    if (button.closest('#menu-groups')) continue;
     button.addEventListener('click', () => {
       menu.close();
-      command(Number(button.dataset.gesture));
+      command(button.dataset.command);
     });
   }
   wireClose(menu, () => {});
   byId('menu-open').addEventListener('click', () => menu.showModal());
-  byId('language').addEventListener('click', () => {
-    prefs.set('language', language === 'ja' ? 'en' : 'ja');
-    window.location.reload();
-  });
 
-  wireVoices(texts, store, engine);
-  wireSettings(texts, store, engine, messages);
-  wireOffline(texts, engine);
+  wireVoices(texts, store, reader);
+  wireSettings(texts, reader);
+  wireOffline(texts);
   byId('loading').remove();
+
+  if (await reader.unfinishedGame()) {
+    const goOn = await offer(byId('resume'));
+    if (goOn) {
+      reader.resumeAudio();
+      audioResumed = true;
+      reader.resumeGame();
+    } else {
+      reader.dropUnfinishedGame();
+    }
+  }
 }
 
-function wireVoices(texts, store, engine) {
+// Asks whether to go on with the game left unfinished.
+function offer(dialog) {
+  return new Promise((resolve) => {
+    dialog.addEventListener('close', () => resolve(dialog.returnValue === 'yes'), { once: true });
+    dialog.showModal();
+  });
+}
+
+function wireVoices(texts, store, reader) {
   const select = byId('voice-reader');
   for (const option of select.options) option.textContent = texts.get(`kItemReader${option.value}`);
   const progress = byId('voice-progress');
   const status = byId('voice-status');
-  const audio = new OfflineAudioContext(1, 1, 44100);
   const take = async (files) => {
     if (files.length === 0) return;
     status.textContent = texts.get('kPageCheckingVoice');
     progress.hidden = false;
     progress.value = 0;
     try {
-      const entries = await checkVoice(files, (data) => audio.decodeAudioData(data), (part) => { progress.value = part; });
+      const audio = new OfflineAudioContext(1, 1, 44100);
+      const names = await voiceClipNames(window.fetch.bind(window), kVoiceBase);
+      const entries = await checkVoice(files, names, (data) => audio.decodeAudioData(data), (part) => { progress.value = part; });
       const refusal = await storeVoice(store, select.value, entries);
       status.textContent = refusal ? `${texts.get(refusal)} ${texts.get('kPageVoiceUnchanged')}`
                                    : texts.get('kPageVoiceKept');
-      if (!refusal && engine.voiceChanged) engine.voiceChanged(Number(select.value));
     } catch (error) {
       status.textContent = error instanceof ClipFault
-          ? `${texts.get(error.textName)}${error.clip}. ${texts.get('kPageVoiceUnchanged')}`
+          ? `${texts.get(error.textName)}${error.clip} ${texts.get('kPageVoiceUnchanged')}`
           : `${String(error.message || error)} ${texts.get('kPageVoiceUnchanged')}`;
     } finally {
       progress.hidden = true;
@@ -199,44 +193,36 @@ function wireVoices(texts, store, engine) {
   }
 }
 
-function wireSettings(texts, store, engine, messages) {
-  const status = byId('settings-status');
+function wireSettings(texts, reader) {
   byId('settings-export').addEventListener('click', async () => {
-    const bytes = (await keptSettings(store)) || engine.settingsBytes();
-    download(document, kSettingsKey, bytes);
+    const file = await reader.exportSettings();
+    download(document, file.name, file.bytes);
   });
   const input = byId('settings-import');
   input.addEventListener('change', async () => {
     const file = input.files[0];
     if (!file) return;
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    const fault = engine.checkSettings(bytes);
-    if (fault) {
-      await messages.show(fault.caption, fault.text);
-      return;
-    }
-    const refusal = await keepSettings(store, bytes);
-    status.textContent = texts.get(refusal || 'kPageSettingsImported');
+    reader.importSettings(new Uint8Array(await file.arrayBuffer()));
+    byId('settings-status').textContent = texts.get('kPageSettingsImported');
   });
 }
 
-async function wireOffline(texts, engine) {
+async function wireOffline(texts) {
   const button = byId('keep-voice');
   const progress = byId('keep-progress');
   const status = byId('settings-status');
-  const clipUrl = (name) => engine.defaultVoiceUrl(name);
   if (!window.caches) {
     button.disabled = true;
     return;
   }
-  if (await defaultVoiceKept(window.caches, clipUrl)) status.textContent = texts.get('kPageVoiceOffline');
+  if (await defaultVoiceKept(window.caches, kVoiceBase)) status.textContent = texts.get('kPageVoiceOffline');
   button.addEventListener('click', async () => {
     button.disabled = true;
     progress.hidden = false;
     progress.value = 0;
     try {
       if (navigator.storage && navigator.storage.persist) await navigator.storage.persist();
-      await keepDefaultVoice(window.caches, window.fetch.bind(window), clipUrl, (part) => { progress.value = part; });
+      await keepDefaultVoice(window.caches, window.fetch.bind(window), kVoiceBase, (part) => { progress.value = part; });
       status.textContent = texts.get('kPageVoiceOffline');
     } catch (error) {
       status.textContent = texts.get('kPageKeepVoiceFailed') + error.message;

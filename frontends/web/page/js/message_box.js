@@ -1,5 +1,5 @@
 // Message boxes as one page dialog: each call waits for the previous box to
-// be dismissed, so a reading step that reports two faults shows both in turn.
+// be dismissed, so two faults reported at once are shown in turn.
 
 export class MessageBox {
   constructor(dialog) {

@@ -1,23 +1,8 @@
 // The card selection and one-third game dialogs as page dialogs. Every click
 // goes to the core, which applies the control's rule to the card selection
-// and answers with the flags to show and whether to close; the page draws.
+// and answers with the flags to show and what the dialog does next; the page
+// only draws.
 import { wireClose } from './message_box.js';
-
-// Opens `dialog` and resolves when it has closed by any path.
-function runModal(dialog, onOpen) {
-  return new Promise((resolve) => {
-    dialog.addEventListener('close', () => resolve(), { once: true });
-    onOpen();
-    dialog.showModal();
-  });
-}
-
-// What the core's answer to a click asks of the dialog. The "nothing chosen"
-// message is the dialog's own, as on the desktop.
-async function follow(dialog, answer, texts, messages, nothingText) {
-  if (answer.step === 'close') dialog.close();
-  else if (answer.step === 'nothing') await messages.show(texts.get('kNothingSelectedCaption'), texts.get(nothingText));
-}
 
 function button(document, caption, onClick) {
   const element = document.createElement('button');
@@ -37,49 +22,66 @@ function checkBox(document, label, onChange) {
   return { wrap, box };
 }
 
-export class CardSelectionDialog {
-  constructor(dialog, texts, engine, messages) {
+// What both dialogs share: opening from the core's state, a click and the
+// core's answer. `show(state)` draws the flags.
+class SelectionDialog {
+  constructor(dialog, texts, reader, messages, nothingText) {
     this.dialog = dialog;
-    this.messages = messages;
     this.texts = texts;
-    this.engine = engine;
+    this.reader = reader;
+    this.messages = messages;
+    this.nothingText = nothingText;
+    this.document = dialog.ownerDocument;
+    wireClose(dialog, () => {});
+  }
+
+  async open() {
+    this.show(await this.reader.selectionState());
+    this.dialog.showModal();
+  }
+
+  async click(id, boxChecked) {
+    const answer = await this.reader.selectionClick(id, boxChecked);
+    this.show(answer);
+    if (answer.step === 'Close') {
+      this.dialog.close();
+    } else if (answer.step === 'ShowNothingSelected') {
+      await this.messages.show(this.texts.get('kNothingSelectedCaption'), this.texts.get(this.nothingText));
+    }
+  }
+
+  wireChoices(okId, cancelId) {
+    this.dialog.querySelector('[data-ok]').addEventListener('click', () => this.click(okId, false));
+    this.dialog.querySelector('[data-cancel]').addEventListener('click', () => this.click(cancelId, false));
+  }
+}
+
+export class CardSelectionDialog extends SelectionDialog {
+  constructor(dialog, texts, reader, messages) {
+    super(dialog, texts, reader, messages, 'kNothingSelectedText');
     this.boxes = new Map();  // poem -> check box
-    const document = dialog.ownerDocument;
-    const layout = engine.selectionLayout();
+    const layout = reader.selectionLayout();
     const columns = dialog.querySelector('#selection-columns');
-    const byColumn = [];
+    const byColumn = new Map();
     for (const poem of layout.poems) {
-      if (!byColumn[poem.column]) {
-        const column = document.createElement('div');
+      if (!byColumn.has(poem.column)) {
+        const column = this.document.createElement('div');
         column.className = 'column';
-        byColumn[poem.column] = column;
+        byColumn.set(poem.column, column);
         columns.append(column);
       }
-      const caption = texts.pick(poem.caption);
-      const row = document.createElement('div');
+      const row = this.document.createElement('div');
       row.className = 'poem';
-      const { wrap, box } = checkBox(document, caption, (checked) => this.click(poem.boxId, checked));
-      row.append(wrap, button(document, caption, () => this.click(poem.buttonId, false)));
-      byColumn[poem.column].append(row);
+      const { wrap, box } = checkBox(this.document, poem.caption, (checked) => this.click(poem.boxId, checked));
+      row.append(wrap, button(this.document, poem.caption, () => this.click(poem.buttonId, false)));
+      byColumn.get(poem.column).append(row);
       this.boxes.set(poem.poem, box);
     }
     const blocks = dialog.querySelector('#selection-blocks');
     for (const block of layout.blocks) {
-      blocks.append(button(document, texts.pick(block.caption), () => this.click(block.id, false)));
+      blocks.append(button(this.document, block.caption, () => this.click(block.id, false)));
     }
-    dialog.querySelector('[data-ok]').addEventListener('click', () => this.click(layout.okId, false));
-    dialog.querySelector('[data-cancel]').addEventListener('click', () => this.click(layout.cancelId, false));
-    wireClose(dialog, () => {});
-  }
-
-  open() {
-    return runModal(this.dialog, () => this.show(this.engine.selectionState()));
-  }
-
-  async click(id, boxChecked) {
-    const answer = await this.engine.selectionClick('CSelect', id, boxChecked);
-    this.show(answer);
-    await follow(this.dialog, answer, this.texts, this.messages, 'kNothingSelectedText');
+    this.wireChoices(layout.okId, layout.cancelId);
   }
 
   show(state) {
@@ -87,40 +89,23 @@ export class CardSelectionDialog {
   }
 }
 
-export class ThirdGameDialog {
-  constructor(dialog, texts, engine, messages) {
-    this.dialog = dialog;
-    this.texts = texts;
-    this.messages = messages;
-    this.engine = engine;
+export class ThirdGameDialog extends SelectionDialog {
+  constructor(dialog, texts, reader, messages) {
+    super(dialog, texts, reader, messages, 'kNoThirdChosenText');
     this.boxes = new Map();  // choice -> check box
-    const document = dialog.ownerDocument;
-    const layout = engine.selectionLayout();
+    const layout = reader.selectionLayout();
     const rows = dialog.querySelector('#third-rows');
     for (const third of layout.thirds) {
-      const row = document.createElement('div');
+      const row = this.document.createElement('div');
       row.className = 'third';
-      const caption = texts.pick(third.buttonCaption);
-      const { wrap, box } = checkBox(document, caption, (checked) => this.click(third.boxId, checked));
-      const label = document.createElement('p');
-      label.textContent = texts.pick(third.label);
-      row.append(wrap, button(document, caption, () => this.click(third.buttonId, false)), label);
+      const { wrap, box } = checkBox(this.document, third.caption, (checked) => this.click(third.boxId, checked));
+      const label = this.document.createElement('p');
+      label.textContent = third.label;
+      row.append(wrap, button(this.document, third.caption, () => this.click(third.buttonId, false)), label);
       rows.append(row);
       this.boxes.set(third.choice, box);
     }
-    dialog.querySelector('[data-ok]').addEventListener('click', () => this.click(layout.thirdOkId, false));
-    dialog.querySelector('[data-cancel]').addEventListener('click', () => this.click(layout.thirdCancelId, false));
-    wireClose(dialog, () => {});
-  }
-
-  open() {
-    return runModal(this.dialog, () => this.show(this.engine.selectionState()));
-  }
-
-  async click(id, boxChecked) {
-    const answer = await this.engine.selectionClick('HSelect', id, boxChecked);
-    this.show(answer);
-    await follow(this.dialog, answer, this.texts, this.messages, 'kNoThirdChosenText');
+    this.wireChoices(layout.thirdOkId, layout.thirdCancelId);
   }
 
   show(state) {

@@ -1,9 +1,6 @@
-// The settings file kept in the browser, with the desktop's keys and
-// meanings: "export settings" hands out the kept fudayomi.ini byte for byte,
-// "import settings" keeps a chosen one after the core has read it the way
-// it reads the desktop's.
-
-export const kSettingsKey = 'fudayomi.ini';
+// Moving files between the page and the player's disk: the settings file
+// fudayomi.ini and the list file readlist.txt, byte for byte as the core
+// makes and reads them.
 
 // Offers `bytes` as a download named `name`.
 export function download(document, name, bytes) {
@@ -17,20 +14,15 @@ export function download(document, name, bytes) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// The kept settings file, or null.
-export async function keptSettings(store) {
-  const value = await store.get(kSettingsKey);
-  return value ? new Uint8Array(value) : null;
-}
-
-// Keeps `bytes` as the settings file. Resolves to null, or to the name of
-// the text that says why nothing was kept.
-export async function keepSettings(store, bytes) {
-  if (!store.available) return 'kPageStorageRefused';
-  try {
-    await store.putAll([[kSettingsKey, bytes]]);
-    return null;
-  } catch {
-    return 'kPageStorageFull';
-  }
+// The bytes of a file the player picks with `input`, or null.
+export function pickFile(input) {
+  return new Promise((resolve) => {
+    input.value = '';
+    input.addEventListener('change', async () => {
+      const file = input.files[0];
+      resolve(file ? new Uint8Array(await file.arrayBuffer()) : null);
+    }, { once: true });
+    input.addEventListener('cancel', () => resolve(null), { once: true });
+    input.click();
+  });
 }

@@ -36,6 +36,16 @@ export class Prefs {
   }
 }
 
+// The page's localStorage, or a stand-in that refuses every write where the
+// browser forbids even reading it.
+export function browserPrefs(window) {
+  try {
+    return new Prefs(window.localStorage);
+  } catch {
+    return new Prefs({ getItem() { return null; }, setItem() { throw new Error('refused'); }, removeItem() {} });
+  }
+}
+
 const kDatabaseName = 'fudayomi';
 const kDatabaseVersion = 1;
 // "files": settings file and clips by key ("fudayomi.ini", "voice2/I-000A").

@@ -4,37 +4,30 @@
 // transaction, so a bad choice leaves the voice kept before as it was.
 import { isQuotaError } from './storage.js';
 
-const kPoemCount = 100;
-const kAnnouncements = ['anki_s', 'anki_5', 'nifun', 'shiai_s'];
 const kExtensions = ['wav', 'mp3', 'ogg'];
 // Far above any spoken verse; a larger file is refused before it is read.
 export const kMaxClipBytes = 64 * 1024 * 1024;
 
-// The clips a voice holds, as the core asks for them.
-export function voiceClipNames() {
-  const names = [];
-  for (let poem = 0; poem <= kPoemCount; ++poem) {
-    const number = String(poem).padStart(3, '0');
-    names.push(`I-${number}A`, `I-${number}B`);
-  }
-  for (const clip of kAnnouncements) names.push(`Mesg/${clip}`);
-  return names;
+// The clips a voice holds, as the default voice lists them in
+// voice/clips.json ("I-000A.ogg", "Mesg/anki_s.ogg"), without extension.
+export async function voiceClipNames(fetch, voiceBase) {
+  const response = await fetch(`${voiceBase}clips.json`);
+  if (!response.ok) throw new Error(`${voiceBase}clips.json`);
+  return (await response.json()).map((file) => file.replace(/\.[^./]+$/, ''));
 }
 
-// The clip a chosen file is, by its name without regard to case (a voice
-// made on Windows may say "i-000a.WAV" or "MESG"), or null for other files.
-export function clipNameOf(file) {
-  const path = (file.webkitRelativePath || file.name).replace(/\\/g, '/');
-  const base = path.split('/').pop();
+function stem(path) {
+  const base = path.replace(/\\/g, '/').split('/').pop();
   const dot = base.lastIndexOf('.');
-  if (dot < 0) return null;
-  const extension = base.slice(dot + 1).toLowerCase();
+  return { stem: (dot < 0 ? base : base.slice(0, dot)).toLowerCase(), extension: dot < 0 ? '' : base.slice(dot + 1).toLowerCase() };
+}
+
+// The clip of `names` a chosen file is, by its name without regard to case
+// (a voice made on Windows may say "i-000a.WAV" or "MESG"), or null.
+export function clipNameOf(file, names) {
+  const { stem: fileStem, extension } = stem(file.webkitRelativePath || file.name);
   if (!kExtensions.includes(extension)) return null;
-  const stem = base.slice(0, dot).toLowerCase();
-  const verse = /^i-(\d{3})([ab])$/.exec(stem);
-  if (verse && Number(verse[1]) <= kPoemCount) return `I-${verse[1]}${verse[2].toUpperCase()}`;
-  if (kAnnouncements.includes(stem)) return `Mesg/${stem}`;
-  return null;
+  return names.find((name) => stem(name).stem === fileStem) || null;
 }
 
 // A fault found in the chosen clips: its message text and the clip's name.
@@ -48,15 +41,14 @@ export class ClipFault extends Error {
 
 // Checks `files` and resolves to [clipName, {extension, data}] entries.
 // `decode(arrayBuffer)` rejects for a clip the browser cannot decode.
-export async function checkVoice(files, decode, onProgress) {
+export async function checkVoice(files, names, decode, onProgress) {
   const chosen = new Map();
   for (const file of files) {
-    const name = clipNameOf(file);
+    const name = clipNameOf(file, names);
     // Where a folder holds one clip in two formats, the first format of
     // WAV, MP3, Ogg wins, as the desktop's probe prefers.
     if (name && (!chosen.has(name) || rank(file) < rank(chosen.get(name)))) chosen.set(name, file);
   }
-  const names = voiceClipNames();
   const missing = names.filter((name) => !chosen.has(name));
   if (missing.length > 0) {
     const shown = missing.slice(0, 6).join(', ');
@@ -85,7 +77,7 @@ export async function checkVoice(files, decode, onProgress) {
 }
 
 function extensionOf(file) {
-  return file.name.slice(file.name.lastIndexOf('.') + 1).toLowerCase();
+  return stem(file.name).extension;
 }
 
 function rank(file) {
