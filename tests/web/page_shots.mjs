@@ -30,7 +30,7 @@ try {
       const wide = await chromium.evaluate('document.documentElement.scrollWidth > window.innerWidth');
       if (wide) console.log(`${language} ${name}: the page scrolls sideways`);
       writeFileSync(join(outDir, `game-${name}-${language}.png`), await chromium.screenshot());
-      await chromium.evaluate(`document.querySelector('#menu-groups [data-command="CardSelection"]').click()`);
+      await chromium.evaluate(`document.querySelector('#menu-groups [data-command$="CardSelection"]').click()`);
       await chromium.waitFor(`document.getElementById('selection').open`);
       writeFileSync(join(outDir, `selection-${name}-${language}.png`), await chromium.screenshot());
       await chromium.evaluate(`document.querySelector('#selection [data-close]').click()`);
