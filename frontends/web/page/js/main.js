@@ -201,8 +201,9 @@ function wireVoices(texts, store, reader) {
 
 function wireSettings(texts, reader) {
   byId('settings-export').addEventListener('click', async () => {
+    // Nothing to hand out while no settings file was ever imported.
     const file = await reader.exportSettings();
-    download(document, file.name, file.bytes);
+    if (file) download(document, file.name, file.bytes);
   });
   const input = byId('settings-import');
   input.addEventListener('change', async () => {

@@ -10,8 +10,13 @@ export class MainWindow {
     this.trackBar = this.control('TimingTrackBar');
     this.next = this.control('NextButton');
     for (const element of document.querySelectorAll('main [data-command]')) {
-      const event = element.type === 'radio' ? 'change' : 'click';
-      element.addEventListener(event, () => this.onCommand(element.dataset.command));
+      const radio = element.type === 'radio';
+      element.addEventListener(radio ? 'change' : 'click', () => {
+        this.onCommand(element.dataset.command);
+        // The focus leaves a pressed button, so that the next Space or
+        // Enter reads the next card instead of pressing it again.
+        if (!radio) element.blur();
+      });
     }
     // Every move of the thumb reaches the core, as the track bar's drawing
     // notifications do on the desktop.
