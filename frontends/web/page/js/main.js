@@ -31,8 +31,13 @@ class ToolWindows {
     this.timer = byId('timer');
     this.timerFace = new TimerFace(this.timer, (w, h, time) => reader.clockHands(w, h, time));
     wireClose(this.timer, () => {});
+    // The core hears of a close it did not ask for itself.
+    this.closedByCore = false;
     for (const dialog of [byId('selection'), byId('third'), this.timer]) {
-      dialog.addEventListener('close', () => reader.toolWindowClosed());
+      dialog.addEventListener('close', () => {
+        if (!this.closedByCore) reader.toolWindowClosed();
+        this.closedByCore = false;
+      });
     }
     for (const button of this.timer.querySelectorAll('[data-command]')) {
       button.addEventListener('click', () => reader.command(button.dataset.command));
@@ -50,7 +55,10 @@ class ToolWindows {
 
   close(name) {
     const dialog = name === 'Timer' ? this.timer : this.windows[name]?.dialog;
-    if (dialog && dialog.open) dialog.close();
+    if (dialog && dialog.open) {
+      this.closedByCore = true;
+      dialog.close();
+    }
   }
 }
 
@@ -67,7 +75,11 @@ function makeView(mainWindow, messages, screenOn, store, later) {
       document.body.dataset.phase = phase;
       screenOn.set(phase !== 'NoGame');
     },
-    showMessage: ({ id, caption, text }) => messages.show(caption, text).then(() => later.reader.dismissMessage(id)),
+    // A box may come while the core is still starting (an unreadable
+    // settings file), before the reader is handed over: the message then
+    // carries its own way back.
+    showMessage: ({ id, caption, text, dismiss }) => messages.show(caption, text)
+      .then(() => (dismiss ? dismiss() : later.reader.dismissMessage(id))),
     openToolWindow: (name) => later.tools.open(name),
     closeToolWindow: (name) => later.tools.close(name),
     showCountdownText: (text) => later.tools.timerFace.showCountdownText(text),

@@ -20,7 +20,8 @@ async function start() {
     view: {
       showCountdownText: (text) => face.showCountdownText(text),
       showHands: (time) => face.showHands(time),
-      showMessage: ({ id, caption, text }) => messages.show(caption, text).then(() => memotimer.dismissMessage(id)),
+      showMessage: ({ id, caption, text, dismiss }) => messages.show(caption, text)
+        .then(() => (dismiss ? dismiss() : memotimer.dismissMessage(id))),
       // The end of the program: back to the reader.
       quitProgram: () => window.location.assign('index.html'),
     },
