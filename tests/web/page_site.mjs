@@ -29,7 +29,10 @@ export function serveSite(dir) {
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,
-    close: () => new Promise((done) => server.close(done)),
+    close: () => new Promise((done) => {
+      server.close(done);
+      server.closeAllConnections();
+    }),
   })));
 }
 
