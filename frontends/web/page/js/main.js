@@ -133,7 +133,7 @@ async function start() {
   window.fudaReader = reader;
 
   const captions = reader.texts(language);
-  const texts = new Texts(captions.all, language);
+  const texts = new Texts(captions.all || {}, language);
   later.texts = texts;
   fillPage(document, texts, 'kWindowTitle');
   wireLanguageSwitch(byId('language'), texts, prefs, window);

@@ -26,7 +26,7 @@ async function start() {
       quitProgram: () => window.location.assign('index.html'),
     },
   });
-  const texts = new Texts(memotimer.texts(language).all, language);
+  const texts = new Texts(memotimer.texts(language).all || {}, language);
   fillPage(document, texts, 'kTimerWindowTitle');
   wireLanguageSwitch(document.getElementById('language'), texts, prefs, window);
   face.draw();
