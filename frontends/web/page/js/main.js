@@ -76,10 +76,10 @@ function makeView(mainWindow, messages, screenOn, store, later) {
       screenOn.set(phase !== 'NoGame');
     },
     // A box may come while the core is still starting (an unreadable
-    // settings file), before the reader is handed over: the message then
-    // carries its own way back.
-    showMessage: ({ id, caption, text, dismiss }) => messages.show(caption, text)
-      .then(() => (dismiss ? dismiss() : later.reader.dismissMessage(id))),
+    // settings file), before the reader is handed over: the box then
+    // carries its own close().
+    showMessage: (box) => messages.show(box.caption, box.text)
+      .then(() => (box.close ? box.close() : later.reader.dismissMessage(box.id))),
     openToolWindow: (name) => later.tools.open(name),
     closeToolWindow: (name) => later.tools.close(name),
     showCountdownText: (text) => later.tools.timerFace.showCountdownText(text),

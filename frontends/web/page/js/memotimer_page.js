@@ -20,8 +20,8 @@ async function start() {
     view: {
       showCountdownText: (text) => face.showCountdownText(text),
       showHands: (time) => face.showHands(time),
-      showMessage: ({ id, caption, text, dismiss }) => messages.show(caption, text)
-        .then(() => (dismiss ? dismiss() : memotimer.dismissMessage(id))),
+      showMessage: (box) => messages.show(box.caption, box.text)
+        .then(() => (box.close ? box.close() : memotimer.dismissMessage(box.id))),
       // The end of the program: back to the reader.
       quitProgram: () => window.location.assign('index.html'),
     },
