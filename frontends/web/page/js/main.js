@@ -136,6 +136,7 @@ async function start() {
   const texts = new Texts(captions.all || {}, language);
   later.texts = texts;
   fillPage(document, texts, 'kWindowTitle');
+  mainWindow.setCaptions(captions.controls || {});
   wireLanguageSwitch(byId('language'), texts, prefs, window);
   if (!store.available) byId('notice').textContent = texts.get('kPageStorageRefused');
   later.tools = new ToolWindows(texts, reader, messages);

@@ -39,6 +39,17 @@ export class MainWindow {
     if (!this.next.disabled) this.onCommand(this.next.dataset.command);
   }
 
+  // The captions the core gives its controls by name; a radio button's
+  // caption is the text beside it.
+  setCaptions(controls) {
+    for (const [name, caption] of Object.entries(controls)) {
+      const element = this.control(name);
+      if (!element) continue;
+      const target = element.type === 'radio' ? element.nextElementSibling : element;
+      target.textContent = caption;
+    }
+  }
+
   // --- the view's calls from the core ---
 
   setText(name, text) {
