@@ -17,7 +17,7 @@ import { serveSite } from '../tests/web/page_site.mjs';
 
 const siteDir = resolve(process.argv[2] || 'build-web/site');
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
-const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled; })()`;
+const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled && !document.getElementById('loading'); })()`;
 
 function files(dir) {
   return readdirSync(dir).flatMap((name) => {

@@ -7,7 +7,7 @@ import { serveSite } from './page_site.mjs';
 
 const site = await serveSite(resolve(process.argv[2]));
 const chromium = await launchChromium();
-const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled; })()`;
+const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled && !document.getElementById('loading'); })()`;
 let failed = 0;
 try {
   await chromium.send('Emulation.setDeviceMetricsOverride', { width: 360, height: 640, deviceScaleFactor: 1, mobile: true });

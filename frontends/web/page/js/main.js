@@ -112,6 +112,7 @@ async function start() {
   let reader = null;
   let audioResumed = false;
   const command = async (name) => {
+    if (!reader) return;  // still starting
     if (!audioResumed) {
       reader.resumeAudio();
       audioResumed = true;
@@ -126,7 +127,7 @@ async function start() {
       reader.command(name);
     }
   };
-  const mainWindow = new MainWindow(document, command, (position) => reader.moveTrackBar(position));
+  const mainWindow = new MainWindow(document, command, (position) => reader && reader.moveTrackBar(position));
   reader = await startReader({ language, view: makeView(mainWindow, messages, screenOn, store, later), voiceBase: kVoiceBase });
   later.reader = reader;
   // The benchmark reads the sound's underruns through it.
@@ -136,7 +137,7 @@ async function start() {
   const texts = new Texts(captions.all || {}, language);
   later.texts = texts;
   fillPage(document, texts, 'kWindowTitle');
-  mainWindow.setCaptions(captions.controls || {});
+  mainWindow.setCaptions({ StatusBar: captions.makerNotice, ...captions.controls });
   wireLanguageSwitch(byId('language'), texts, prefs, window);
   if (!store.available) byId('notice').textContent = texts.get('kPageStorageRefused');
   later.tools = new ToolWindows(texts, reader, messages);
@@ -162,7 +163,7 @@ async function start() {
   wireOffline(texts);
   byId('loading').remove();
 
-  if (await reader.unfinishedGame()) {
+  if (reader.unfinishedGame && (await reader.unfinishedGame())) {
     const goOn = await offer(byId('resume'));
     if (goOn) {
       reader.resumeAudio();

@@ -44,7 +44,7 @@ export class MainWindow {
   setCaptions(controls) {
     for (const [name, caption] of Object.entries(controls)) {
       const element = this.control(name);
-      if (!element) continue;
+      if (!element || caption === undefined) continue;
       const target = element.type === 'radio' ? element.nextElementSibling : element;
       target.textContent = caption;
     }

@@ -35,7 +35,12 @@ class SelectionDialog {
     wireClose(dialog, () => {});
   }
 
+  // Built at the first opening, from the core's layout.
   async open() {
+    if (!this.built) {
+      this.build(this.reader.selectionLayout());
+      this.built = true;
+    }
     this.show(await this.reader.selectionState());
     this.dialog.showModal();
   }
@@ -60,7 +65,10 @@ export class CardSelectionDialog extends SelectionDialog {
   constructor(dialog, texts, reader, messages) {
     super(dialog, texts, reader, messages, 'kNothingSelectedText');
     this.boxes = new Map();  // poem -> check box
-    const layout = reader.selectionLayout();
+  }
+
+  build(layout) {
+    const dialog = this.dialog;
     const columns = dialog.querySelector('#selection-columns');
     const byColumn = new Map();
     for (const poem of layout.poems) {
@@ -93,7 +101,10 @@ export class ThirdGameDialog extends SelectionDialog {
   constructor(dialog, texts, reader, messages) {
     super(dialog, texts, reader, messages, 'kNoThirdChosenText');
     this.boxes = new Map();  // choice -> check box
-    const layout = reader.selectionLayout();
+  }
+
+  build(layout) {
+    const dialog = this.dialog;
     const rows = dialog.querySelector('#third-rows');
     for (const third of layout.thirds) {
       const row = this.document.createElement('div');
