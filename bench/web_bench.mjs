@@ -17,6 +17,7 @@ import { serveSite } from '../tests/web/page_site.mjs';
 
 const siteDir = resolve(process.argv[2] || 'build-web/site');
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
+const upperVerse = `document.querySelector('[data-control="UpperVerseLabel"]').textContent`;
 const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled && !document.getElementById('loading'); })()`;
 
 function files(dir) {
@@ -94,8 +95,9 @@ async function gameFigures() {
     await chromium.navigate(site.url);
     await chromium.waitFor(startControl, 60000);
     await chromium.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+    const preface = await chromium.evaluate(upperVerse);
     await chromium.evaluate(`document.querySelector('[data-control="QuickStartButton"]').click()`);
-    await chromium.waitFor(`document.body.dataset.phase && document.body.dataset.phase !== 'NoGame'`, 30000);
+    await chromium.waitFor(`${upperVerse} !== ${JSON.stringify(preface)}`, 60000);
     await new Promise((r) => setTimeout(r, 5000));
     const memory = await chromium.evaluate(`(async () => {
       if (window.crossOriginIsolated && performance.measureUserAgentSpecificMemory) {
@@ -105,7 +107,8 @@ async function gameFigures() {
     })()`);
     console.log(`page memory during a game: ${(memory.bytes / 1e6).toFixed(1)} MB (${memory.how}; goal ≤ 64 MB)`);
     const began = Date.now();
-    await chromium.waitFor(`document.body.dataset.phase === 'NoGame'`, 30 * 60000);
+    // The game ends by showing the preface poem again.
+    await chromium.waitFor(`${upperVerse} === ${JSON.stringify(preface)}`, 30 * 60000);
     const stats = await chromium.evaluate('window.fudaReader && window.fudaReader.audioStats ? window.fudaReader.audioStats() : null');
     console.log(`100-card automatic game at 4× CPU (${((Date.now() - began) / 1000).toFixed(0)} s): ` +
                 `${stats ? stats.underruns : 'unknown'} audio underruns (goal 0)`);

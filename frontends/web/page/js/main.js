@@ -254,7 +254,9 @@ async function wireOffline(texts) {
   });
 }
 
-start().catch((error) => {
+// The first visit loads the page once more under the service worker that
+// isolates it (isolation.js); the core starts only in the page that stays.
+if (!window.fudaIsolationPending) start().catch((error) => {
   const loading = byId('loading');
   if (loading) loading.textContent = String(error && error.message ? error.message : error);
   console.error(error);

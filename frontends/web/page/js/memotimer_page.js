@@ -39,7 +39,8 @@ async function start() {
   document.getElementById('loading').remove();
 }
 
-start().catch((error) => {
+// As the reader's page: not in the load that isolation.js is about to redo.
+if (!window.fudaIsolationPending) start().catch((error) => {
   const loading = document.getElementById('loading');
   if (loading) loading.textContent = String(error && error.message ? error.message : error);
   console.error(error);
