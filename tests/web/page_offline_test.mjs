@@ -20,10 +20,12 @@ try {
   await site.close();
   await chromium.evaluate('location.reload()').catch(() => {});
   await chromium.waitFor(startControl, 60000);
+  const upperVerse = `document.querySelector('[data-control="UpperVerseLabel"]').textContent`;
+  const preface = await chromium.evaluate(upperVerse);
   await chromium.evaluate(`document.querySelector('[data-control="QuickStartButton"]').click()`);
   // The preface's two verses and the first card's upper verse come from
   // the cache; the first card shows once they have been read.
-  await chromium.waitFor(`document.body.dataset.phase === 'BetweenCards'`, 60000);
+  await chromium.waitFor(`${upperVerse} !== ${JSON.stringify(preface)}`, 60000);
   console.log('ok   offline start and first card');
 } catch (error) {
   ++failed;
