@@ -17,7 +17,7 @@ build_packages=(
   libstb-dev
 )
 # The test suite: its libraries, the clips it makes, the windows it looks at,
-# and Wine with stand-ins for Windows' Japanese faces.
+# Wine with stand-ins for Windows' Japanese faces, and NSIS for the installer.
 test_packages=(
   libgtest-dev libgmock-dev
   sox
@@ -25,10 +25,12 @@ test_packages=(
   g++-mingw-w64-x86-64-posix
   wine64
   fonts-horai-umefont
+  nsis
 )
-# Making the Debian package and checking it.
+# Making the Debian package and the Windows installer (NSIS), and checking
+# them.
 package_packages=(
-  dpkg-dev file zip
+  dpkg-dev file zip nsis
   lintian desktop-file-utils appstream
 )
 # The fuzz targets: clang with its sanitizer runtimes. libclang-rt-dev follows

@@ -24,7 +24,7 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
     : language_(language), clock_(clock), session_(clock, announcer, *this) {
   registerWindowClass(kMemotimerClass, &windowProcOf<MemotimerWindow>,
                       CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
-                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ClassIcon::Program);
   const TimerMenus menus = createTimerMenus(language, {{kCmdMemoStart, texts::kItemMemoStart},
                                                        {kCmdMemoLengthen, texts::kItemLengthen},
                                                        {kCmdMemoShorten, texts::kItemShorten},
