@@ -21,7 +21,7 @@ build_packages=(
 test_packages=(
   libgtest-dev libgmock-dev
   sox
-  xvfb xdotool imagemagick
+  xvfb xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64-posix
   wine64
   fonts-horai-umefont

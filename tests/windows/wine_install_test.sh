@@ -30,7 +30,11 @@ cp "$(dirname "$0")/../../packaging/windows/README.txt" \
 "$scripts/windows-installer.sh" "$stage" "$work/setup.exe" >/dev/null
 
 user="山田 花子"
+# The user's name and the paths under it reach Wine in UTF-8.
+export LC_ALL=C.UTF-8
 export FUDA_WINE_PREFIX="$work/prefix" USER="$user" FUDA_WINE_HOME="$work/home"
+# The prefix's own server goes first, so its folder can be removed.
+trap 'WINEPREFIX="$FUDA_WINE_PREFIX" "$(command -v wineserver || echo /usr/lib/wine/wineserver)" -k 2>/dev/null; end_scratch' EXIT
 stream="$FUDA_WINE_HOME/sound.raw"
 profile="$FUDA_WINE_PREFIX/drive_c/users/$user"
 installed="$profile/AppData/Local/Programs/fudayomi"
@@ -55,32 +59,60 @@ done
 mkdir -p "$own"
 write_list "$own/readlist.txt"
 
+# start_entry PROGRAM LOG: starts the installed PROGRAM as its Start-menu
+# entry does, in the installation folder. (Wine itself cannot follow the
+# entry: it keeps the target's path in the ANSI code page, which here cannot
+# spell the user's name.) The process is the last in `pids`.
+start_entry() {
+  (cd "$installed" && exec "$wine_run" "$build" "$installed/$1.exe") >"$2" 2>&1 &
+  pids+=("$!")
+}
+
 start_display
-"$wine_run" "$build" start /wait "C:\\users\\$user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\fudayomi\\Fudayomi (Japanese).lnk" \
-  >"$work/reader.log" 2>&1 &
-reader="$!"
-pids+=("$reader")
+start_entry reader-ja "$work/reader.log"
+reader="${pids[-1]}"
 window="$(wait_window fudayomi 120 "$reader")" || fail "the reader's window did not open"
 grep -q '^;Num=1' "$settings" || fail "no settings of comments in the user's AppData"
 
 load_list "$reader"
 # Operation > Start quickly: the preface and the first card, then each right
-# click on the window's background one card more. During the game, List > Writing of the List: its
-# message names the file in the user's folder.
+# click on the window's background one card more. During the game, List >
+# Writing of the List: its message names the file in the user's folder.
 keys alt+f s
 wait_heard "$stream" 3
 keys alt+j Return
 box="$(wait_window 読唱順リスト 20 "$reader")" || fail "no message after writing the list"
+probe window_controls 読唱順リスト | grep -qF 'AppData\Local\fudayomi\readlist.txt' ||
+  fail "the message does not name the list file: $(probe window_controls 読唱順リスト)"
 xdotool windowfocus --sync "$box" key Return
 sleep 0.5
 for clips in 5 7 8; do
   xdotool mousemove --window "$window" 510 150 click 3
   wait_heard "$stream" "$clips"
 done
+# Help > Help: the read-me installed beside the programs.
+keys alt+h h
+help=""
+for _ in $(seq 100); do
+  help="$(xdotool search --onlyvisible --name README 2>/dev/null | head -1)"
+  [ -n "$help" ] && break
+  sleep 0.3
+done
+[ -n "$help" ] || fail "Help did not open the read-me"
+# Closed if it lets itself be; the reader goes on either way.
+xdotool windowclose "$help" 2>/dev/null || true
 exit_reader "$reader"
 check_heard manual
 [ "$(head -c 3 "$own/readlist.txt")" = "012" ] || fail "the list was not written to the user's folder"
 grep -q "012 001" "$own/readlist.txt" || fail "the list written holds no reading order"
+
+# The memotimer, from its entry, shows the program's icon.
+start_entry memotimer-ja "$work/memotimer.log"
+memotimer="${pids[-1]}"
+timer="$(wait_window 暗記タイマー 60 "$memotimer")" || fail "the memotimer's window did not open"
+xprop -id "$timer" _NET_WM_ICON | grep -q 'Icon' || fail "the memotimer's window has no icon"
+xdotool windowfocus --sync "$timer" key alt+F4
+wait "$memotimer" || true
 
 "$wine_run" "$build" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller runs a copy of itself, which may still be at work.
