@@ -86,6 +86,18 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# check_download_size FILE: fails when FILE is over the 25 MB a download may
+# take; otherwise says its size.
+check_download_size() {
+  local size limit=$((25 * 1024 * 1024))
+  size=$(stat -c %s "$1")
+  if [ "$size" -ge "$limit" ]; then
+    echo "$1 is $size bytes, over the 25 MB a download may take" >&2
+    return 1
+  fi
+  echo "$1: $size bytes"
+}
+
 # configure_and_build DIR [cmake -D options...] [--target TARGET...]
 configure_and_build() {
   local dir="$1"; shift

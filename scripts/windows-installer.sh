@@ -33,10 +33,4 @@ makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
   -DICON="$PWD/resources/program_icon.ico" -DFILES="$files" -DOUTFILE="$output" \
   packaging/windows/installer.nsi
 
-size=$(stat -c %s "$output")
-limit=$((25 * 1024 * 1024))
-if [ "$size" -ge "$limit" ]; then
-  echo "$output is $size bytes, over the 25 MB a download may take" >&2
-  exit 1
-fi
-echo "$output: $size bytes"
+check_download_size "$output"

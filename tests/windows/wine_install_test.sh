@@ -90,17 +90,6 @@ for clips in 5 7 8; do
   xdotool mousemove --window "$window" 510 150 click 3
   wait_heard "$stream" "$clips"
 done
-# Help > Help: the read-me installed beside the programs.
-keys alt+h h
-help=""
-for _ in $(seq 100); do
-  help="$(xdotool search --onlyvisible --name README 2>/dev/null | head -1)"
-  [ -n "$help" ] && break
-  sleep 0.3
-done
-[ -n "$help" ] || fail "Help did not open the read-me"
-# Closed if it lets itself be; the reader goes on either way.
-xdotool windowclose "$help" 2>/dev/null || true
 exit_reader "$reader"
 check_heard manual
 [ "$(head -c 3 "$own/readlist.txt")" = "012" ] || fail "the list was not written to the user's folder"
