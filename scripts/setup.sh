@@ -17,18 +17,20 @@ build_packages=(
   libstb-dev
 )
 # The test suite: its libraries, the clips it makes, the windows it looks at,
-# and Wine with stand-ins for Windows' Japanese faces.
+# Wine with stand-ins for Windows' Japanese faces, and NSIS for the installer.
 test_packages=(
   libgtest-dev libgmock-dev
   sox
-  xvfb xdotool imagemagick
+  xvfb xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64-posix
   wine64
   fonts-horai-umefont
+  nsis
 )
-# Making the Debian package and checking it.
+# Making the Debian package and the Windows installer (NSIS), and checking
+# them.
 package_packages=(
-  dpkg-dev file zip
+  dpkg-dev file zip nsis
   lintian desktop-file-utils appstream
 )
 # The fuzz targets: clang with its sanitizer runtimes. libclang-rt-dev follows
@@ -82,6 +84,18 @@ ensure_packages() {
   esac
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# check_download_size FILE: fails when FILE is over the 25 MB a download may
+# take; otherwise says its size.
+check_download_size() {
+  local size limit=$((25 * 1024 * 1024))
+  size=$(stat -c %s "$1")
+  if [ "$size" -ge "$limit" ]; then
+    echo "$1 is $size bytes, over the 25 MB a download may take" >&2
+    return 1
+  fi
+  echo "$1: $size bytes"
 }
 
 # configure_and_build DIR [cmake -D options...] [--target TARGET...]

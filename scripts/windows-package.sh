@@ -29,10 +29,4 @@ sed 's/$/\r/' packaging/windows/fudayomi.ini >"$stage/fudayomi.ini"
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 (cd build-win && zip -qr "$name.zip" "$name")
 
-size=$(stat -c %s "build-win/$name.zip")
-limit=$((25 * 1024 * 1024))
-if [ "$size" -ge "$limit" ]; then
-  echo "build-win/$name.zip is $size bytes, over the 25 MB a download may take" >&2
-  exit 1
-fi
-echo "build-win/$name.zip: $size bytes"
+check_download_size "build-win/$name.zip"

@@ -4,12 +4,14 @@
 # the Japanese faces. Its sound goes through ALSA
 # into BUILD_DIR/wine-home/sound.raw (44.1 kHz, 16-bit, as the program plays
 # it), so tests can read what would have been heard; a test that needs a
-# stream of its own names another home folder in FUDA_WINE_HOME.
+# stream of its own names another home folder in FUDA_WINE_HOME, and one
+# that needs a fresh Windows of its own names another prefix in
+# FUDA_WINE_PREFIX (made for the user named in USER).
 #   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
 #   scripts/windows-wine.sh BUILD_DIR PROGRAM [ARGS]  run PROGRAM in it
 set -euo pipefail
 build_dir="$(cd "$1" && pwd)"; shift
-export WINEPREFIX="$build_dir/wine-prefix"
+export WINEPREFIX="${FUDA_WINE_PREFIX:-$build_dir/wine-prefix}"
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or a web view, and without them
 # Wine would ask to download them.
@@ -32,8 +34,8 @@ wineserver="$(command -v wineserver || echo /usr/lib/wine/wineserver)"
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # Two runs at once must not both make it: the second waits for the first.
-  mkdir -p "$build_dir"
-  exec 9>"$build_dir/wine-prefix.lock"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot -i >/dev/null 2>&1
@@ -49,7 +51,7 @@ fi
 # Wine's own interface font (menus, captions, message boxes) borrows its
 # Japanese glyphs from Ume UI Gothic.
 if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
-  exec 9>"$build_dir/wine-prefix.lock"
+  exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/fonts-substituted" ]; then
     export LC_ALL=C.UTF-8

@@ -17,7 +17,9 @@ inline constexpr std::string_view kWindowsScriptName = "fudayomi.bat";
 std::string batchQuote(std::string_view text);
 
 // "cd /d", the program line and "del" of the marker, one per line, with
-// Windows line ends; echo off so nothing is printed.
+// Windows line ends; echo off so nothing is printed. A path that ASCII
+// cannot spell is written so that cmd.exe reads it right whatever the
+// console's code page: in its short form where it has one.
 std::string windowsScriptText(const ScriptSteps& steps);
 
 // `dir`\`name`.exe when it is a regular file.

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "core/encoding/utf8_path.h"
+
 namespace fuda {
 
 namespace {
@@ -32,7 +34,7 @@ std::string decoderProgram(ClipFormat format, const std::filesystem::path& progr
                            const Shell& shell) {
   const std::string name = format == ClipFormat::Ogg ? "oggdec" : "lame";
   if (!programDir.empty()) {
-    if (auto own = shell.ownProgram(absolutePath(programDir), name)) return own->string();
+    if (auto own = shell.ownProgram(absolutePath(programDir), name)) return utf8FromPath(*own);
   }
   return name;
 }
@@ -45,8 +47,8 @@ ScriptSteps decodeSteps(ClipFormat format, std::string_view decoder,
   ScriptSteps steps;
   steps.workingDir = absolutePath(programDir);
   steps.program = std::string(decoder);
-  const std::string sourcePath = absolutePath(source).string();
-  const std::string targetPath = absolutePath(target).string();
+  const std::string sourcePath = utf8FromPath(absolutePath(source));
+  const std::string targetPath = utf8FromPath(absolutePath(target));
   if (format == ClipFormat::Ogg)
     steps.arguments = {"-o", targetPath, sourcePath};
   else

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/clips/silence_trim.h"
+#include "core/encoding/utf8_path.h"
 
 namespace fuda {
 
@@ -97,7 +98,7 @@ ClipRef VoiceClipSource::toClip(WavParse parsed, const std::filesystem::path& pa
 }
 
 void VoiceClipSource::reportMissing(const std::filesystem::path& path) {
-  messages_.showMessage(path.string(), pick(language_, notice_.text), notice_.owner);
+  messages_.showMessage(utf8FromPath(path), pick(language_, notice_.text), notice_.owner);
 }
 
 }  // namespace fuda

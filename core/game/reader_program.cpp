@@ -53,10 +53,9 @@ void ReaderProgram::selectReaderVoice(std::string_view number) {
 void ReaderProgram::openToolWindow(std::string_view name) { frontEnd_.openToolWindow(name); }
 
 void ReaderProgram::openHelp() {
-  // Installed, the help is the README shipped with the programs.
-  frontEnd_.openHelp(paths_.sharedDataDir.empty()
-                         ? std::filesystem::absolute(texts::kHelpFileName)
-                         : paths_.sharedDataDir / "README.md");
+  // Where the programs ship a read-me, the help is that read-me.
+  frontEnd_.openHelp(paths_.helpFile.empty() ? std::filesystem::absolute(texts::kHelpFileName)
+                                             : paths_.helpFile);
 }
 
 void ReaderProgram::exportList() {

@@ -34,8 +34,8 @@ struct ReaderPaths {
   // Where the list file goes; empty: beside the program.
   std::filesystem::path listDir{};
   ListPathShown listPathShown = ListPathShown::No;
-  // Installed: the folder of the help file; empty: the working folder.
-  std::filesystem::path sharedDataDir{};
+  // The read-me that Help opens; empty: the help file in the working folder.
+  std::filesystem::path helpFile{};
 };
 
 class ReaderProgram : private ReaderHost {

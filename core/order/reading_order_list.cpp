@@ -11,6 +11,7 @@
 
 #include "core/encoding/number_text.h"
 #include "core/encoding/text_encoding.h"
+#include "core/encoding/utf8_path.h"
 #include "core/texts/list_file_texts.h"
 
 namespace fuda {
@@ -110,7 +111,7 @@ void reportWriteFailure(MessageSink& messages, Language language,
                         const std::filesystem::path& path, int error) {
   const std::string text =
       std::string(pick(language, texts::kListWriteFailed)) +
-      "\n" + path.string() + "\n" + reasonFor(error);
+      "\n" + utf8FromPath(path) + "\n" + reasonFor(error);
   messages.showMessage(pick(language, texts::kListCaption), text);
 }
 
@@ -195,11 +196,11 @@ FileRead readWhole(const std::filesystem::path& path, Language language) {
   }
   if (error != 0) {
     read.problem = std::string(pick(language, texts::kListUnreadable)) +
-                   "\n" + path.string() + "\n" + reasonFor(error);
+                   "\n" + utf8FromPath(path) + "\n" + reasonFor(error);
   } else if (read.bytes.size() > kReadingListMaxBytes) {
     read.problem =
         std::string(pick(language, texts::kListTooLarge)) +
-        "\n" + path.string();
+        "\n" + utf8FromPath(path);
   }
   return read;
 }
@@ -314,7 +315,7 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
     return;
   }
   std::string text(pick(language, texts::kListWritten));
-  if (pathShown == ListPathShown::Yes) text += "\n" + path.string();
+  if (pathShown == ListPathShown::Yes) text += "\n" + utf8FromPath(path);
   messages.showMessage(pick(language, texts::kListCaption), text);
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/encoding/text_encoding.h"
+#include "core/encoding/utf8_path.h"
 #include "core/texts/settings_texts.h"
 
 namespace fuda {
@@ -129,7 +130,7 @@ void reportUnreadableSettings(const SettingsFile& settings, MessageSink& message
   if (!problem) return;
   const std::string text =
       std::string(pick(language, texts::kSettingsUnreadable)) +
-      "\n" + settings.path().string() + "\n" + *problem;
+      "\n" + utf8FromPath(settings.path()) + "\n" + *problem;
   messages.showMessage(std::string(kSettingsFileName), text, MessageOwner::None);
 }
 

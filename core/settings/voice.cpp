@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "core/encoding/utf8_path.h"
+
 namespace fuda {
 
 namespace {
@@ -20,7 +22,7 @@ std::string lower(std::string_view text) {
 std::optional<std::filesystem::path> entryNoCase(const std::filesystem::path& dir,
                                                  const std::string& name) {
   std::error_code error;
-  const auto exact = dir / name;
+  const auto exact = dir / pathFromUtf8(name);
   if (std::filesystem::exists(exact, error)) return exact;
   if (name == "." || name == "..") return std::nullopt;
   const std::string wanted = lower(name);
@@ -29,7 +31,7 @@ std::optional<std::filesystem::path> entryNoCase(const std::filesystem::path& di
   if (error) return std::nullopt;
   for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
     if (error) return std::nullopt;
-    if (lower(it->path().filename().string()) == wanted &&
+    if (lower(utf8FromPath(it->path().filename())) == wanted &&
         (!found || it->path().filename() < found->filename())) {
       found = it->path();
     }
@@ -45,7 +47,7 @@ std::optional<std::filesystem::path> findPathNoCase(const std::filesystem::path&
   const auto parent = path.parent_path();
   if (parent == path) return std::nullopt;  // a root that is not there
   if (path.filename().empty()) return findPathNoCase(parent);  // "dir/"
-  const std::string name = path.filename().string();
+  const std::string name = utf8FromPath(path.filename());
   if (parent.empty()) {
     // A bare name: looked up in the current directory, kept relative.
     const auto entry = entryNoCase(".", name);
@@ -59,7 +61,7 @@ std::optional<std::filesystem::path> findPathNoCase(const std::filesystem::path&
 
 std::optional<std::filesystem::path> findFileNoCase(
     const std::filesystem::path& dir, std::string_view name) {
-  const auto found = findPathNoCase(dir / std::string(name));
+  const auto found = findPathNoCase(dir / pathFromUtf8(name));
   std::error_code error;
   if (!found || !std::filesystem::is_regular_file(*found, error)) return std::nullopt;
   return found;
@@ -75,7 +77,7 @@ std::optional<ClipFormat> probeClipFormat(const std::filesystem::path& dir) {
 std::filesystem::path settingsPath(std::string_view value) {
   std::string path(value);
   std::replace(path.begin(), path.end(), '\\', '/');
-  return std::filesystem::path(path);
+  return pathFromUtf8(path);
 }
 
 }  // namespace fuda

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   fuda::LinuxPorts ports(kBuildLanguage, "fudayomi-");
   fuda::ReaderApp app(kBuildLanguage,
                       {folders.settingsFile, programDir(), folders.listDir, folders.listPathShown,
-                       folders.sharedDataDir},
+                       folders.helpFile},
                       ports);
   ports.setMessageOwner(&app.window());
   reader = &app;

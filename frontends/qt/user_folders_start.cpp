@@ -10,7 +10,7 @@ namespace fuda {
 
 ProgramFolders prepareUserFolders(Language language) {
   const FolderEnvironment environment = currentFolderEnvironment();
-  const ProgramFolders folders = chooseProgramFolders(environment, &folderIsWritable);
+  const ProgramFolders folders = chooseProgramFolders(environment);
   if (folders.layout != Layout::Installed) return folders;
 
   if (const std::string problem = makeUserFolders(folders, language); !problem.empty()) {

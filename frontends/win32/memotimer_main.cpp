@@ -1,16 +1,17 @@
 // The memotimer program for Windows. The build's language comes from the
 // compile definition FUDA_LANGUAGE_JAPANESE or FUDA_LANGUAGE_ENGLISH;
 // everything else is shared. No command line is read; the settings file is
-// "fudayomi.ini" in the working folder.
+// "fudayomi.ini" in the working folder of a portable copy, in the user's
+// folder when installed.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "adapters/program_dir.h"
 #include "core/texts/build_language.h"
 #include "core/countdown/memotimer_program.h"
-#include "core/settings/settings_file.h"
 #include "frontends/win32/memotimer_window.h"
 #include "frontends/win32/message_loop.h"
+#include "frontends/win32/user_folders_start.h"
 #include "frontends/win32/windows_ports.h"
 
 using namespace fuda;
@@ -22,7 +23,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Declared in the order they are built; they go in reverse, after the
   // ports have been shut down.
   WindowsPorts ports("memotimer-");
-  MemotimerProgram program(kBuildLanguage, kSettingsFileName, programDir(), ports);
+  const ProgramFolders folders = prepareUserFolders(kBuildLanguage, ports.messages());
+  MemotimerProgram program(kBuildLanguage, folders.settingsFile, programDir(), ports);
 
   MemotimerWindow window(kBuildLanguage, ports.clock(), program.announcer());
   ports.setMessageOwner(window.hwnd());

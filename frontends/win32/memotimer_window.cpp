@@ -23,7 +23,7 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
     : language_(language), clock_(clock), session_(clock, announcer, *this) {
   registerWindowClass(kMemotimerClass, &windowProcOf<MemotimerWindow>,
                       CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
-                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ClassIcon::Program);
   const TimerMenus menus = createTimerMenus(language, kMemotimerMenu);
   CreateWindowExW(0, kMemotimerClass, toWide(pick(language, texts::kTimerWindowTitle)).c_str(),
                   kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kMemotimerWindowSize.width,

@@ -1,13 +1,12 @@
 // The reader program for Windows. The build's language comes from the
 // compile definition FUDA_LANGUAGE_JAPANESE or FUDA_LANGUAGE_ENGLISH;
-// everything else is shared. No command line is read; the settings file is
-// "fudayomi.ini" in the working folder, the list file lies beside the
-// program.
+// everything else is shared. No command line is read. A portable copy keeps
+// its settings file "fudayomi.ini" in the working folder and the list file
+// beside the program; an installed one keeps them in the user's folders.
 #include <windows.h>
 
 #include "adapters/program_dir.h"
 #include "core/texts/build_language.h"
-#include "core/settings/settings_file.h"
 #include "core/game/reader_program.h"
 #include "core/screen/reader_command_ids.h"
 #include "frontends/win32/card_selection_window.h"
@@ -18,6 +17,7 @@
 #include "frontends/win32/reader_main_window.h"
 #include "frontends/win32/third_game_window.h"
 #include "frontends/win32/tool_window.h"
+#include "frontends/win32/user_folders_start.h"
 #include "frontends/win32/windows_ports.h"
 
 using namespace fuda;
@@ -51,6 +51,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // Declared in the order they are built; they go in reverse, after the
   // program has shut the ports down.
   WindowsPorts ports("fudayomi-");
+  const ProgramFolders folders = prepareUserFolders(kBuildLanguage, ports.messages());
   // The window reports to the program, which is built over the window.
   ReaderProgram* program = nullptr;
   ReaderMainWindow window(
@@ -67,8 +68,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
       });
   ToolWindowRegistry tools(kBuildLanguage);
   WindowsReaderFrontEnd frontEnd(window, tools, ports.clock());
-  ReaderProgram reader(kBuildLanguage, ReaderPaths{kSettingsFileName, programDir()}, ports,
-                       window, frontEnd);
+  ReaderProgram reader(kBuildLanguage,
+                       ReaderPaths{folders.settingsFile, programDir(), folders.listDir,
+                                   folders.listPathShown, folders.helpFile},
+                       ports, window, frontEnd);
   registerCardSelectionWindow(tools, reader.selection(), reader.messages());
   registerThirdGameWindow(tools, reader.selection(), reader.messages());
   registerMemoTimerWindow(tools, reader.memoTimer());

@@ -10,6 +10,7 @@
 #include "frontends/win32/main_menu_bar.h"
 #include "frontends/win32/resource_ids.h"
 #include "frontends/win32/wide_text.h"
+#include "frontends/win32/window_class.h"
 #include "frontends/win32/window_fonts.h"
 
 namespace fuda {
@@ -91,13 +92,6 @@ void initCommonControls() {
   init.dwSize = sizeof init;
   init.dwICC = ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES;
   InitCommonControlsEx(&init);
-}
-
-HICON loadProgramIcon(int metricX, int metricY) {
-  // Shared: the class keeps using them for as long as it is registered.
-  return static_cast<HICON>(LoadImageW(programInstance(), MAKEINTRESOURCEW(FUDA_PROGRAM_ICON),
-                                       IMAGE_ICON, GetSystemMetrics(metricX),
-                                       GetSystemMetrics(metricY), LR_SHARED));
 }
 
 }  // namespace

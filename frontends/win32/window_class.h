@@ -7,9 +7,16 @@
 
 namespace fuda {
 
+enum class ClassIcon { System, Program };
+
 // Registers the class once per process; a class already there is kept.
 void registerWindowClass(const wchar_t* name, WNDPROC windowProc, UINT style,
-                         HBRUSH background);
+                         HBRUSH background, ClassIcon icon = ClassIcon::System);
+
+// The program's icon at the size of the system metrics given (SM_CXICON and
+// SM_CYICON, or the small ones); shared, so a class may keep it for as long
+// as it is registered.
+HICON loadProgramIcon(int metricX, int metricY);
 
 template <class Window>
 LRESULT CALLBACK windowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

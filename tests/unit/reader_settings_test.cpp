@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/encoding/text_encoding.h"
+#include "core/encoding/utf8_path.h"
 #include "core/game/timing_adjustment.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
@@ -113,14 +114,17 @@ TEST(SelectReaderVoice, ANumberWithoutKeyOrAVoiceWithoutClipsGivesTheMessage) {
   EXPECT_EQ(loaded.view.messages[1].text, "ファイルがありません");
 }
 
-TEST(SelectReaderVoice, WindowsSeparatorsInThePathAreRead) {
+// The settings are UTF-8 text; Windows would read a plain string's bytes in
+// its own code page and miss a folder named in Japanese.
+TEST(SelectReaderVoice, WindowsSeparatorsAndJapaneseNamesInThePathAreRead) {
   TempFolder folder;
-  folder.write("voices/one/I-000A.wav", "");
-  const SettingsFile settings(
-      folder.write("fudayomi.ini", "[Path]\nData3=" + folder.path().string() + "\\voices\\one\n"));
+  folder.write(folder / u8"voices/読手 の声/I-000A.wav", "");
+  const SettingsFile settings(folder.write(
+      "fudayomi.ini",
+      "[Path]\nData3=" + utf8FromPath(folder.path()) + "\\voices\\読手 の声\n"));
   Loaded loaded(settings);
   selectReaderVoice(settings, "3", loaded.voice, loaded.view, Language::Japanese);
-  EXPECT_EQ(loaded.voice.get().voiceDir, folder / "voices/one");
+  EXPECT_EQ(loaded.voice.get().voiceDir, folder / u8"voices/読手 の声");
   EXPECT_EQ(loaded.voice.get().format, ClipFormat::Wav);
 }
 

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "adapters/program_dir.h"
+#include "core/encoding/utf8_path.h"
 #include "tests/fakes/temp_folder.h"
 
 namespace fuda {
@@ -34,16 +35,24 @@ std::filesystem::path writeScript(const Shell& shell, const TempFolder& folder,
   return folder.write(shell.scriptName(), shell.scriptText(steps));
 }
 
+// Every path with kanji in it, which the console's code page cannot spell.
 TEST(WindowsShell, RunsTheDecoderInItsFolderAndDeletesTheMarker) {
-  TempFolder folder;
-  folder.write("my voice/100% a&b.mp3", "clip");
+  TempFolder base;
+  const auto folder = base / u8"一時 の場所";
+  const auto voice = folder / u8"読手 の声";
+  const auto decoder = folder / u8"読手" / "fake_decoder.exe";
+  base.write(voice / "100% a&b.mp3", "clip");
+  std::filesystem::create_directories(decoder.parent_path());
+  std::filesystem::copy_file(programDir() / "fake_decoder.exe", decoder);
   WindowsShell shell;
-  const ScriptSteps steps{folder / "my voice", fakeDecoder(), {"100% a&b.mp3", "out put.wav"},
+  const ScriptSteps steps{voice, utf8FromPath(decoder),
+                          {utf8FromPath(voice / "100% a&b.mp3"), utf8FromPath(folder / "out put.wav")},
                           folder / "Lock.dat"};
-  const auto script = writeScript(shell, folder, steps);
-  ASSERT_EQ(shell.startScript(script, folder.path()), ShellStart::Started);
+  base.write(folder / "Lock.dat", "");
+  const auto script = base.write(folder / shell.scriptName(), shell.scriptText(steps));
+  ASSERT_EQ(shell.startScript(script, folder), ShellStart::Started);
   ASSERT_TRUE(within([&] { return !std::filesystem::exists(folder / "Lock.dat"); }));
-  std::ifstream out(folder / "my voice" / "out put.wav");
+  std::ifstream out(folder / "out put.wav");
   std::string text;
   out >> text;
   EXPECT_EQ(text, "clip");

@@ -19,18 +19,23 @@ FolderEnvironment installed() {
   environment.layout = Layout::Installed;
   environment.programDir = "/usr/bin";
   environment.currentDir = "/home/club/somewhere";
-  environment.home = "/home/club";
+  environment.configBase = "/home/club/.config";
+  environment.dataBase = "/home/club/.local/share";
   return environment;
 }
 
-const WritableProbe kWritable = [](const fs::path&) { return true; };
-const WritableProbe kReadOnly = [](const fs::path&) { return false; };
+FolderEnvironment installedWithHome(const fs::path& home) {
+  FolderEnvironment environment = installed();
+  environment.configBase = xdgBase("", home.string(), ".config");
+  environment.dataBase = xdgBase("", home.string(), ".local/share");
+  return environment;
+}
 
 TEST(UserFolders, FromTheBuildTreeEverythingStaysInTheWorkingAndProgramFolders) {
   FolderEnvironment environment = installed();
   environment.layout = Layout::BuildTree;
   environment.programDir = "/src/fudayomi/build";
-  const ProgramFolders folders = chooseProgramFolders(environment, kReadOnly);
+  const ProgramFolders folders = chooseProgramFolders(environment);
   EXPECT_EQ(folders.settingsFile, fs::path("fudayomi.ini"));
   EXPECT_EQ(folders.workingDir, environment.currentDir);
   EXPECT_EQ(folders.listDir, environment.programDir);
@@ -39,33 +44,27 @@ TEST(UserFolders, FromTheBuildTreeEverythingStaysInTheWorkingAndProgramFolders) 
   EXPECT_TRUE(folders.defaultVoiceDir.empty());
 }
 
-TEST(UserFolders, InstalledTheyFollowXdgAndIgnoreRelativeOrEmptyValues) {
-  FolderEnvironment environment = installed();
-  environment.configHome = "/cfg";
-  environment.dataHome = "/dat";
-  ProgramFolders folders = chooseProgramFolders(environment, kWritable);
-  EXPECT_EQ(folders.settingsFile, fs::path("/cfg/fudayomi/fudayomi.ini"));
-  EXPECT_EQ(folders.workingDir, fs::path("/dat/fudayomi"));
-  EXPECT_EQ(folders.defaultVoiceDir, fs::path("/dat/fudayomi/data"));
-  EXPECT_EQ(folders.listDir, fs::path("/usr/bin"));
+TEST(UserFolders, InstalledTheSettingsGoToTheConfigurationFolderAndTheRestToTheData) {
+  const ProgramFolders folders = chooseProgramFolders(installed());
+  EXPECT_EQ(folders.settingsFile, fs::path("/home/club/.config/fudayomi/fudayomi.ini"));
+  EXPECT_EQ(folders.workingDir, fs::path("/home/club/.local/share/fudayomi"));
+  EXPECT_EQ(folders.defaultVoiceDir, fs::path("/home/club/.local/share/fudayomi/data"));
+  EXPECT_EQ(folders.listDir, fs::path("/home/club/.local/share/fudayomi"));
   EXPECT_EQ(folders.listPathShown, ListPathShown::Yes);
-
-  environment.configHome = "relative/cfg";
-  environment.dataHome = "";
-  folders = chooseProgramFolders(environment, kWritable);
-  EXPECT_EQ(folders.configDir, fs::path("/home/club/.config/fudayomi"));
-  EXPECT_EQ(folders.dataDir, fs::path("/home/club/.local/share/fudayomi"));
 }
 
-TEST(UserFolders, TheListGoesToTheDataFolderWhenTheProgramFolderIsReadOnly) {
-  const ProgramFolders folders = chooseProgramFolders(installed(), kReadOnly);
-  EXPECT_EQ(folders.listDir, fs::path("/home/club/.local/share/fudayomi"));
+TEST(UserFolders, XdgBasesIgnoreRelativeOrEmptyValues) {
+  EXPECT_EQ(xdgBase("/cfg", "/home/club", ".config"), fs::path("/cfg"));
+  EXPECT_EQ(xdgBase("relative/cfg", "/home/club", ".config"), fs::path("/home/club/.config"));
+  EXPECT_EQ(xdgBase("", "/home/club", ".local/share"), fs::path("/home/club/.local/share"));
+  EXPECT_TRUE(xdgBase("", "", ".config").empty());
 }
 
 TEST(UserFolders, WithoutAHomeTheCurrentFolderStandsInAndTheUserIsTold) {
   FolderEnvironment environment = installed();
-  environment.home.clear();
-  const ProgramFolders folders = chooseProgramFolders(environment, kReadOnly);
+  environment.configBase.clear();
+  environment.dataBase.clear();
+  const ProgramFolders folders = chooseProgramFolders(environment);
   EXPECT_EQ(folders.settingsFile, fs::path("/home/club/somewhere/fudayomi.ini"));
   EXPECT_EQ(folders.workingDir, environment.currentDir);
   EXPECT_EQ(folders.listDir, environment.currentDir);
@@ -74,9 +73,7 @@ TEST(UserFolders, WithoutAHomeTheCurrentFolderStandsInAndTheUserIsTold) {
 
 TEST(UserFolders, FirstStartMakesPrivateFoldersAndASettingsFileOfComments) {
   testing::TempFolder home;
-  FolderEnvironment environment = installed();
-  environment.home = home.path().string();
-  const ProgramFolders folders = chooseProgramFolders(environment, kReadOnly);
+  const ProgramFolders folders = chooseProgramFolders(installedWithHome(home.path()));
   ASSERT_EQ(makeUserFolders(folders, Language::English), "");
   for (const fs::path& dir : {folders.configDir, folders.dataDir}) {
     struct stat info {};
@@ -99,9 +96,7 @@ TEST(UserFolders, FirstStartMakesPrivateFoldersAndASettingsFileOfComments) {
 TEST(UserFolders, AFolderThatCannotBeMadeIsNamedInTheMessage) {
   testing::TempFolder home;
   home.write(".local", "a file where a folder should be");
-  FolderEnvironment environment = installed();
-  environment.home = home.path().string();
-  const ProgramFolders folders = chooseProgramFolders(environment, kReadOnly);
+  const ProgramFolders folders = chooseProgramFolders(installedWithHome(home.path()));
   const std::string message = makeUserFolders(folders, Language::English);
   EXPECT_NE(message.find("Cannot make " + folders.dataDir.string()), std::string::npos)
       << message;
