@@ -4,12 +4,14 @@
 # the Japanese faces. Its sound goes through ALSA
 # into BUILD_DIR/wine-home/sound.raw (44.1 kHz, 16-bit, as the program plays
 # it), so tests can read what would have been heard; a test that needs a
-# stream of its own names another home folder in FUDA_WINE_HOME.
+# stream of its own names another home folder in FUDA_WINE_HOME, and one that
+# changes the prefix's settings names a prefix of its own in
+# FUDA_WINE_PREFIX.
 #   scripts/windows-wine.sh BUILD_DIR                 only make the prefix
 #   scripts/windows-wine.sh BUILD_DIR PROGRAM [ARGS]  run PROGRAM in it
 set -euo pipefail
 build_dir="$(cd "$1" && pwd)"; shift
-export WINEPREFIX="$build_dir/wine-prefix"
+export WINEPREFIX="${FUDA_WINE_PREFIX:-$build_dir/wine-prefix}"
 export WINEDEBUG=-all
 # No Mono or Gecko: nothing here needs .NET or a web view, and without them
 # Wine would ask to download them.

@@ -4,6 +4,7 @@
 
 #include "core/countdown/memotimer_ids.h"
 #include "core/texts/timer_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/input_free_pause.h"
 #include "frontends/win32/timer_menu.h"
 #include "frontends/win32/wide_text.h"
@@ -29,9 +30,11 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
                                                        {kCmdMemoLengthen, texts::kItemLengthen},
                                                        {kCmdMemoShorten, texts::kItemShorten},
                                                        {kCmdMemoExit, texts::kItemMemoExit}});
+  // The system's DPI: where it first appears is the system's choice.
+  const SIZE size = scaledForDpi(kWindowSize, dpiOf(nullptr));
   CreateWindowExW(0, kMemotimerClass, toWide(pick(language, texts::kTimerWindowTitle)).c_str(),
-                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kWindowSize.cx, kWindowSize.cy,
-                  nullptr, menus.bar, GetModuleHandleW(nullptr), this);
+                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
+                  menus.bar, GetModuleHandleW(nullptr), this);
   if (!hwnd_) {
     DestroyMenu(menus.bar);
     return;
@@ -79,6 +82,14 @@ LRESULT MemotimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       session_.closing();
       DestroyWindow(hwnd);
+      return 0;
+    case WM_DPICHANGED:
+      moveToSuggestedRect(hwnd, lParam);
+      return 0;
+    case WM_SIZE:
+      // The face covers the client area and docks the status bar again.
+      if (face_) face_->fitParent();
+      if (statusBar_) SendMessageW(statusBar_, WM_SIZE, 0, 0);
       return 0;
     case WM_DESTROY:
       // A start still waiting out its announcement starts nothing now.

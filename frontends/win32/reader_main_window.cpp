@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/texts/main_window_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/main_menu_bar.h"
 #include "frontends/win32/resource_ids.h"
 #include "frontends/win32/wide_text.h"
@@ -23,18 +24,14 @@ constexpr int kTrackBarMinimum = 0;
 constexpr int kTrackBarMaximum = 100;
 constexpr COLORREF kKimarijiColour = RGB(255, 0, 0);
 
-struct Box {
-  int x, y, w, h;
-};
-
 struct ControlLayout {
   ControlId id;
   const wchar_t* windowClass;
   LocalText caption;
   DWORD style;
   DWORD exStyle;
-  Box japanese;
-  Box english;
+  ControlRect japanese;
+  ControlRect english;
 };
 
 constexpr DWORD kLabel = SS_NOPREFIX;
@@ -109,6 +106,34 @@ void initCommonControls() {
   InitCommonControlsEx(&init);
 }
 
+// The banner is drawn for 100 %; at other scalings it is stretched
+// smoothly to the size its control has there.
+HBITMAP loadTitlePicture(SIZE size) {
+  HBITMAP original = static_cast<HBITMAP>(LoadImageW(programInstance(),
+                                                     MAKEINTRESOURCEW(FUDA_TITLE_PICTURE_BITMAP),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!original) return nullptr;
+  BITMAP picture{};
+  GetObjectW(original, sizeof picture, &picture);
+  if (picture.bmWidth == size.cx && picture.bmHeight == size.cy) return original;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  HBITMAP scaled = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  const HGDIOBJ previousFrom = SelectObject(from, original);
+  const HGDIOBJ previousTo = SelectObject(to, scaled);
+  SetStretchBltMode(to, HALFTONE);
+  SetBrushOrgEx(to, 0, 0, nullptr);
+  StretchBlt(to, 0, 0, size.cx, size.cy, from, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+  SelectObject(from, previousFrom);
+  SelectObject(to, previousTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(original);
+  return scaled;
+}
+
 HICON loadProgramIcon(int metricX, int metricY) {
   // Shared: the class keeps using them for as long as it is registered.
   return static_cast<HICON>(LoadImageW(programInstance(), MAKEINTRESOURCEW(FUDA_PROGRAM_ICON),
@@ -144,16 +169,19 @@ ReaderMainWindow::ReaderMainWindow(Language language, MessageSink& messages,
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
   }
-  controlFont_ = createControlFont(language_);
   HMENU menuBar = createMainMenuBar(language_);
-  // WM_NCCREATE remembers the window in hwnd_.
+  // WM_NCCREATE remembers the window in hwnd_. It first appears where the
+  // system puts it, so at the system's DPI.
+  const UINT systemDpi = dpiOf(nullptr);
   CreateWindowExW(0, kClassName, toWide(pick(language_, texts::kWindowTitle)).c_str(),
-                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, kOuterWidth, kOuterHeight,
+                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                  scaledForDpi(kOuterWidth, systemDpi), scaledForDpi(kOuterHeight, systemDpi),
                   nullptr, menuBar, instance, this);
   if (hwnd_ == nullptr) {
     DestroyMenu(menuBar);
     return;
   }
+  controlFont_.emplace(createControlFont, language_, dpiOf(hwnd_));
   buildControls();
 }
 
@@ -165,23 +193,21 @@ ReaderMainWindow::~ReaderMainWindow() {
   }
   gui_.close();
   if (titlePicture_ != nullptr) DeleteObject(titlePicture_);
-  if (controlFont_ != nullptr) DeleteObject(controlFont_);
 }
 
 void ReaderMainWindow::buildControls() {
   HINSTANCE instance = programInstance();
   for (const ControlLayout& control : kControls) {
-    const Box& box = language_ == Language::Japanese ? control.japanese : control.english;
+    const ControlRect& box =
+        language_ == Language::Japanese ? control.japanese : control.english;
     HWND child = CreateWindowExW(
         control.exStyle, control.windowClass, toWide(pick(language_, control.caption)).c_str(),
-        WS_CHILD | WS_VISIBLE | control.style, box.x, box.y, box.w, box.h, hwnd_,
+        WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+    placeChild(child, box);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_->get()), FALSE);
   }
-  titlePicture_ = static_cast<HBITMAP>(LoadImageW(
-      instance, MAKEINTRESOURCEW(FUDA_TITLE_PICTURE_BITMAP), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  SendDlgItemMessageW(hwnd_, kTitlePicture, STM_SETIMAGE, IMAGE_BITMAP,
-                      reinterpret_cast<LPARAM>(titlePicture_));
+  showTitlePicture();
   SendDlgItemMessageW(hwnd_, kTimingTrackBar, TBM_SETRANGE, TRUE,
                       MAKELPARAM(kTrackBarMinimum, kTrackBarMaximum));
 
@@ -189,9 +215,28 @@ void ReaderMainWindow::buildControls() {
                                0, 0, 0, 0, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)),
                                instance, nullptr);
-  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_->get()), FALSE);
   SendMessageW(statusBar_, SB_SETTEXTW, 0,
                reinterpret_cast<LPARAM>(toWide(pick(language_, texts::kMakerNotice)).c_str()));
+}
+
+void ReaderMainWindow::showTitlePicture() {
+  // The control takes the picture's size; the old picture goes once the
+  // control has let go of it.
+  HWND control = GetDlgItem(hwnd_, kTitlePicture);
+  RECT area{};
+  GetClientRect(control, &area);
+  HBITMAP previous = titlePicture_;
+  titlePicture_ = loadTitlePicture(SIZE{area.right, area.bottom});
+  SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(titlePicture_));
+  if (previous != nullptr) DeleteObject(previous);
+}
+
+void ReaderMainWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
+  moveToSuggestedRect(hwnd_, suggested);
+  controlFont_->rescale(hwnd_, dpi);
+  showTitlePicture();
+  if (statusBar_ != nullptr) SendMessageW(statusBar_, WM_SIZE, 0, 0);
 }
 
 void ReaderMainWindow::show(int showCommand) {
@@ -317,7 +362,7 @@ void ReaderMainWindow::onMouse(UINT message) {
     case WM_LBUTTONDOWN: {
       POINT click;
       GetCursorPos(&click);
-      mouseLock_.toggle(click);
+      mouseLock_.toggle(click, dpiOf(hwnd_));
       break;
     }
     case WM_RBUTTONDOWN:
@@ -366,6 +411,9 @@ LRESULT ReaderMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE:
       onActivate(wParam);
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), lParam);
       return 0;
     case WM_SETCURSOR:
       if (mouseLock_.isOn() && reinterpret_cast<HWND>(wParam) == hwnd_ &&

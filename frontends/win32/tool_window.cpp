@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/texts/tool_window_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
 
@@ -53,6 +54,12 @@ LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       closeToolWindow(*this, 0);
       return 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor with another DPI; the content has made its fonts
+      // anew by now.
+      moveToSuggestedRect(hwnd, lParam);
+      rescaleChildren(hwnd, nullptr, nullptr);
+      return 0;
     case WM_DESTROY:
       // Destroyed from outside too (with its owner): the loop must not wait.
       closed_ = true;
@@ -72,9 +79,11 @@ int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& 
 
   ToolWindow window(owner, registry.language());
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  // It opens over its owner, on the owner's monitor.
+  const SIZE size = scaledForDpi(kind->windowSize, dpiOf(owner));
   CreateWindowExW(0, kToolWindowClass, toWide(pick(registry.language(), kind->caption)).c_str(),
-                  kind->style, CW_USEDEFAULT, CW_USEDEFAULT, kind->windowSize.cx,
-                  kind->windowSize.cy, owner, nullptr, instance, &window);
+                  kind->style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner, nullptr,
+                  instance, &window);
   if (!window.hwnd_) return 0;
   window.content_ = (*build)(window);
   if (kind->programIcon && window.hwnd_) {
