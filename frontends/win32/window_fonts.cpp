@@ -50,6 +50,8 @@ HFONT createThirdGameFont(Language language, UINT dpi) {
 }
 
 void OwnedFont::rescale(HWND window, UINT dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
   HFONT font = make_(language_, dpi);
   rescaleChildren(window, font_, font);
   if (font_) DeleteObject(font_);

@@ -19,7 +19,7 @@ using FontMaker = HFONT (*)(Language language, UINT dpi);
 class OwnedFont {
  public:
   OwnedFont(FontMaker make, Language language, UINT dpi)
-      : make_(make), language_(language), font_(make(language, dpi)) {}
+      : make_(make), language_(language), dpi_(dpi), font_(make(language, dpi)) {}
   ~OwnedFont() {
     if (font_) DeleteObject(font_);
   }
@@ -28,12 +28,14 @@ class OwnedFont {
   HFONT get() const { return font_; }
 
   // The window moved to a monitor with another DPI: the font is made anew
-  // for it, and every child of `window` is placed again and given it.
+  // for it, and every child of `window` is placed again and given it. At
+  // the DPI the font has, nothing changes.
   void rescale(HWND window, UINT dpi);
 
  private:
   FontMaker make_;
   Language language_;
+  UINT dpi_;
   HFONT font_;
 };
 
