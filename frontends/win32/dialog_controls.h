@@ -6,14 +6,11 @@
 
 #include <string_view>
 
+#include "core/screen/screen_box.h"
+
 namespace fuda {
 
-struct ControlRect {
-  int x;
-  int y;
-  int width;
-  int height;
-};
+using ControlRect = ScreenBox;
 
 class DialogControls {
  public:

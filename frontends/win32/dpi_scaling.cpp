@@ -12,7 +12,7 @@ namespace {
 constexpr const wchar_t* kLayoutProperty = L"FudaLayoutRect";
 static_assert(sizeof(HANDLE) >= 8, "the layout rectangle needs 64 bits");
 
-HANDLE packed(ControlRect rect) {
+HANDLE packed(ScreenBox rect) {
   const auto field = [](int value, int shift) {
     return static_cast<std::uint64_t>(static_cast<std::uint16_t>(value)) << shift;
   };
@@ -20,15 +20,15 @@ HANDLE packed(ControlRect rect) {
       field(rect.x, 0) | field(rect.y, 16) | field(rect.width, 32) | field(rect.height, 48)));
 }
 
-ControlRect unpacked(HANDLE handle) {
+ScreenBox unpacked(HANDLE handle) {
   const auto bits = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
   const auto field = [bits](int shift) {
     return static_cast<int>(static_cast<std::int16_t>(bits >> shift));
   };
-  return ControlRect{field(0), field(16), field(32), field(48)};
+  return ScreenBox{field(0), field(16), field(32), field(48)};
 }
 
-void moveTo(HWND child, ControlRect rect) {
+void moveTo(HWND child, ScreenBox rect) {
   SetWindowPos(child, nullptr, rect.x, rect.y, rect.width, rect.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -73,20 +73,20 @@ int unscaledForDpi(int pixels, UINT dpi) {
   return MulDiv(pixels, static_cast<int>(kLayoutDpi), static_cast<int>(dpi));
 }
 
-ControlRect scaledForDpi(ControlRect layout, UINT dpi) {
+ScreenBox scaledForDpi(ScreenBox layout, UINT dpi) {
   // The edges are scaled, not the sizes, so neighbours that touch at 100 %
   // still touch.
   const int left = scaledForDpi(layout.x, dpi);
   const int top = scaledForDpi(layout.y, dpi);
-  return ControlRect{left, top, scaledForDpi(layout.x + layout.width, dpi) - left,
+  return ScreenBox{left, top, scaledForDpi(layout.x + layout.width, dpi) - left,
                      scaledForDpi(layout.y + layout.height, dpi) - top};
 }
 
-SIZE scaledForDpi(SIZE layout, UINT dpi) {
-  return SIZE{scaledForDpi(layout.cx, dpi), scaledForDpi(layout.cy, dpi)};
+SIZE scaledForDpi(FrameSize layout, UINT dpi) {
+  return SIZE{scaledForDpi(layout.width, dpi), scaledForDpi(layout.height, dpi)};
 }
 
-void placeChild(HWND child, ControlRect layout) {
+void placeChild(HWND child, ScreenBox layout) {
   if (!child) return;
   SetPropW(child, kLayoutProperty, packed(layout));
   moveTo(child, scaledForDpi(layout, dpiOf(GetParent(child))));

@@ -6,7 +6,7 @@
 // DPI. GUI thread, like everything here.
 #include <windows.h>
 
-#include "frontends/win32/dialog_controls.h"
+#include "core/screen/screen_box.h"
 
 namespace fuda {
 
@@ -18,14 +18,14 @@ UINT dpiOf(HWND window);
 
 // Layout pixels at `dpi`, rounded to the nearest pixel.
 int scaledForDpi(int layoutPixels, UINT dpi);
-ControlRect scaledForDpi(ControlRect layout, UINT dpi);
-SIZE scaledForDpi(SIZE layout, UINT dpi);
+ScreenBox scaledForDpi(ScreenBox layout, UINT dpi);
+SIZE scaledForDpi(FrameSize layout, UINT dpi);
 // Back from pixels at `dpi` to layout pixels.
 int unscaledForDpi(int pixels, UINT dpi);
 
 // Puts `child` at its layout rectangle scaled for its parent's DPI and keeps
 // the rectangle with it, so rescaleChildren can place it again.
-void placeChild(HWND child, ControlRect layout);
+void placeChild(HWND child, ScreenBox layout);
 // Places every child of `parent` that placeChild placed anew for the
 // parent's DPI now, and gives each that used `oldFont` `newFont` instead.
 void rescaleChildren(HWND parent, HFONT oldFont, HFONT newFont);

@@ -16,7 +16,6 @@ namespace fuda {
 namespace {
 
 constexpr const wchar_t* kMemotimerClass = L"NORMAL0";
-constexpr SIZE kWindowSize{600, 230};
 constexpr DWORD kWindowStyle = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU;
 
 }  // namespace
@@ -26,12 +25,9 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
   registerWindowClass(kMemotimerClass, &windowProcOf<MemotimerWindow>,
                       CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const TimerMenus menus = createTimerMenus(language, {{kCmdMemoStart, texts::kItemMemoStart},
-                                                       {kCmdMemoLengthen, texts::kItemLengthen},
-                                                       {kCmdMemoShorten, texts::kItemShorten},
-                                                       {kCmdMemoExit, texts::kItemMemoExit}});
+  const TimerMenus menus = createTimerMenus(language, kMemotimerMenu);
   // The system's DPI: where it first appears is the system's choice.
-  const SIZE size = scaledForDpi(kWindowSize, dpiOf(nullptr));
+  const SIZE size = scaledForDpi(kMemotimerWindowSize, dpiOf(nullptr));
   CreateWindowExW(0, kMemotimerClass, toWide(pick(language, texts::kTimerWindowTitle)).c_str(),
                   kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
                   menus.bar, GetModuleHandleW(nullptr), this);

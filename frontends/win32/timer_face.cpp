@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/countdown/countdown_face.h"
+#include "core/screen/timer_window_layout.h"
 #include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr const wchar_t* kTimerFaceClass = L"FudaTimerFace";
 constexpr UINT_PTR kTickTimerId = 100;
-constexpr ControlRect kDisplayRect{220, 30, 365, 120};
 
 // The hands are worked out on the face as laid out at 100 % and drawn
 // scaled, pens and all, so the clock keeps its shape at any DPI.
@@ -46,7 +46,7 @@ TimerFace::TimerFace(HWND parent, Language language, int displayId, ClockArea ar
   display_ = CreateWindowExW(0, L"STATIC", L"Text1", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), instance,
                              nullptr);
-  placeChild(display_, kDisplayRect);
+  placeChild(display_, kCountdownDisplayBox);
   SendMessageW(display_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
