@@ -30,7 +30,8 @@ class DialogControls {
 
   QPushButton* button(int id, std::string_view caption, ScreenBox box) const {
     auto* b = new QPushButton(toQString(caption));
-    b->setAutoDefault(false);
+    // Enter presses the button that has the focus, as Space does.
+    b->setAutoDefault(true);
     place(b, id, box);
     QObject::connect(b, &QPushButton::clicked, client_, [onClick = onClick_, id] { onClick(id); });
     return b;

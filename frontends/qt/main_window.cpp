@@ -128,7 +128,8 @@ QWidget* MainWindow::addControl(const ControlLayout& layout) {
     case ControlKind::PushButton: {
       auto* button = new QPushButton(caption);
       button->setFocusPolicy(Qt::StrongFocus);
-      button->setAutoDefault(false);
+      // Enter presses the button that has the focus, as Space does.
+      button->setAutoDefault(true);
       connect(button, &QPushButton::clicked, this, [this, id] { emit commandIssued(id); });
       widget = button;
       break;
@@ -167,6 +168,8 @@ QWidget* MainWindow::addControl(const ControlLayout& layout) {
   widget->setObjectName(QString::number(id));
   widget->setFont(controlFont(language_));
   widget->setGeometry(box.x, box.y, box.width, box.height);
+  // Its clicks while disabled are the background's (eventFilter).
+  widget->installEventFilter(this);
   controls_[id] = widget;
   return widget;
 }
@@ -268,14 +271,36 @@ void MainWindow::showMessage(std::string_view caption, std::string_view text,
 bool MainWindow::onBackground(const QMouseEvent& mouse) const {
   // While the lock holds the pointer, every press comes to the client area.
   if (mouseLock_.isHolding()) return true;
-  // A press that a control did not take travels on to the client area; it
-  // is still that control's click, not the background's. Labels, frames and
-  // the group box are transparent to the mouse, so childAt passes them by.
-  return centralWidget()->childAt(mouse.position().toPoint()) == nullptr;
+  // A press that an enabled control did not take travels on to the client
+  // area; it is still that control's click, not the background's. A disabled
+  // control takes no clicks at all: they are the background's, so a right
+  // click on a button greyed out during a reading still reads on. Labels,
+  // frames and the group box are transparent to the mouse, so childAt passes
+  // them by.
+  const QWidget* under = centralWidget()->childAt(mouse.position().toPoint());
+  return under == nullptr || !under->isEnabled();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
+  if (watched != centralWidget()) {
+    // A disabled button takes its mouse events and does nothing with them,
+    // so they never reach the client area; they go there as they would
+    // have on a disabled control's background.
+    auto* control = qobject_cast<QWidget*>(watched);
+    const bool mouse = event->type() == QEvent::MouseButtonPress ||
+                       event->type() == QEvent::MouseButtonDblClick ||
+                       event->type() == QEvent::MouseButtonRelease ||
+                       event->type() == QEvent::MouseMove;
+    if (control && mouse && !control->isEnabled()) {
+      const auto* original = static_cast<QMouseEvent*>(event);
+      QMouseEvent onClient(event->type(), control->mapTo(centralWidget(), original->position()),
+                           original->globalPosition(), original->button(), original->buttons(),
+                           original->modifiers(), original->pointingDevice());
+      eventFilter(centralWidget(), &onClient);
+      return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+  }
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
       auto* mouse = static_cast<QMouseEvent*>(event);

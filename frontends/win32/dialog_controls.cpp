@@ -1,5 +1,6 @@
 #include "frontends/win32/dialog_controls.h"
 
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"
 
 namespace fuda {
@@ -19,10 +20,11 @@ HWND DialogControls::label(int id, std::string_view caption, DWORD style,
 
 HWND DialogControls::make(const wchar_t* windowClass, int id, std::string_view caption,
                           DWORD style, ControlRect rect) const {
-  HWND control = CreateWindowExW(
-      0, windowClass, toWide(caption).c_str(), WS_CHILD | WS_VISIBLE | style, rect.x, rect.y,
-      rect.width, rect.height, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
+  HWND control = CreateWindowExW(0, windowClass, toWide(caption).c_str(),
+                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  placeChild(control, rect);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
   return control;
 }

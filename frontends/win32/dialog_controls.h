@@ -1,6 +1,7 @@
 #pragma once
 // Child controls of the selection dialogs, each made with its id and the
-// dialog's font, at client coordinates.
+// dialog's font, at client coordinates of the layout (scaled for the
+// dialog's DPI).
 #include <windows.h>
 
 #include <string_view>

@@ -30,6 +30,10 @@ std::optional<LRESULT> MemoTimerWindow::handle(UINT message, WPARAM wParam, LPAR
     case WM_CLOSE:
       act(run_.closeBox());
       return 0;
+    case WM_SIZE:
+      // Resized for another DPI (or the menu bar attached before the face).
+      if (face_) face_->fitParent();
+      return std::nullopt;
     default:
       return std::nullopt;
   }

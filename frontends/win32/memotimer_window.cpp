@@ -4,6 +4,7 @@
 
 #include "core/countdown/memotimer_ids.h"
 #include "core/texts/timer_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/input_free_pause.h"
 #include "frontends/win32/timer_menu.h"
 #include "frontends/win32/wide_text.h"
@@ -25,10 +26,11 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
                       CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), ClassIcon::Program);
   const TimerMenus menus = createTimerMenus(language, kMemotimerMenu);
+  // The system's DPI: where it first appears is the system's choice.
+  const SIZE size = scaledForDpi(kMemotimerWindowSize, dpiOf(nullptr));
   CreateWindowExW(0, kMemotimerClass, toWide(pick(language, texts::kTimerWindowTitle)).c_str(),
-                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kMemotimerWindowSize.width,
-                  kMemotimerWindowSize.height,
-                  nullptr, menus.bar, GetModuleHandleW(nullptr), this);
+                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
+                  menus.bar, GetModuleHandleW(nullptr), this);
   if (!hwnd_) {
     DestroyMenu(menus.bar);
     return;
@@ -76,6 +78,14 @@ LRESULT MemotimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       session_.closing();
       DestroyWindow(hwnd);
+      return 0;
+    case WM_DPICHANGED:
+      moveToSuggestedRect(hwnd, lParam);
+      return 0;
+    case WM_SIZE:
+      // The face covers the client area and docks the status bar again.
+      if (face_) face_->fitParent();
+      if (statusBar_) SendMessageW(statusBar_, WM_SIZE, 0, 0);
       return 0;
     case WM_DESTROY:
       // A start still waiting out its announcement starts nothing now.

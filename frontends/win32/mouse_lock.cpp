@@ -1,5 +1,7 @@
 #include "frontends/win32/mouse_lock.h"
 
+#include "frontends/win32/dpi_scaling.h"
+
 namespace fuda {
 
 namespace {
@@ -8,17 +10,18 @@ void showCursor(const wchar_t* shape) { SetCursor(LoadCursorW(nullptr, shape)); 
 
 }  // namespace
 
-RECT lockRectAround(POINT click) {
-  return RECT{click.x - 1, click.y - 1, click.x + 1, click.y + 1};
+RECT lockRectAround(POINT click, UINT dpi) {
+  const int margin = scaledForDpi(1, dpi);
+  return RECT{click.x - margin, click.y - margin, click.x + margin, click.y + margin};
 }
 
-void MouseLock::toggle(POINT click) {
+void MouseLock::toggle(POINT click, UINT dpi) {
   if (on_) {
     release();
     return;
   }
   on_ = true;
-  rect_ = lockRectAround(click);
+  rect_ = lockRectAround(click, dpi);
   hold();
 }
 
@@ -34,7 +37,7 @@ void MouseLock::suspend() {
 
 void MouseLock::resume() {
   if (!on_) return;
-  SetCursorPos(rect_.left + 1, rect_.top + 1);
+  SetCursorPos((rect_.left + rect_.right) / 2, (rect_.top + rect_.bottom) / 2);
   hold();
 }
 

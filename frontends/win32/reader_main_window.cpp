@@ -7,6 +7,7 @@
 
 #include "core/screen/main_window_layout.h"
 #include "core/texts/main_window_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/main_menu_bar.h"
 #include "frontends/win32/resource_ids.h"
 #include "frontends/win32/wide_text.h"
@@ -94,6 +95,34 @@ void initCommonControls() {
   InitCommonControlsEx(&init);
 }
 
+// The banner is drawn for 100 %; at other scalings it is stretched
+// smoothly to the size its control has there.
+HBITMAP loadTitlePicture(SIZE size) {
+  HBITMAP original = static_cast<HBITMAP>(LoadImageW(programInstance(),
+                                                     MAKEINTRESOURCEW(FUDA_TITLE_PICTURE_BITMAP),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!original) return nullptr;
+  BITMAP picture{};
+  GetObjectW(original, sizeof picture, &picture);
+  if (picture.bmWidth == size.cx && picture.bmHeight == size.cy) return original;
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen);
+  HDC to = CreateCompatibleDC(screen);
+  HBITMAP scaled = CreateCompatibleBitmap(screen, size.cx, size.cy);
+  const HGDIOBJ previousFrom = SelectObject(from, original);
+  const HGDIOBJ previousTo = SelectObject(to, scaled);
+  SetStretchBltMode(to, HALFTONE);
+  SetBrushOrgEx(to, 0, 0, nullptr);
+  StretchBlt(to, 0, 0, size.cx, size.cy, from, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+  SelectObject(from, previousFrom);
+  SelectObject(to, previousTo);
+  DeleteDC(from);
+  DeleteDC(to);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(original);
+  return scaled;
+}
+
 }  // namespace
 
 ReaderMainWindow::ReaderMainWindow(Language language, MessageSink& messages,
@@ -107,32 +136,20 @@ ReaderMainWindow::ReaderMainWindow(Language language, MessageSink& messages,
       onClose_(std::move(onClose)) {
   initCommonControls();
   HINSTANCE instance = programInstance();
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (!GetClassInfoExW(instance, kClassName, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = &ReaderMainWindow::windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = loadProgramIcon(SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = loadProgramIcon(SM_CXSMICON, SM_CYSMICON);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-  }
-  controlFont_ = createControlFont(language_);
+  registerWindowClass(kClassName, &ReaderMainWindow::windowProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                      GetSysColorBrush(COLOR_BTNFACE), ClassIcon::Program);
   HMENU menuBar = createMainMenuBar(language_);
-  // WM_NCCREATE remembers the window in hwnd_.
+  // WM_NCCREATE remembers the window in hwnd_. It first appears where the
+  // system puts it, so at the system's DPI.
+  const SIZE size = scaledForDpi(kMainWindowSize, dpiOf(nullptr));
   CreateWindowExW(0, kClassName, toWide(pick(language_, texts::kWindowTitle)).c_str(),
-                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, kMainWindowSize.width,
-                  kMainWindowSize.height,
+                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                   nullptr, menuBar, instance, this);
   if (hwnd_ == nullptr) {
     DestroyMenu(menuBar);
     return;
   }
+  controlFont_.emplace(createControlFont, language_, dpiOf(hwnd_));
   buildControls();
 }
 
@@ -144,7 +161,6 @@ ReaderMainWindow::~ReaderMainWindow() {
   }
   gui_.close();
   if (titlePicture_ != nullptr) DeleteObject(titlePicture_);
-  if (controlFont_ != nullptr) DeleteObject(controlFont_);
 }
 
 void ReaderMainWindow::buildControls() {
@@ -154,14 +170,12 @@ void ReaderMainWindow::buildControls() {
     HWND child = CreateWindowExW(
         extendedStyleOf(control.kind), windowClassOf(control.kind),
         toWide(pick(language_, control.caption)).c_str(), WS_CHILD | WS_VISIBLE | styleOf(control),
-        box.x, box.y, box.width, box.height, hwnd_,
+        0, 0, 0, 0, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+    placeChild(child, box);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_->get()), FALSE);
   }
-  titlePicture_ = static_cast<HBITMAP>(LoadImageW(
-      instance, MAKEINTRESOURCEW(FUDA_TITLE_PICTURE_BITMAP), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  SendDlgItemMessageW(hwnd_, kTitlePicture, STM_SETIMAGE, IMAGE_BITMAP,
-                      reinterpret_cast<LPARAM>(titlePicture_));
+  showTitlePicture();
   SendDlgItemMessageW(hwnd_, kTimingTrackBar, TBM_SETRANGE, TRUE,
                       MAKELPARAM(kTrackBarMinimum, kTrackBarMaximum));
 
@@ -169,9 +183,28 @@ void ReaderMainWindow::buildControls() {
                                0, 0, 0, 0, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)),
                                instance, nullptr);
-  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
+  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_->get()), FALSE);
   SendMessageW(statusBar_, SB_SETTEXTW, 0,
                reinterpret_cast<LPARAM>(toWide(pick(language_, texts::kMakerNotice)).c_str()));
+}
+
+void ReaderMainWindow::showTitlePicture() {
+  // The control takes the picture's size; the old picture goes once the
+  // control has let go of it.
+  HWND control = GetDlgItem(hwnd_, kTitlePicture);
+  RECT area{};
+  GetClientRect(control, &area);
+  HBITMAP previous = titlePicture_;
+  titlePicture_ = loadTitlePicture(SIZE{area.right, area.bottom});
+  SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(titlePicture_));
+  if (previous != nullptr) DeleteObject(previous);
+}
+
+void ReaderMainWindow::onDpiChanged(UINT dpi, LPARAM suggested) {
+  moveToSuggestedRect(hwnd_, suggested);
+  controlFont_->rescale(hwnd_, dpi);
+  showTitlePicture();
+  if (statusBar_ != nullptr) SendMessageW(statusBar_, WM_SIZE, 0, 0);
 }
 
 void ReaderMainWindow::show(int showCommand) {
@@ -293,7 +326,7 @@ void ReaderMainWindow::onMouse(UINT message) {
     case WM_LBUTTONDOWN: {
       POINT click;
       GetCursorPos(&click);
-      mouseLock_.toggle(click);
+      mouseLock_.toggle(click, dpiOf(hwnd_));
       break;
     }
     case WM_RBUTTONDOWN:
@@ -342,6 +375,9 @@ LRESULT ReaderMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE:
       onActivate(wParam);
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), lParam);
       return 0;
     case WM_SETCURSOR:
       if (mouseLock_.isOn() && reinterpret_cast<HWND>(wParam) == hwnd_ &&

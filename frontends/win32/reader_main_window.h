@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "core/texts/language.h"
 #include "core/ports/reader_view.h"
 #include "frontends/win32/gui_thread.h"
 #include "frontends/win32/mouse_lock.h"
+#include "frontends/win32/window_fonts.h"
 
 namespace fuda {
 
@@ -66,6 +68,10 @@ class ReaderMainWindow : public ReaderView {
   void finishClosing();
   void onDestroyed();
   void onActivate(WPARAM wParam);
+  // The banner at its control's size.
+  void showTitlePicture();
+  // Moved to a monitor with another DPI: everything is scaled anew for it.
+  void onDpiChanged(UINT dpi, LPARAM suggested);
 
   Language language_;
   MessageSink& messages_;
@@ -76,7 +82,8 @@ class ReaderMainWindow : public ReaderView {
   MouseLock mouseLock_;
   HWND hwnd_ = nullptr;
   HWND statusBar_ = nullptr;
-  HFONT controlFont_ = nullptr;
+  // Made once the window is there, for its DPI.
+  std::optional<OwnedFont> controlFont_;
   HBITMAP titlePicture_ = nullptr;
   // The control that had the focus when the window was last deactivated.
   HWND lastFocus_ = nullptr;

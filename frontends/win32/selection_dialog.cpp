@@ -1,6 +1,7 @@
 #include "frontends/win32/selection_dialog.h"
 
 #include "core/texts/selection_dialog_texts.h"
+#include "frontends/win32/dpi_scaling.h"
 
 namespace fuda {
 
@@ -10,9 +11,13 @@ SelectionDialog::SelectionDialog(ToolWindow& window, CardSelection& selection,
       selection_(selection),
       messages_(messages),
       nothingSelectedText_(nothingSelectedText),
-      font_(createSelectionFont(window.language())) {}
+      font_(createSelectionFont, window.language(), dpiOf(window.hwnd())) {}
 
 std::optional<LRESULT> SelectionDialog::handle(UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_DPICHANGED) {
+    font_.rescale(window_.hwnd(), HIWORD(wParam));
+    return std::nullopt;
+  }
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return std::nullopt;
   const SelectionDialogStep step = clicked(LOWORD(wParam));
   if (step == SelectionDialogStep::Close) {

@@ -4,6 +4,7 @@
 
 #include "core/countdown/countdown_face.h"
 #include "core/screen/timer_window_layout.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
 
@@ -14,25 +15,27 @@ namespace {
 constexpr const wchar_t* kTimerFaceClass = L"FudaTimerFace";
 constexpr UINT_PTR kTickTimerId = 100;
 
-void drawHands(HDC dc, const RECT& client, const LocalTime& time, ClockArea area) {
+// The hands are worked out on the face as laid out at 100 % and drawn
+// scaled, pens and all, so the clock keeps its shape at any DPI.
+void drawHands(HDC dc, const RECT& client, const LocalTime& time, ClockArea area, UINT dpi) {
   const HGDIOBJ previous = GetCurrentObject(dc, OBJ_PEN);
-  for (const ClockHand& hand : clockHands(client.right, client.bottom, time, area)) {
-    const bool stock = hand.pen == kSecondPen;
-    HPEN pen = stock ? static_cast<HPEN>(GetStockObject(BLACK_PEN))
-                     : CreatePen(PS_SOLID, hand.pen.width,
-                                 RGB(hand.pen.red, hand.pen.green, hand.pen.blue));
+  const auto scaled = [dpi](int layout) { return scaledForDpi(layout, dpi); };
+  for (const ClockHand& hand : clockHands(unscaledForDpi(client.right, dpi),
+                                          unscaledForDpi(client.bottom, dpi), time, area)) {
+    HPEN pen = CreatePen(PS_SOLID, scaled(hand.pen.width),
+                         RGB(hand.pen.red, hand.pen.green, hand.pen.blue));
     SelectObject(dc, pen);
-    MoveToEx(dc, hand.from.x, hand.from.y, nullptr);
-    LineTo(dc, hand.to.x, hand.to.y);
+    MoveToEx(dc, scaled(hand.from.x), scaled(hand.from.y), nullptr);
+    LineTo(dc, scaled(hand.to.x), scaled(hand.to.y));
     SelectObject(dc, previous);
-    if (!stock) DeleteObject(pen);
+    DeleteObject(pen);
   }
 }
 
 }  // namespace
 
 TimerFace::TimerFace(HWND parent, Language language, int displayId, ClockArea area)
-    : area_(area), font_(createCountdownFont(language)) {
+    : area_(area), font_(createCountdownFont, language, dpiOf(parent)) {
   // No background brush: the paint fills the whole face itself.
   registerWindowClass(kTimerFaceClass, &windowProcOf<TimerFace>, 0, nullptr);
   RECT client{};
@@ -40,11 +43,10 @@ TimerFace::TimerFace(HWND parent, Language language, int displayId, ClockArea ar
   HINSTANCE instance = GetModuleHandleW(nullptr);
   CreateWindowExW(0, kTimerFaceClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                   client.right, client.bottom, parent, nullptr, instance, this);
-  display_ = CreateWindowExW(0, L"STATIC", L"Text1", WS_CHILD | WS_VISIBLE,
-                             kCountdownDisplayBox.x, kCountdownDisplayBox.y,
-                             kCountdownDisplayBox.width, kCountdownDisplayBox.height, hwnd_,
+  display_ = CreateWindowExW(0, L"STATIC", L"Text1", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), instance,
                              nullptr);
+  placeChild(display_, kCountdownDisplayBox);
   SendMessageW(display_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
@@ -69,6 +71,15 @@ void TimerFace::startTicking(std::function<void()> tick) {
 void TimerFace::stopTicking() {
   if (hwnd_) KillTimer(hwnd_, kTickTimerId);
   tick_ = nullptr;
+}
+
+void TimerFace::fitParent() {
+  if (!hwnd_) return;
+  RECT client{};
+  GetClientRect(GetParent(hwnd_), &client);
+  SetWindowPos(hwnd_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  font_.rescale(hwnd_, dpiOf(hwnd_));
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void TimerFace::paintNow() {
@@ -119,7 +130,7 @@ void TimerFace::paint() {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   const HGDIOBJ previousBitmap = SelectObject(buffer, bitmap);
   FillRect(buffer, &client, GetSysColorBrush(COLOR_BTNFACE));
-  drawHands(buffer, client, handsTime_, area_);
+  drawHands(buffer, client, handsTime_, area_, dpiOf(hwnd_));
   BitBlt(screen, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, previousBitmap);
   DeleteObject(bitmap);

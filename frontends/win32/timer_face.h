@@ -36,6 +36,9 @@ class TimerFace : public TimerFaceView {
   // `tick` about every kCountdownTickMs from now on.
   void startTicking(std::function<void()> tick);
   void stopTicking();
+  // Covers the parent's client area again, in the font for its DPI now: the
+  // parent has been resized, or moved to a monitor with another DPI.
+  void fitParent();
   // Paints what is due at once, as when the thread is about to be busy.
   void paintNow();
 

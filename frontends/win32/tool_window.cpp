@@ -1,6 +1,7 @@
 #include "frontends/win32/tool_window.h"
 
 #include "core/screen/tool_window_layout.h"
+#include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
 
@@ -31,6 +32,12 @@ LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       closeToolWindow(*this, 0);
       return 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor with another DPI; the content has made its fonts
+      // anew by now.
+      moveToSuggestedRect(hwnd, lParam);
+      rescaleChildren(hwnd, nullptr, nullptr);
+      return 0;
     case WM_DESTROY:
       // Destroyed from outside too (with its owner): the loop must not wait.
       closed_ = true;
@@ -50,9 +57,11 @@ int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& 
 
   ToolWindow window(owner, registry.language());
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  // It opens over its owner, on the owner's monitor.
+  const SIZE size = scaledForDpi(kind->size, dpiOf(owner));
   CreateWindowExW(0, kToolWindowClass, toWide(pick(registry.language(), kind->caption)).c_str(),
-                  styleOf(*kind), CW_USEDEFAULT, CW_USEDEFAULT, kind->size.width,
-                  kind->size.height, owner, nullptr, instance, &window);
+                  styleOf(*kind), CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, owner, nullptr,
+                  instance, &window);
   if (!window.hwnd_) return 0;
   window.content_ = (*build)(window);
   if (kind->icon == WindowIcon::Program && window.hwnd_) {

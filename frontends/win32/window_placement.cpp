@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "frontends/win32/dpi_scaling.h"
+
 namespace fuda {
 
 void placeWindowAt(HWND window, POINT topLeft) {
@@ -23,7 +25,8 @@ void placeWindowAt(HWND window, POINT topLeft) {
 POINT cornerPlus(HWND from, int dx, int dy) {
   RECT rect{};
   GetWindowRect(from, &rect);
-  return POINT{rect.left + dx, rect.top + dy};
+  const UINT dpi = dpiOf(from);
+  return POINT{rect.left + scaledForDpi(dx, dpi), rect.top + scaledForDpi(dy, dpi)};
 }
 
 }  // namespace fuda

@@ -7,7 +7,8 @@
 namespace fuda {
 
 void placeWindowAt(HWND window, POINT topLeft);
-// The corner of `from` (its screen rectangle) plus (dx, dy).
+// The corner of `from` (its screen rectangle) plus (dx, dy), layout pixels
+// scaled for the DPI of `from`.
 POINT cornerPlus(HWND from, int dx, int dy);
 
 }  // namespace fuda

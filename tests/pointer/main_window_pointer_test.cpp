@@ -140,6 +140,24 @@ TEST_F(MainWindowPointerTest, ControlsKeepTheirRightAndMiddleClicks) {
   EXPECT_TRUE(window().control(kQuickStartButton)->isEnabled());  // no game began
 }
 
+TEST_F(MainWindowPointerTest, AClickOnADisabledButtonIsTheBackgroundsClick) {
+  ASSERT_FALSE(window().control(kNextButton)->isEnabled());  // as after start-up
+  rightClickOnBackgroundAndWait(middleOf(kNextButton));
+  EXPECT_TRUE(commands_.empty());
+}
+
+TEST_F(MainWindowPointerTest, EnterPressesTheFocusedButton) {
+  // Next with no game running reads nothing, so pressing it is harmless.
+  window().setEnabled(kNextButton, Enablement::Enabled);
+  QWidget* next = window().control(kNextButton);
+  ASSERT_TRUE(eventually([&] { return next->isEnabled(); }));
+  next->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(eventually([&] { return next->hasFocus(); }));
+  ASSERT_TRUE(x_->xdotool("key Return"));
+  ASSERT_TRUE(eventually([&] { return !commands_.empty(); }));
+  EXPECT_EQ(commands_, std::vector<int>{kNextButton});
+}
+
 TEST_F(MainWindowPointerTest, TheAreaAnEnlargedWindowGainsIsBackgroundToo) {
   ASSERT_TRUE(x_->xdotool("windowsize --sync " + std::to_string(window().winId()) + " 900 700"));
   ASSERT_TRUE(eventually([&] { return window().width() == 900; }));

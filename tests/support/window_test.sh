@@ -15,10 +15,11 @@ end_scratch() {
   rm -rf "$work"
 }
 
-# start_display: starts Xvfb and exports DISPLAY (also kept in `display`).
+# start_display [WIDTHxHEIGHT]: starts Xvfb (1024x768 unless told) and
+# exports DISPLAY (also kept in `display`).
 start_display() {
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
   pids+=("$!")
   exec 3>&-
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
