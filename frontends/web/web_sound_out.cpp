@@ -12,10 +12,15 @@ namespace fuda {
 
 namespace {
 
-constexpr std::uint32_t kRingFrames = 8192;
-// How far the feeder keeps ahead of the worklet: about 90 ms at 44.1 kHz,
-// room enough for a busy page, short enough that a stop is heard at once.
-constexpr std::uint32_t kLeadFrames = 4096;
+constexpr std::uint32_t kRingFrames = 16384;
+// How far the feeder keeps ahead of the worklet: about 190 ms at 44.1 kHz,
+// room enough for a feeder kept waiting by a busy machine (the worklet would
+// otherwise render silence into a verse), short enough that a stop is heard
+// at once.
+constexpr std::uint32_t kLeadFrames = 8192;
+// The worklet wakes the feeder after each take; should a wake be missed, the
+// feeder looks again after this long anyway.
+constexpr double kFeederPollMs = 10.0;
 // The worklet takes 128 frames at a time; the feeder tops up once this many
 // are free, rather than after every take.
 constexpr std::uint32_t kTopUpFrames = 512;
@@ -55,7 +60,7 @@ void WebSoundOut::feed() {
     const std::uint32_t written = ring_.written.load();
     const std::uint32_t filled = written - taken;
     if (filled + kTopUpFrames > kLeadFrames) {
-      emscripten_futex_wait(&ring_.taken, taken, 100.0);
+      emscripten_futex_wait(&ring_.taken, taken, kFeederPollMs);
       continue;
     }
     const std::uint32_t count = kLeadFrames - filled;
