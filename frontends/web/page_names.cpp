@@ -30,45 +30,53 @@ constexpr ControlName kControlNames[] = {
 };
 
 struct CommandName {
+  ReaderCommand command;
   std::string_view name;
-  int id;
 };
 
-// The commands by the names of the core's ReaderCommand, with every id a
-// desktop window sends for each; the first is the one sent from the page.
 constexpr CommandName kCommandNames[] = {
-    {"StartWithMemorisation", kAnkiStartButton},
-    {"StartWithMemorisation", kCmdAnkiStart},
-    {"StartWithoutMemorisation", kQuickStartButton},
-    {"StartWithoutMemorisation", kCmdQuickStart},
-    {"ReadNext", kNextButton},
-    {"FinishReading", kExitButton},
-    {"ManualMode", kManualRadio},
-    {"ManualMode", kCmdManualMode},
-    {"AutomaticMode", kAutoRadio},
-    {"AutomaticMode", kCmdAutoMode},
-    {"IntervalFromSettings", kCmdIntervalDefault},
-    {"Interval3", kCmdInterval3},
-    {"Interval5", kCmdInterval5},
-    {"Interval7", kCmdInterval7},
-    {"Interval10", kCmdInterval10},
-    {"TestReading", kCmdTestReading},
-    {"OpenCardSelection", kCmdCardSelection},
-    {"OpenThirdGame", kCmdThirdGame},
-    {"Quit", kCmdExit},
-    {"Reader1", kCmdReader1},
-    {"Reader2", kCmdReader2},
-    {"Reader3", kCmdReader3},
-    {"Reader4", kCmdReader4},
-    {"ExportList", kCmdExportList},
-    {"ImportList", kCmdImportList},
-    {"WithdrawLastReading", kCmdWithdraw},
-    {"OpenHelp", kCmdHelp},
-    {"ShowAbout", kCmdAbout},
-    {"RightButton", kGestureRightButton},
-    {"RightDoubleClick", kGestureRightDoubleClick},
-    {"MiddleDoubleClick", kGestureMiddleDoubleClick},
-    {"TitlePictureDoubleClick", kTitlePicture},
+    {ReaderCommand::StartWithMemorisation, "StartWithMemorisation"},
+    {ReaderCommand::StartWithoutMemorisation, "StartWithoutMemorisation"},
+    {ReaderCommand::ReadNext, "ReadNext"},
+    {ReaderCommand::FinishReading, "FinishReading"},
+    {ReaderCommand::ManualMode, "ManualMode"},
+    {ReaderCommand::AutomaticMode, "AutomaticMode"},
+    {ReaderCommand::IntervalFromSettings, "IntervalFromSettings"},
+    {ReaderCommand::Interval3, "Interval3"},
+    {ReaderCommand::Interval5, "Interval5"},
+    {ReaderCommand::Interval7, "Interval7"},
+    {ReaderCommand::Interval10, "Interval10"},
+    {ReaderCommand::TestReading, "TestReading"},
+    {ReaderCommand::OpenCardSelection, "OpenCardSelection"},
+    {ReaderCommand::OpenThirdGame, "OpenThirdGame"},
+    {ReaderCommand::Quit, "Quit"},
+    {ReaderCommand::Reader1, "Reader1"},
+    {ReaderCommand::Reader2, "Reader2"},
+    {ReaderCommand::Reader3, "Reader3"},
+    {ReaderCommand::Reader4, "Reader4"},
+    {ReaderCommand::ExportList, "ExportList"},
+    {ReaderCommand::ImportList, "ImportList"},
+    {ReaderCommand::WithdrawLastReading, "WithdrawLastReading"},
+    {ReaderCommand::OpenHelp, "OpenHelp"},
+    {ReaderCommand::ShowAbout, "ShowAbout"},
+    {ReaderCommand::RightButton, "RightButton"},
+    {ReaderCommand::RightDoubleClick, "RightDoubleClick"},
+    {ReaderCommand::MiddleDoubleClick, "MiddleDoubleClick"},
+    {ReaderCommand::TitlePictureDoubleClick, "TitlePictureDoubleClick"},
+};
+
+struct PhaseName {
+  GamePhase phase;
+  std::string_view name;
+};
+
+constexpr PhaseName kPhaseNames[] = {
+    {GamePhase::NoGame, "NoGame"},
+    {GamePhase::Opening, "Opening"},
+    {GamePhase::Reading, "Reading"},
+    {GamePhase::BetweenCards, "BetweenCards"},
+    {GamePhase::OpeningStopped, "OpeningStopped"},
+    {GamePhase::TestReading, "TestReading"},
 };
 
 }  // namespace
@@ -80,16 +88,23 @@ std::string_view controlName(ControlId id) {
   return {};
 }
 
-std::optional<int> commandId(std::string_view name) {
+std::optional<ReaderCommand> commandNamed(std::string_view name) {
   for (const CommandName& command : kCommandNames) {
-    if (command.name == name) return command.id;
+    if (command.name == name) return command.command;
   }
   return std::nullopt;
 }
 
-std::string_view commandName(int id) {
-  for (const CommandName& command : kCommandNames) {
-    if (command.id == id) return command.name;
+std::string_view commandName(ReaderCommand command) {
+  for (const CommandName& entry : kCommandNames) {
+    if (entry.command == command) return entry.name;
+  }
+  return {};
+}
+
+std::string_view phaseName(GamePhase phase) {
+  for (const PhaseName& entry : kPhaseNames) {
+    if (entry.phase == phase) return entry.name;
   }
   return {};
 }

@@ -1,6 +1,7 @@
 #include "frontends/web/page_texts.h"
 
 #include "core/screen/main_menu_layout.h"
+#include "core/screen/reader_command_ids.h"
 #include "core/texts/main_window_texts.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_names.h"
@@ -40,9 +41,10 @@ std::string pageTextsJson(Language language) {
     const char* itemComma = "";
     for (const MenuItemLayout& item : menu.items) {
       json += itemComma;
-      json += item.id == 0 ? std::string("null")
-                           : "{\"command\":" + jsonText(commandName(item.id)) +
-                                 ",\"caption\":" + jsonText(pick(language, item.caption)) + "}";
+      const auto command = readerCommandFor(item.id);
+      json += !command ? std::string("null")
+                       : "{\"command\":" + jsonText(commandName(*command)) +
+                             ",\"caption\":" + jsonText(pick(language, item.caption)) + "}";
       itemComma = ",";
     }
     json += "]}";

@@ -49,7 +49,6 @@ void runProgram(Language language, std::uint32_t sampleRate) {
                         {kProgramFolder / "fudayomi.ini", kProgramFolder, kProgramFolder,
                          ListPathShown::No, kProgramFolder},
                         ports, view, view);
-  view.attach(program);
   livePorts = &ports;
   liveView = &view;
   liveProgram = &program;
@@ -87,17 +86,16 @@ int main(int argc, char* argv[]) {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int fuda_command(const char* name, int task) {
-  const auto id = commandId(name);
-  if (!id) return 0;
-  core.post([id = *id, task] {
-    if (ReaderProgram* program = liveProgram) program->dispatchCommand(id);
+  const auto command = commandNamed(name);
+  if (!command) return 0;
+  core.post([command = *command, task] {
+    if (ReaderProgram* program = liveProgram) program->dispatchCommand(command);
     taskDone(task);
   });
   return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE void fuda_move_track_bar(int position, int task) {
-  if (WebReaderView* view = liveView) view->trackBarMoved(position);
   core.post([position, task] {
     if (ReaderProgram* program = liveProgram) program->timingChanged(position);
     taskDone(task);

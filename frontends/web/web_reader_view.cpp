@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/game/reader_program.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_names.h"
 
@@ -23,8 +22,12 @@ void WebReaderView::setEnabled(ControlId id, Enablement state) {
                              (state == Enablement::Enabled ? "true" : "false") + "]");
 }
 
+void WebReaderView::showPhase(GamePhase phase) {
+  ReaderView::showPhase(phase);
+  callPage("showPhase", "[" + quoted(phaseName(phase)) + "]");
+}
+
 void WebReaderView::setTrackBarPosition(int position) {
-  trackBar_ = position;
   callPage("setTrackBarPosition", "[" + std::to_string(position) + "]");
 }
 
@@ -38,15 +41,6 @@ void WebReaderView::quitProgram() {
   // The main loop ends once it sees this, and shuts the program down there.
   quit_ = true;
   core_.wake();
-}
-
-void WebReaderView::readingIdle() {
-  // A move made while the reading step played was not counted; count the
-  // thumb's present place now, on the core thread.
-  core_.post([this] {
-    const int position = trackBar_;
-    if (program_ != nullptr && position >= 0) program_->timingChanged(position);
-  });
 }
 
 void WebReaderView::openToolWindow(std::string_view name) {

@@ -12,16 +12,10 @@
 
 namespace fuda {
 
-class ReaderProgram;
-
 class WebReaderView : public ReaderView, public ReaderFrontEnd {
  public:
   WebReaderView(CoreThread& core, WebMessageSink& messages, Clock& clock)
       : core_(core), messages_(messages), clock_(clock) {}
-  // Core thread, once the program exists: where the track bar's position
-  // goes when it is read again.
-  void attach(ReaderProgram& program) { program_ = &program; }
-
   // ReaderView: core thread or a reading thread.
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override {
@@ -29,11 +23,12 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   }
   void setText(ControlId id, std::string_view text) override;
   void setEnabled(ControlId id, Enablement state) override;
+  // The controls as the phase sets them, and the phase itself for the page.
+  void showPhase(GamePhase phase) override;
   void setTrackBarPosition(int position) override;
   void setReadModeRadio(ReadMode mode) override;
   void releasePointer() override;
   void quitProgram() override;
-  void readingIdle() override;
 
   // ReaderFrontEnd: core thread.
   void openToolWindow(std::string_view name) override;
@@ -41,7 +36,6 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   void pauseWithoutInput(double ms) override;
 
   // The page's main thread.
-  void trackBarMoved(int position) { trackBar_ = position; }
   void toolWindowClosed();
   bool quitRequested() const { return quit_; }
 
@@ -49,8 +43,6 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   CoreThread& core_;
   WebMessageSink& messages_;
   Clock& clock_;
-  ReaderProgram* program_ = nullptr;
-  std::atomic<int> trackBar_{-1};  // -1: never moved by the player
   std::atomic<bool> toolWindowOpen_{false};
   std::atomic<bool> quit_{false};
 };

@@ -14,9 +14,11 @@ export async function launchChromium(extraArgs = []) {
     `--user-data-dir=${profile}`, '--no-first-run', '--autoplay-policy=no-user-gesture-required',
     ...extraArgs, 'about:blank'], { stdio: 'ignore', detached: true });
   const portFile = join(profile, 'DevToolsActivePort');
-  for (let i = 0; i < 200 && !existsSync(portFile); ++i) await sleep(50);
-  const port = readFileSync(portFile, 'utf8').split('\n')[0];
-  const targets = await (await fetch(`http://127.0.0.1:${port}/json/list`)).json();
+  // Chromium writes the port, then a newline and the browser's path.
+  const port = async () => (existsSync(portFile) ? readFileSync(portFile, 'utf8') : '');
+  for (let i = 0; i < 400 && !(await port()).includes('\n'); ++i) await sleep(50);
+  const [number] = (await port()).split('\n');
+  const targets = await (await fetch(`http://127.0.0.1:${number}/json/list`)).json();
   const page = targets.find((t) => t.type === 'page');
   const session = await connect(page.webSocketDebuggerUrl);
   session.close = async () => {

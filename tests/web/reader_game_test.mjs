@@ -67,6 +67,7 @@ const kGame = `(async () => {
   const messages = [];
   const view = {
     setEnabled(control, on) { enabled[control] = on; },
+    showPhase(phase) { enabled['phase:' + phase] = true; },
     showMessage(box) { messages.push(box.caption + ': ' + box.text); box.close(); },
   };
   const reader = await startReader({ language: 'ja', view, record: true, sampleRate: ${kRate} });
@@ -74,9 +75,9 @@ const kGame = `(async () => {
   await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
   await reader.moveTrackBar(${kSliderPosition});
   const idle = async () => {
-    const end = Date.now() + 20000;
+    const end = Date.now() + 60000;
     while (!enabled.NextButton) {
-      if (Date.now() > end) throw new Error('the game never waited for Next: ' + messages.join(' / '));
+      if (Date.now() > end) throw new Error('the game never waited for Next: ' + messages.join(' / ') + ' ' + JSON.stringify(enabled));
       await new Promise((r) => setTimeout(r, 20));
     }
   };
