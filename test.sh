@@ -11,6 +11,9 @@
 #                        between threads would be reported.
 #   ./test.sh --windows  the Windows build in build-win/ (MinGW-w64), and its
 #                        tests (CTest label "windows") under Wine
+#   ./test.sh --web      the web build in build-web/ (Emscripten, libc++): the
+#                        core's unit tests under Node and the page's test in
+#                        headless Chromium (CTest label "web")
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -47,8 +50,12 @@ case "$variant" in
   --windows)
     scripts/windows-build.sh --test
     ;;
+  --web)
+    scripts/web-build.sh --test
+    ctest --test-dir build-web --output-on-failure -L web
+    ;;
   *)
-    echo "usage: ./test.sh [--asan|--tsan|--windows]" >&2
+    echo "usage: ./test.sh [--asan|--tsan|--windows|--web]" >&2
     exit 2
     ;;
 esac

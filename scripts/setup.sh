@@ -27,6 +27,11 @@ test_packages=(
   fonts-horai-umefont
   nsis
 )
+# The web build and its tests: Emscripten, Node for the core's unit tests
+# and the tools, Chromium for the page's test, Python's static file server.
+web_packages=(
+  emscripten nodejs chromium python3
+)
 # Making the Debian package and the Windows installer (NSIS), and checking
 # them.
 package_packages=(
@@ -60,7 +65,7 @@ ensure_contrib() {
 }
 
 # ensure_packages GROUP...: installs what is missing of the named groups
-# (run, build, test, package, fuzz).
+# (run, build, test, web, package, fuzz).
 ensure_packages() {
   local wanted=() missing=() group
   for group in "$@"; do

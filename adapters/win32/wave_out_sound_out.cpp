@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/clips/wav_clip.h"
-#include "adapters/win32/pcm_to_s16.h"
+#include "adapters/std/pcm_to_s16.h"
 
 namespace fuda {
 

@@ -116,7 +116,8 @@ void reportWriteFailure(MessageSink& messages, Language language,
 }
 
 // Opens a new file beside `target` for writing; never one that exists, so
-// a name planted in the folder cannot redirect the write.
+// a name planted in the folder cannot redirect the write. C's "x" mode makes
+// the file only where no file of that name is.
 std::ofstream openTemporary(const std::filesystem::path& target,
                             std::filesystem::path& temporary) {
   std::random_device device;
@@ -126,18 +127,22 @@ std::ofstream openTemporary(const std::filesystem::path& target,
     temporary = target;
     temporary += suffix;
     errno = 0;
-    std::ofstream file(temporary, std::ios::binary | std::ios::__noreplace);
-    if (file.is_open()) return file;
-    if (errno == 0) {
-      // The Windows runtime has no exclusive create and fails without a
-      // reason; there the unguessable name, checked just before, is the guard.
+    if (std::FILE* created = std::fopen(temporary.string().c_str(), "wbx")) {
+      std::fclose(created);
+    } else if (errno == EEXIST) {
+      continue;
+    } else {
+      // The Windows runtime has no exclusive create (and a narrow name may
+      // not spell the path there); the unguessable name, checked just
+      // before, is the guard.
       std::error_code ignored;
       if (std::filesystem::symlink_status(temporary, ignored).type() !=
           std::filesystem::file_type::not_found) continue;
-      file.open(temporary, std::ios::binary);
-      if (file.is_open()) return file;
     }
-    if (errno != EEXIST) break;
+    errno = 0;
+    std::ofstream file(temporary, std::ios::binary);
+    if (file.is_open()) return file;
+    break;
   }
   return {};
 }

@@ -1,4 +1,4 @@
-#include "adapters/win32/pcm_to_s16.h"
+#include "adapters/std/pcm_to_s16.h"
 
 #include <algorithm>
 #include <cmath>

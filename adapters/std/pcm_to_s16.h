@@ -1,7 +1,8 @@
 #pragma once
-// A clip's samples in the one format a wave-out device is opened with:
-// 16-bit signed integers at a given rate and channel count. Windows converts
-// nothing for us, so every clip goes through here before it is placed.
+// A clip's samples in the one format an output is opened with: 16-bit signed
+// integers at a given rate and channel count. Neither Windows' wave-out
+// device nor the page's audio worklet converts anything for us, so every
+// clip goes through here before it is placed.
 #include <cstdint>
 #include <vector>
 

@@ -1,0 +1,229 @@
+// The page's way to the reader's core: startReader() loads the program
+// (fudayomi_core.js, built from the C++ core), connects its sound to an
+// audio worklet, and hands back the Reader whose calls go to the core. The
+// core answers through the page's view object. Nothing of the game lives
+// here: every rule, text and time comes from the core.
+const kFolder = '/fudayomi';
+const kSettings = `${kFolder}/fudayomi.ini`;
+const kList = `${kFolder}/readlist.txt`;
+const kVoice = `${kFolder}/data`;
+const kKept = ['fudayomi.ini', 'readlist.txt'];
+
+function toBase64(bytes) {
+  let text = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return btoa(text);
+}
+
+function fromBase64(text) {
+  return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+function loadScript(url) {
+  return new Promise((resolve, reject) => {
+    const script = document.createElement('script');
+    script.src = url;
+    script.onload = resolve;
+    script.onerror = () => reject(new Error(`cannot load ${url}`));
+    document.head.append(script);
+  });
+}
+
+// The files the core keeps between visits, in the browser's storage; null
+// when the browser refuses storage.
+function keptStorage() {
+  try {
+    const probe = 'fudayomi.probe';
+    localStorage.setItem(probe, '1');
+    localStorage.removeItem(probe);
+    return localStorage;
+  } catch {
+    return null;
+  }
+}
+
+export async function startReader({
+  language = 'ja', view = {}, voiceBase = 'voice/', baseUrl = new URL('./', import.meta.url).href,
+  record = false, sampleRate,
+} = {}) {
+  const call = (name, ...args) => {
+    try {
+      if (typeof view[name] === 'function') view[name](...args);
+    } catch (error) {
+      console.error(error);
+    }
+  };
+  const storage = keptStorage();
+  if (!storage) call('storageUnavailable');
+
+  const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
+  await audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl));
+  const voiceUrl = new URL(voiceBase, document.baseURI).href;
+  const clipNames = await fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
+
+  const scriptUrl = new URL('fudayomi_core.js', baseUrl).href;
+  if (!window.createFudayomiCore) await loadScript(scriptUrl);
+
+  let node = null;
+  let started = null;
+  let nextTask = 1;
+  const tasks = new Map();
+  const saved = new Map();
+  // The module's object: the factory fills in the one it is given.
+  const module = {};
+  const startUp = () => new Promise((resolve) => { started = resolve; });
+  const firstStart = startUp();
+
+  // The kept files, stored again when the core has changed them.
+  const keep = () => {
+    if (!storage || !module.FS) return;
+    for (const name of kKept) {
+      let bytes = null;
+      try {
+        bytes = module.FS.readFile(`${kFolder}/${name}`);
+      } catch {
+        continue;
+      }
+      const text = toBase64(bytes);
+      if (saved.get(name) === text) continue;
+      try {
+        storage.setItem(name, text);
+        saved.set(name, text);
+      } catch {
+        call('storageUnavailable');
+      }
+    }
+  };
+
+  const pageCalls = {
+    soundReady(ring, channels) {
+      if (node) node.disconnect();
+      node = new AudioWorkletNode(audio, 'fuda-sound', {
+        numberOfInputs: 0,
+        outputChannelCount: [2],
+        processorOptions: { buffer: module.HEAPU8.buffer, ring, channels, record },
+      });
+      node.connect(audio.destination);
+    },
+    started() {
+      keep();
+      if (started) started();
+      started = null;
+    },
+    // The box comes with its own way to be closed, usable at once: the
+    // core's start-up may wait on a box before the Reader exists.
+    showMessage(box) {
+      call('showMessage', { ...box, close: () => module._fuda_dismiss_message(box.id) });
+    },
+    taskDone(task) {
+      keep();
+      const done = tasks.get(task);
+      tasks.delete(task);
+      if (done) done(true);
+    },
+  };
+
+  await window.createFudayomiCore(Object.assign(module, {
+    arguments: [language, String(audio.sampleRate), voiceUrl],
+    mainScriptUrlOrBlob: scriptUrl,
+    locateFile: (path) => new URL(path, baseUrl).href,
+    fudaCallPage(method, argsJson) {
+      const args = JSON.parse(argsJson);
+      if (pageCalls[method]) pageCalls[method](...args);
+      else call(method, ...args);
+    },
+    preRun: [(m) => {
+      m.FS.mkdirTree(`${kVoice}/Mesg`);
+      m.FS.mkdirTree('/tmp');
+      for (const name of kKept) {
+        const text = storage && storage.getItem(name);
+        if (text) {
+          m.FS.writeFile(`${kFolder}/${name}`, fromBase64(text));
+          saved.set(name, text);
+        }
+      }
+      // The voice's clips as empty stand-ins; each is fetched when first read.
+      for (const name of clipNames) m.FS.writeFile(`${kVoice}/${name}`, new Uint8Array());
+    }],
+  }));
+  await firstStart;
+
+  const exists = (path) => {
+    try {
+      return module.FS.lookupPath(path).node;
+    } catch {
+      return null;
+    }
+  };
+  const run = (post) => new Promise((resolve) => {
+    const task = nextTask++;
+    tasks.set(task, resolve);
+    if (!post(task)) {
+      tasks.delete(task);
+      resolve(false);
+    }
+  });
+  const command = (name) => run((task) => module.ccall('fuda_command', 'number', ['string', 'number'], [name, task]));
+
+  return {
+    command,
+    moveTrackBar(position) {
+      return run((task) => {
+        module._fuda_move_track_bar(position, task);
+        return true;
+      });
+    },
+    dismissMessage(id) {
+      module._fuda_dismiss_message(id);
+    },
+    toolWindowClosed() {
+      module._fuda_tool_window_closed();
+    },
+    resumeAudio() {
+      return audio.resume();
+    },
+    texts(lang = language) {
+      const at = module.ccall('fuda_texts', 'number', ['string'], [lang]);
+      const json = module.UTF8ToString(at);
+      module._free(at);
+      return JSON.parse(json);
+    },
+    // The desktop's "Writing of the List": the file's bytes when the core
+    // wrote one (a game is on), else null.
+    async exportList() {
+      const before = exists(kList);
+      await command('ExportList');
+      const after = exists(kList);
+      if (!after || after === before) return null;
+      return { name: 'readlist.txt', bytes: module.FS.readFile(kList) };
+    },
+    importList(bytes) {
+      module.FS.writeFile(kList, bytes);
+      return command('ImportList');
+    },
+    async exportSettings() {
+      return exists(kSettings) ? { name: 'fudayomi.ini', bytes: module.FS.readFile(kSettings) } : null;
+    },
+    importSettings(bytes) {
+      module.FS.writeFile(kSettings, bytes);
+      keep();
+    },
+    async restart({ language: next = language } = {}) {
+      language = next;
+      const done = startUp();
+      module.ccall('fuda_restart', null, ['string'], [language]);
+      await done;
+    },
+    async shutdown() {
+      module._fuda_quit();
+    },
+    // For tests and the benchmark: where sound started and ended in what the
+    // worklet rendered (when started with `record`), in frames at `sampleRate`.
+    soundEdges() {
+      return new Promise((resolve) => {
+        node.port.onmessage = (event) => resolve({ ...event.data, sampleRate: audio.sampleRate });
+        node.port.postMessage('edges');
+      });
+    },
+  };
+}

@@ -1,0 +1,137 @@
+// One short game in headless Chromium, the site served by a plain static
+// server with no special headers: a voice of test tones, a list file of the
+// desktop's loaded, the pause slider moved, "Start quickly" (the preface and
+// the first card) and one "Next". The pauses are measured in the frames the
+// page's audio worklet rendered; the list file the page exports must be the
+// desktop's for the same order.
+//   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
+import { execFileSync, spawn } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { launchChromium } from './devtools.mjs';
+
+const [siteArg, desktopListBytes] = process.argv.slice(2);
+const site = resolve(siteArg);
+const kSliderPosition = 37;  // 740 ms: not the 1 s the reader starts with
+const kPauseMs = kSliderPosition * 20;
+const kPrefacePauseMs = 2000;
+const kRate = 44100;
+const kOrder = [17, 42, 8];
+const kListBytes = execFileSync(desktopListBytes, ['ja', ...kOrder.map(String)]);
+
+// The site with a voice of short tones in place of the default one.
+function toneSite() {
+  const dir = mkdtempSync(join(tmpdir(), 'fudayomi-web-test-'));
+  for (const name of readdirSync(site)) {
+    if (name !== 'voice') symlinkSync(join(site, name), join(dir, name));
+  }
+  const voice = join(dir, 'voice');
+  mkdirSync(voice);
+  const names = [];
+  for (const poem of [0, ...kOrder]) {
+    for (const verse of ['A', 'B']) {
+      const name = `I-${String(poem).padStart(3, '0')}${verse}`;
+      const wav = join(voice, `${name}.wav`);
+      execFileSync('sox', ['-n', '-r', String(kRate), '-c', '1', '-b', '16', wav,
+        'synth', '0.25', 'sine', String(300 + poem * 5)]);
+      execFileSync('oggenc', ['-Q', '-o', join(voice, `${name}.ogg`), wav]);
+      rmSync(wav);
+      names.push(`${name}.ogg`);
+    }
+  }
+  writeFileSync(join(voice, 'clips.json'), JSON.stringify(names));
+  // A page of the test's own, so the test does not depend on the page's looks.
+  writeFileSync(join(dir, 'game_test.html'),
+    '<!doctype html><meta charset="utf-8"><script src="isolation.js"></script><title>test</title>');
+  return dir;
+}
+
+function serve(dir) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
+    { stdio: ['ignore', 'pipe', 'ignore'] });
+  return new Promise((resolveUrl, reject) => {
+    server.stdout.on('data', (data) => {
+      const port = /port (\d+)/.exec(String(data));
+      if (port) resolveUrl({ url: `http://127.0.0.1:${port[1]}/`, close: () => server.kill() });
+    });
+    server.on('exit', () => reject(new Error('the static server ended')));
+  });
+}
+
+// Runs in the page: the reader started over the bridge, the game played
+// through its commands, and what it rendered and exported handed back.
+const kGame = `(async () => {
+  const { startReader } = await import('./reader_bridge.js');
+  const enabled = {};
+  const messages = [];
+  const view = {
+    setEnabled(control, on) { enabled[control] = on; },
+    showPhase(phase) { enabled['phase:' + phase] = true; },
+    showMessage(box) { messages.push(box.caption + ': ' + box.text); box.close(); },
+  };
+  const reader = await startReader({ language: 'ja', view, record: true, sampleRate: ${kRate} });
+  await reader.resumeAudio();
+  await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
+  await reader.moveTrackBar(${kSliderPosition});
+  const idle = async () => {
+    const end = Date.now() + 60000;
+    while (!enabled.NextButton) {
+      if (Date.now() > end) throw new Error('the game never waited for Next: ' + messages.join(' / ') + ' ' + JSON.stringify(enabled));
+      await new Promise((r) => setTimeout(r, 20));
+    }
+  };
+  await reader.command('StartWithoutMemorisation');
+  await idle();
+  enabled.NextButton = false;
+  await reader.command('ReadNext');
+  await idle();
+  await new Promise((r) => setTimeout(r, 300));
+  const list = await reader.exportList();
+  const edges = await reader.soundEdges();
+  return { edges, list: list && Array.from(list.bytes), messages };
+})()`;
+
+function fail(text) {
+  console.error(`FAIL: ${text}`);
+  process.exitCode = 1;
+}
+
+const dir = toneSite();
+const server = await serve(dir);
+const browser = await launchChromium();
+try {
+  await browser.navigate(`${server.url}game_test.html`);
+  // The first visit installs the service worker and loads the page again.
+  await browser.waitFor('window.crossOriginIsolated === true', 15000);
+  const result = await browser.evaluate(kGame);
+  const { edges, frame, underruns, sampleRate } = result.edges;
+  const sounds = edges.filter((e) => e.end !== undefined);
+  const ms = (frames) => (frames * 1000) / sampleRate;
+  console.log(`rendered ${frame} frames at ${sampleRate} Hz, ${underruns} underruns; sounds:`,
+    sounds.map((s) => `${ms(s.start).toFixed(2)}-${ms(s.end).toFixed(2)}`).join(' '));
+  if (sounds.length !== 5) {
+    fail(`expected 5 clips (preface, first card, one Next), heard ${sounds.length}`);
+  } else {
+    const gaps = [
+      ['preface', ms(sounds[1].start - sounds[0].end), kPrefacePauseMs],
+      ['after the preface', ms(sounds[2].start - sounds[1].end), kPauseMs],
+      ['after the first card', ms(sounds[4].start - sounds[3].end), kPauseMs],
+    ];
+    for (const [where, measured, wanted] of gaps) {
+      console.log(`pause ${where}: ${measured.toFixed(3)} ms (wanted ${wanted})`);
+      if (Math.abs(measured - wanted) > 1) fail(`pause ${where} is ${measured.toFixed(3)} ms, not ${wanted}`);
+    }
+  }
+  if (!result.list) {
+    fail(`the page exported no list; messages: ${result.messages.join(' / ')}`);
+  } else {
+    const exported = Buffer.from(result.list);
+    if (!exported.equals(kListBytes)) fail('the exported list differs from the desktop\'s for the same order');
+    else console.log(`list file: ${exported.length} bytes, as the desktop writes them`);
+  }
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(dir, { recursive: true, force: true });
+}
