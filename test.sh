@@ -11,18 +11,24 @@
 #                        between threads would be reported.
 #   ./test.sh --windows  the Windows build in build-win/ (MinGW-w64), and its
 #                        tests (CTest label "windows") under Wine
+# Each installs only the Debian packages its run needs (scripts/setup.sh);
+# MinGW-w64 and Wine come only with --windows.
+# FUDA_JOBS=N sets how many compilers and tests run at once (default: the
+# number of processors), e.g. FUDA_JOBS=2 ./test.sh on a shared machine.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
 variant="${1:-}"
-ensure_packages run build test package
+case "$variant" in
+  ""|--asan|--tsan) ensure_packages run build test package ;;
+esac
 case "$variant" in
   "")
     tests/core_includes.sh
     configure_and_build build
     cd build
-    ctest --output-on-failure -j"$(nproc)"
+    ctest --output-on-failure -j"$(build_jobs)"
     ;;
   --asan)
     configure_and_build build-asan -DFUDA_SANITIZE=address -DFUDA_BUILD_BENCH=OFF
@@ -31,14 +37,14 @@ case "$variant" in
     export LSAN_OPTIONS="suppressions=$PWD/../tests/sanitizers/lsan.supp:print_suppressions=0"
     export ASAN_OPTIONS="detect_leaks=1"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    ctest --output-on-failure -j"$(nproc)"
+    ctest --output-on-failure -j"$(build_jobs)"
     ;;
   --tsan)
     configure_and_build build-tsan -DFUDA_SANITIZE=thread -DFUDA_BUILD_BENCH=OFF \
       --target unit_tests integration_tests
     cd build-tsan
     export TSAN_OPTIONS="suppressions=$PWD/../tests/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
-    ctest --output-on-failure -j"$(nproc)" -L 'unit|integration'
+    ctest --output-on-failure -j"$(build_jobs)" -L 'unit|integration'
     ;;
   --windows)
     scripts/windows-build.sh --test

@@ -13,10 +13,17 @@ constexpr double kLongestSleepMs = 50.0;
 }  // namespace
 
 ClockedSoundOut::ClockedSoundOut(Clock& clock, PcmFormat format)
-    : clock_(clock), timeline_(format, 0), startMs_(clock.nowMs()) {}
+    : clock_(clock),
+      owned_(std::make_unique<SoundTimeline>(format, 0)),
+      timeline_(*owned_),
+      startMs_(clock.nowMs()),
+      startFrame_(0) {}
+
+ClockedSoundOut::ClockedSoundOut(Clock& clock, SoundTimeline& timeline)
+    : clock_(clock), timeline_(timeline), startMs_(clock.nowMs()), startFrame_(timeline.nowFrame()) {}
 
 SoundTimeline& ClockedSoundOut::timeline() {
-  timeline_.advanceTo(timeline_.framesFor(clock_.nowMs() - startMs_));
+  timeline_.advanceTo(startFrame_ + timeline_.framesFor(clock_.nowMs() - startMs_));
   return timeline_;
 }
 

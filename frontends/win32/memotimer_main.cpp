@@ -21,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   // Declared in the order they are built; they go in reverse, after the
   // ports have been shut down.
-  WindowsPorts ports("memotimer-");
+  WindowsPorts ports(kBuildLanguage, "memotimer-");
   MemotimerProgram program(kBuildLanguage, kSettingsFileName, programDir(), ports);
 
   MemotimerWindow window(kBuildLanguage, ports.clock(), program.announcer());
