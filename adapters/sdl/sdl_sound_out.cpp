@@ -10,8 +10,6 @@ namespace fuda {
 
 namespace {
 
-constexpr int kWantedRate = 44100;
-constexpr int kWantedChannels = 2;
 // About 12 ms at 44.1 kHz: short enough that a play or stop is heard at once.
 constexpr int kWantedBufferFrames = 512;
 
@@ -37,21 +35,12 @@ std::vector<std::uint8_t> widen24(const std::uint8_t* data, std::size_t bytes) {
   return out;
 }
 
-PcmFormat wantedFormat() {
-  PcmFormat format;
-  format.formatTag = 1;
-  format.channels = kWantedChannels;
-  format.sampleRate = kWantedRate;
-  format.bitsPerSample = 16;
-  return format;
-}
-
 }  // namespace
 
 SdlSoundOut::SdlSoundOut(Clock& clock, MessageSink& messages, Language language)
     : TimelineSoundOut(clock, messages, language) {
   if (!openDevice()) {
-    begin(wantedFormat(), 0, 0);
+    begin(kWantedOutputFormat, 0, 0);
     deviceAway();
     tellNoDevice();
   }
@@ -69,9 +58,9 @@ bool SdlSoundOut::openDevice() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
     audioInitialised_ = true;
     SDL_AudioSpec wanted{};
-    wanted.freq = kWantedRate;
+    wanted.freq = static_cast<int>(kWantedOutputFormat.sampleRate);
     wanted.format = AUDIO_S16SYS;
-    wanted.channels = kWantedChannels;
+    wanted.channels = static_cast<Uint8>(kWantedOutputFormat.channels);
     wanted.samples = kWantedBufferFrames;
     wanted.callback = &SdlSoundOut::fillCallback;
     wanted.userdata = this;

@@ -7,8 +7,6 @@ namespace fuda {
 
 namespace {
 
-constexpr std::uint32_t kRate = 44100;
-constexpr std::uint16_t kChannels = 2;
 // About 12 ms each at 44.1 kHz: a play or stop is heard within a few buffers.
 constexpr std::uint32_t kBufferFrames = 512;
 // A device that has given no buffer back for this long is taken to be gone.
@@ -22,23 +20,14 @@ constexpr DWORD kAwayTickMs = 20;
 // The longest the feeder sleeps while a device plays.
 constexpr DWORD kFeedTickMs = 100;
 
-PcmFormat deviceFormat() {
-  PcmFormat format;
-  format.formatTag = 1;
-  format.channels = kChannels;
-  format.sampleRate = kRate;
-  format.bitsPerSample = 16;
-  return format;
-}
-
 }  // namespace
 
 WaveOutSoundOut::WaveOutSoundOut(Clock& clock, MessageSink& messages, Language language,
                                  WaveOutApi api)
     : TimelineSoundOut(clock, messages, language), clock_(clock), api_(api) {
   // A frame is heard once the device has played the buffers queued before it.
-  begin(deviceFormat(), 0, kBuffers * kBufferFrames);
-  for (auto& buffer : buffers_) buffer.assign(kBufferFrames * frameBytes(deviceFormat()), 0);
+  begin(kWantedOutputFormat, 0, kBuffers * kBufferFrames);
+  for (auto& buffer : buffers_) buffer.assign(kBufferFrames * frameBytes(kWantedOutputFormat), 0);
   wake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   if (wake_ == nullptr || !openDevice()) {
     deviceAway();
@@ -57,7 +46,7 @@ WaveOutSoundOut::~WaveOutSoundOut() {
 }
 
 bool WaveOutSoundOut::openDevice() {
-  const PcmFormat format = deviceFormat();
+  const PcmFormat& format = kWantedOutputFormat;
   WAVEFORMATEX wave{};
   wave.wFormatTag = WAVE_FORMAT_PCM;
   wave.nChannels = format.channels;
@@ -148,7 +137,7 @@ void WaveOutSoundOut::feed() {
 }
 
 WaveOutSoundOut::Samples WaveOutSoundOut::convert(const SoundClip& clip) const {
-  auto converted = pcmToS16(clip, kChannels, kRate);
+  auto converted = pcmToS16(clip, kWantedOutputFormat.channels, kWantedOutputFormat.sampleRate);
   if (converted.empty() && clip.dataSize != 0) return nullptr;
   return std::make_shared<const std::vector<std::uint8_t>>(std::move(converted));
 }

@@ -47,17 +47,18 @@ void ClockedSoundOut::waitUntilHeard(ClipEdge edge) {
 }
 
 void ClockedSoundOut::waitFor(const SoundTimeline::Placed& placed, ClipEdge edge) {
-  for (;;) {
-    SoundTimeline& timeline = this->timeline();
-    const auto frame = timeline.pendingFrame(placed, edge, 0);
-    if (!frame) return;
-    // Sleeping to the moment itself, not by a count of frames, so the clock
-    // lands on the frame's time exactly.
-    const double remainingMs = msAt(*frame) - clock_.nowMs();
-    if (remainingMs <= 0) return;
-    if (clock_.sleepMs(std::min(remainingMs, kLongestSleepMs)) == SleepResult::Interrupted)
-      return;
+  while (waitAWhile(placed, edge)) {
   }
+}
+
+bool ClockedSoundOut::waitAWhile(const SoundTimeline::Placed& placed, ClipEdge edge) {
+  const auto frame = timeline().pendingFrame(placed, edge, 0);
+  if (!frame) return false;
+  // Sleeping to the moment itself, not by a count of frames, so the clock
+  // lands on the frame's time exactly.
+  const double remainingMs = msAt(*frame) - clock_.nowMs();
+  if (remainingMs <= 0) return false;
+  return clock_.sleepMs(std::min(remainingMs, kLongestSleepMs)) == SleepResult::Completed;
 }
 
 void ClockedSoundOut::stop() { timeline().stop(); }

@@ -41,6 +41,9 @@ class ClockedSoundOut : public SoundOut {
   }
   // Sleeps on the clock until the edge of `placed` is heard, or it is cut.
   void waitFor(const SoundTimeline::Placed& placed, ClipEdge edge);
+  // One step of waitFor: sleeps a short while towards that moment; false
+  // once there is nothing more to wait for.
+  bool waitAWhile(const SoundTimeline::Placed& placed, ClipEdge edge);
 
  private:
   Clock& clock_;

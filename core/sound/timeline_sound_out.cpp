@@ -1,6 +1,5 @@
 #include "core/sound/timeline_sound_out.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "core/clips/wav_clip.h"
@@ -13,9 +12,6 @@ namespace {
 // If a device stops taking frames without saying it is gone, a wait gives up
 // after this long without progress instead of hanging.
 constexpr double kStallLimitMs = 2000.0;
-// The longest a wait on the clock sleeps before it looks again, so a stop or
-// a device coming back is seen at once.
-constexpr double kLongestSleepMs = 50.0;
 
 }  // namespace
 
@@ -111,14 +107,8 @@ void TimelineSoundOut::waitFor(const SoundTimeline::Placed& placed, ClipEdge edg
       if (!clockWhileAway()) return;
       continue;
     }
-    const auto frame = away->timeline().pendingFrame(placed, edge, 0);
-    if (!frame) return;
-    // Sleeping to the moment itself, not by a count of frames, so the clock
-    // lands on the frame's time exactly.
-    const double remainingMs = away->msAt(*frame) - clock_.nowMs();
-    if (remainingMs <= 0) return;
-    if (clock_.sleepMs(std::min(remainingMs, kLongestSleepMs)) == SleepResult::Interrupted)
-      return;
+    // A short sleep at a time, so a device coming back is seen at once.
+    if (!away->waitAWhile(placed, edge)) return;
   }
 }
 

@@ -22,6 +22,11 @@ namespace fuda {
 
 enum class SoundDeviceState { Open, Silent };
 
+// What a device is asked for: 16-bit integer stereo at 44.1 kHz, which every
+// sound card takes and every clip of a voice converts to without loss of
+// what is heard.
+inline constexpr PcmFormat kWantedOutputFormat{1, 2, 44100, 16};
+
 class TimelineSoundOut : public SoundOut {
  public:
   using Samples = SoundTimeline::Samples;
