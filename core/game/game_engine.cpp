@@ -38,7 +38,12 @@ bool isCard(std::int16_t poem) { return poem >= 1 && poem <= kPoemCount; }
 
 GameEngine::GameEngine(ReadingState& state, CardSelection& selection, ReadingOrder& order,
                        GameEnginePorts ports, Language language)
-    : state_(state), selection_(selection), order_(order), ports_(ports), language_(language) {}
+    : state_(state),
+      selection_(selection),
+      order_(order),
+      ports_(ports),
+      language_(language),
+      pauseSlider_(state, ports.view, language) {}
 
 GameEngine::~GameEngine() { shutdown(); }
 
@@ -182,11 +187,10 @@ void GameEngine::startThread(void (GameEngine::*body)(int generation)) {
 void GameEngine::openingThread(int generation) {
   state_.position = 0;
   state_.running = kGameRunning;
-  setEnabled({kAnkiStartButton, kQuickStartButton, kManualRadio, kAutoRadio},
-             Enablement::Disabled);
+  enterPhase(GamePhase::Opening);
   if (state_.memoState.load() == kMemoRanOut) pause(kMatchAnnouncementMs);
   pause(kLeadInMs);
-  disableReadingControls();
+  enterPhase(GamePhase::Reading);
 
   Prepared prefaceUpper = prepare(clipName(0, Verse::Upper));
   Prepared prefaceLower = prepare(clipName(0, Verse::Lower));
@@ -209,7 +213,7 @@ void GameEngine::openingThread(int generation) {
     play(prefaceUpper.clip);
     const bool lowerFollows = prefaceUpper.clip && prefaceLower.clip;
     if (lowerFollows) follow(prefaceLower.clip, kPrefacePauseMs);
-    if (waitClip(prefaceUpper.playingMs) == WaitResult::Stopped) return abortOpening();
+    if (waitClip(prefaceUpper.playingMs) == WaitResult::Stopped) return abortOpening(generation);
     if (lowerFollows) {
       waitHeard(ClipEdge::FirstSample);
     } else {
@@ -221,7 +225,7 @@ void GameEngine::openingThread(int generation) {
   }
   if (lowerPauseUpper(prefaceLower, &firstUpper.clip, pauseMs,
                       [&] { showCard(firstPoem, firstLength); }) == WaitResult::Stopped) {
-    return abortOpening();
+    return abortOpening(generation);
   }
   prefaceUpper = prefaceLower = firstUpper = {};
 
@@ -231,22 +235,22 @@ void GameEngine::openingThread(int generation) {
   while (mode != ReadMode::Manual &&
          !state_.mode.compare_exchange_weak(mode, ReadMode::AutoLoopRunning)) {
   }
-  enableIdleControls();
-  becomeIdle();
+  enterPhase(GamePhase::BetweenCards);
+  becomeIdle(generation);
   if (mode == ReadMode::Manual) return;
   waitInterval();
   if (!loopGoesOn(generation) || !claimBusy()) return;
   autoLoop(generation);
 }
 
-void GameEngine::stepThread(int) { readingStep(); }
+void GameEngine::stepThread(int generation) { readingStep(generation); }
 
 void GameEngine::autoLoopThread(int generation) {
   ReadMode mode = ReadMode::Automatic;
   if (!state_.mode.compare_exchange_strong(mode, ReadMode::AutoLoopRunning)) {
     // Manual was chosen between the command and this thread.
     if (mode == ReadMode::Manual) {
-      becomeIdle();
+      becomeIdle(generation);
       return;
     }
   }
@@ -258,18 +262,18 @@ void GameEngine::autoLoopThread(int generation) {
 void GameEngine::autoLoop(int generation) {
   for (;;) {
     if (!loopGoesOn(generation)) {
-      becomeIdle();
+      becomeIdle(generation);
       return;
     }
-    if (readingStep() == StepResult::GameEnded) return;
+    if (readingStep(generation) == StepResult::GameEnded) return;
     if (!loopGoesOn(generation)) return;
     waitInterval();
     if (!loopGoesOn(generation) || !claimBusy()) return;
   }
 }
 
-GameEngine::StepResult GameEngine::readingStep() {
-  disableReadingControls();
+GameEngine::StepResult GameEngine::readingStep(int generation) {
+  enterPhase(GamePhase::Reading);
   std::int16_t lowerPoem = 0;
   std::int16_t nextPoem = kNoCard;
   std::int16_t nextLength = 0;
@@ -307,8 +311,8 @@ GameEngine::StepResult GameEngine::readingStep() {
       std::lock_guard lock(orderMutex_);
       state_.position = static_cast<std::int16_t>(state_.position.load() - 1);
     }
-    enableIdleControls();
-    becomeIdle();
+    enterPhase(GamePhase::BetweenCards);
+    becomeIdle(generation);
     return StepResult::Stopped;
   }
   lower = upper = {};
@@ -317,15 +321,13 @@ GameEngine::StepResult GameEngine::readingStep() {
     endOfGame();
     return StepResult::GameEnded;
   }
-  enableIdleControls();
-  becomeIdle();
+  enterPhase(GamePhase::BetweenCards);
+  becomeIdle(generation);
   return StepResult::Read;
 }
 
-void GameEngine::testThread(int) {
-  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton, kNextButton,
-              kExitButton, kTimingLabel, kTimingTrackBar},
-             Enablement::Disabled);
+void GameEngine::testThread(int generation) {
+  enterPhase(GamePhase::TestReading);
   Prepared lower = prepare(clipName(0, Verse::Lower));
   Prepared upper = prepare(clipName(1, Verse::Upper));
   const double pauseMs = state_.timingPause.load();
@@ -349,37 +351,30 @@ void GameEngine::testThread(int) {
     ports_.sound.stop();
   }
   lower = upper = {};
-  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton},
-             Enablement::Enabled);
-  setEnabled({kNextButton}, Enablement::Disabled);
-  setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
+  enterPhase(GamePhase::NoGame);
   // `running` first: running with `busy` clear would look like a game
   // waiting for "Next".
   state_.running = kNoGame;
-  becomeIdle();
+  becomeIdle(generation);
 }
 
-void GameEngine::abortOpening() {
+void GameEngine::abortOpening(int generation) {
   ports_.sound.stop();
   {
     std::lock_guard lock(orderMutex_);
     state_.position = static_cast<std::int16_t>(state_.position.load() - 1);
   }
-  enableIdleControls();
-  setEnabled({kManualRadio, kAutoRadio, kQuickStartButton}, Enablement::Enabled);
-  setEnabled({kAnkiStartButton, kNextButton}, Enablement::Disabled);
+  enterPhase(GamePhase::BetweenCards);
+  enterPhase(GamePhase::OpeningStopped);
   state_.memoState = kStartWithoutMemo;
   state_.running = kNoGame;
-  becomeIdle();
+  becomeIdle(generation);
 }
 
 void GameEngine::endOfGame() {
-  setEnabled({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton},
-             Enablement::Enabled);
-  setEnabled({kNextButton}, Enablement::Disabled);
-  setEnabled({kExitButton, kTimingLabel, kTimingTrackBar}, Enablement::Enabled);
+  enterPhase(GamePhase::NoGame);
   resetGame();
-  ports_.view.readingIdle();
+  pauseSlider_.readingDone();
 }
 
 // ---- Helpers
@@ -510,23 +505,16 @@ void GameEngine::showCard(std::int16_t poem, std::int16_t decisiveLength) {
   ports_.view.setText(kPoetLabel, card.poet);
 }
 
-void GameEngine::setEnabled(std::initializer_list<ControlId> ids, Enablement state) {
-  for (ControlId id : ids) ports_.view.setEnabled(id, state);
+void GameEngine::enterPhase(GamePhase phase) {
+  state_.phase = phase;
+  ports_.view.showPhase(phase);
 }
 
-void GameEngine::disableReadingControls() {
-  setEnabled({kManualRadio, kAutoRadio, kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
-             Enablement::Disabled);
-}
-
-void GameEngine::becomeIdle() {
+void GameEngine::becomeIdle(int generation) {
   state_.busy = kIdle;
-  ports_.view.readingIdle();
-}
-
-void GameEngine::enableIdleControls() {
-  setEnabled({kManualRadio, kAutoRadio, kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
-             Enablement::Enabled);
+  // A thread that a newer one overtook leaves the window alone: the newer
+  // one clears `busy` in its turn and brings the move in then.
+  if (generation == generation_.load()) pauseSlider_.readingDone();
 }
 
 std::uint32_t GameEngine::tickCount() {

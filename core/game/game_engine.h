@@ -18,6 +18,8 @@
 #include "core/countdown/memo_timer_host.h"
 #include "core/ports/reader_view.h"
 #include "core/order/reading_order.h"
+#include "core/game/game_phase.h"
+#include "core/game/pause_slider.h"
 #include "core/game/reading_state.h"
 
 namespace fuda {
@@ -59,6 +61,8 @@ class GameEngine {
 
   // GUI thread at start-up; the reading thread at the end of a game.
   void resetGame();
+  // The pause's track bar; its moves come on the GUI thread.
+  PauseSlider& pauseSlider() { return pauseSlider_; }
   // The preface poem's texts with its decisive syllables in full, as at
   // start-up and after the last card.
   void showPrefacePoem();
@@ -86,8 +90,8 @@ class GameEngine {
   void testThread(int generation);
 
   void autoLoop(int generation);
-  StepResult readingStep();
-  void abortOpening();
+  StepResult readingStep(int generation);
+  void abortOpening(int generation);
   void endOfGame();
 
   bool loopGoesOn(int generation) const;
@@ -119,12 +123,11 @@ class GameEngine {
                       const std::function<void()>& showTexts);
 
   void showCard(std::int16_t poem, std::int16_t decisiveLength);
-  void setEnabled(std::initializer_list<ControlId> ids, Enablement state);
-  void disableReadingControls();
-  void enableIdleControls();
-  // A reading thread is done: `busy` clears and the window hears of it, so
-  // that a track bar move made while it was set is read again.
-  void becomeIdle();
+  // Publishes the phase; the window enables its controls from it.
+  void enterPhase(GamePhase phase);
+  // A reading thread is done: `busy` clears, and a track bar move made
+  // while it was set counts now.
+  void becomeIdle(int generation);
   std::uint32_t tickCount();
 
   ReadingState& state_;
@@ -132,6 +135,7 @@ class GameEngine {
   ReadingOrder& order_;
   GameEnginePorts ports_;
   Language language_;
+  PauseSlider pauseSlider_;
 
   // Held by withdraw while it moves the order, and by a step while it reads
   // its cards and moves `position`.

@@ -2,6 +2,7 @@
 
 #include "core/encoding/number_text.h"
 #include "core/game/read_mode.h"
+#include "core/screen/tool_window_names.h"
 #include "core/texts/main_window_texts.h"
 
 namespace fuda {
@@ -16,98 +17,92 @@ ReaderCommands::ReaderCommands(GameEngine& engine, ReadingState& state, ReaderVi
       settings_(settings),
       language_(language) {}
 
-void ReaderCommands::dispatchCommand(int id) {
-  switch (id) {
-    case kTitlePicture:
+void ReaderCommands::dispatchCommand(ReaderCommand command) {
+  switch (command) {
+    case ReaderCommand::TitlePictureDoubleClick:
       if (state_.idle()) state_.orderVariant = kSecondPairOrder;
       break;
-    case kAnkiStartButton:
-    case kCmdAnkiStart:
+    case ReaderCommand::StartWithMemorisation:
       engine_.startReading(Memorisation::With);
       break;
-    case kQuickStartButton:
-    case kCmdQuickStart:
+    case ReaderCommand::StartWithoutMemorisation:
       engine_.startReading(Memorisation::Without);
       break;
-    case kNextButton:
+    case ReaderCommand::ReadNext:
       engine_.readNext();
       break;
-    case kExitButton:
+    case ReaderCommand::FinishReading:
       engine_.finishReading();
       break;
-    case kManualRadio:
-    case kCmdManualMode:
+    case ReaderCommand::ManualMode:
       setMode(ReadMode::Manual);
       break;
-    case kAutoRadio:
-    case kCmdAutoMode:
+    case ReaderCommand::AutomaticMode:
       setMode(ReadMode::Automatic);
       break;
-    case kCmdIntervalDefault:
+    case ReaderCommand::IntervalFromSettings:
       // Read anew, so an edit of the settings file made meanwhile counts.
       setMode(ReadMode::Automatic, numberFromText(settings_.read("Auto", "Itvl", "3")));
       break;
-    case kCmdInterval3:
+    case ReaderCommand::Interval3:
       setMode(ReadMode::Automatic, 3.0);
       break;
-    case kCmdInterval5:
+    case ReaderCommand::Interval5:
       setMode(ReadMode::Automatic, 5.0);
       break;
-    case kCmdInterval7:
+    case ReaderCommand::Interval7:
       setMode(ReadMode::Automatic, 7.0);
       break;
-    case kCmdInterval10:
+    case ReaderCommand::Interval10:
       setMode(ReadMode::Automatic, 10.0);
       break;
-    case kCmdTestReading:
+    case ReaderCommand::TestReading:
       engine_.testReading();
       break;
-    case kCmdCardSelection:
-      openToolWindowWhenIdle("CSelect");
+    case ReaderCommand::OpenCardSelection:
+      openToolWindowWhenIdle(kCardSelectionWindowName);
       break;
-    case kCmdThirdGame:
-      openToolWindowWhenIdle("HSelect");
+    case ReaderCommand::OpenThirdGame:
+      openToolWindowWhenIdle(kThirdGameWindowName);
       break;
-    case kCmdExit:
+    case ReaderCommand::Quit:
       view_.quitProgram();
       break;
-    case kCmdReader1:
+    case ReaderCommand::Reader1:
       host_.selectReaderVoice("1");
       break;
-    case kCmdReader2:
+    case ReaderCommand::Reader2:
       host_.selectReaderVoice("2");
       break;
-    case kCmdReader3:
+    case ReaderCommand::Reader3:
       host_.selectReaderVoice("3");
       break;
-    case kCmdReader4:
+    case ReaderCommand::Reader4:
       host_.selectReaderVoice("4");
       break;
-    case kCmdExportList:
+    case ReaderCommand::ExportList:
       host_.exportList();
       break;
-    case kCmdImportList:
+    case ReaderCommand::ImportList:
       host_.importList();
       break;
-    case kCmdWithdraw:
+    case ReaderCommand::WithdrawLastReading:
       engine_.withdrawLastReading();
       break;
-    case kCmdHelp:
+    case ReaderCommand::OpenHelp:
       host_.openHelp();
       break;
-    case kCmdAbout:
+    case ReaderCommand::ShowAbout:
       showAbout();
       break;
-    case kGestureRightButton:
+    case ReaderCommand::RightButton:
       engine_.rightButtonCommand();
       break;
-    case kGestureRightDoubleClick:
+    case ReaderCommand::RightDoubleClick:
       rightDoubleClick();
       break;
-    case kGestureMiddleDoubleClick:
+    case ReaderCommand::MiddleDoubleClick:
       middleDoubleClick();
-      break;
-    default:
       break;
   }
 }

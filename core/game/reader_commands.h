@@ -7,6 +7,7 @@
 #include "core/texts/language.h"
 #include "core/settings/settings_file.h"
 #include "core/game/game_engine.h"
+#include "core/game/reader_command.h"
 #include "core/game/reader_host.h"
 #include "core/ports/reader_view.h"
 #include "core/game/reading_state.h"
@@ -18,11 +19,9 @@ class ReaderCommands {
   ReaderCommands(GameEngine& engine, ReadingState& state, ReaderView& view, ReaderHost& host,
                  const SettingsFile& settings, Language language);
 
-  // GUI thread. A control's click, the title picture's double-click
-  // (kTitlePicture), a menu item or a gesture (GestureId), by id; unknown ids
-  // are ignored. A right double-click arrives after the kGestureRightButton
-  // of its first press.
-  void dispatchCommand(int id);
+  // GUI thread. A right double-click arrives after the RightButton of its
+  // first press.
+  void dispatchCommand(ReaderCommand command);
 
  private:
   void rightDoubleClick();

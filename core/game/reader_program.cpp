@@ -2,7 +2,6 @@
 
 #include "core/cards/poem_table.h"
 #include "core/settings/reader_settings.h"
-#include "core/game/timing_adjustment.h"
 #include "core/texts/main_window_texts.h"
 
 namespace fuda {
@@ -32,23 +31,19 @@ void ReaderProgram::startUp() {
   engine_.resetGame();
   memoTimer_.setOffsets(loadSettings(settings_, state_, voice_, view_, language_));
   clips_.setEdgeSilence(edgeSilenceSetting(settings_));
-  state_.timingPause = kTimingPauseStart;
-  view_.setTrackBarPosition(kTimingTrackBarStart);
-  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+  engine_.pauseSlider().reset();
   engine_.showPrefacePoem();
-  view_.setEnabled(kNextButton, Enablement::Disabled);
+  view_.showPhase(GamePhase::NoGame);
 }
 
-void ReaderProgram::dispatchCommand(int id) {
+void ReaderProgram::dispatchCommand(ReaderCommand command) {
   if (shutDown_) return;
-  commands_.dispatchCommand(id);
+  commands_.dispatchCommand(command);
 }
 
 void ReaderProgram::timingChanged(int position) {
-  // The pause does not change while a step plays.
-  if (shutDown_ || state_.busy.load() != kIdle) return;
-  state_.timingPause = timingPauseFor(position);
-  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+  if (shutDown_) return;
+  engine_.pauseSlider().moved(position);
 }
 
 void ReaderProgram::selectReaderVoice(std::string_view number) {

@@ -50,9 +50,8 @@ class ReaderProgram : private ReaderHost {
   // preface poem.
   void startUp();
   // GUI thread: every button, menu item and gesture of the main window.
-  void dispatchCommand(int id);
-  // GUI thread: the track bar is at `position` (moved, or read again after a
-  // reading step).
+  void dispatchCommand(ReaderCommand command);
+  // GUI thread: the track bar has moved to `position`.
   void timingChanged(int position);
   // GUI thread: releases waiting message boxes, stops the sound, wakes and
   // joins the reading thread, then shuts the ports down. Runs once, when the

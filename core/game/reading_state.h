@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/cards/poem_count.h"
+#include "core/game/game_phase.h"
 #include "core/game/read_mode_value.h"
 #include "core/order/reading_order.h"
 
@@ -35,6 +36,8 @@ struct ReadingState {
   std::atomic<std::int32_t> timingPause{1000};  // ms
   std::atomic<std::int16_t> orderVariant{kPlainShuffle};
   std::atomic<std::int16_t> orderPrepared{kShuffleAtStart};
+  // Published by the engine as a game moves on.
+  std::atomic<GamePhase> phase{GamePhase::NoGame};
 
   bool idle() const { return running.load() != kGameRunning && busy.load() == kIdle; }
 };

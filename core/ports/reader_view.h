@@ -1,22 +1,27 @@
 #pragma once
-// Port: what the reading engine does to the main window. The Qt main window
-// implements it and moves every call onto the GUI thread; tests record the
-// calls with their virtual time.
+// Port: what the reading engine does to the main window. Each front end's
+// main window implements it and moves every call onto its GUI thread; tests
+// record the calls with their virtual time.
 #include <string_view>
 
+#include "core/game/game_phase.h"
+#include "core/game/read_mode_value.h"
 #include "core/ports/message_sink.h"
 #include "core/screen/control_ids.h"
-#include "core/game/read_mode_value.h"
+#include "core/screen/phase_controls.h"
 
 namespace fuda {
-
-enum class Enablement { Disabled, Enabled };
 
 class ReaderView : public MessageSink {
  public:
   // All methods: GUI thread or a reading thread.
   virtual void setText(ControlId id, std::string_view text) = 0;
   virtual void setEnabled(ControlId id, Enablement state) = 0;
+  // The game has entered `phase`. A view that enables its controls from the
+  // phase table alone (a page script, say) may take the phase whole.
+  virtual void showPhase(GamePhase phase) {
+    for (const ControlEnabling& control : controlsOf(phase)) setEnabled(control.id, control.state);
+  }
   // Moves the timing track bar's thumb without reporting a move. Views
   // without a track bar need not care.
   virtual void setTrackBarPosition(int /*position*/) {}
@@ -26,11 +31,6 @@ class ReaderView : public MessageSink {
   virtual void releasePointer() = 0;
   // Ends the program (shutdown sequence), from any thread.
   virtual void quitProgram() = 0;
-  // A reading thread has just cleared `busy`. The track bar may have moved
-  // while it was set, when such moves are ignored; the window reads its
-  // position again, so that thumb, label and pause agree. Views without a
-  // track bar need not care.
-  virtual void readingIdle() {}
 };
 
 }  // namespace fuda

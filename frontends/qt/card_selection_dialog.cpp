@@ -6,6 +6,7 @@
 
 #include "frontends/qt/fonts.h"
 #include "core/cards/card_selection_rules.h"
+#include "core/screen/selection_dialog_layout.h"
 #include "frontends/qt/selection_dialog_step.h"
 #include "core/texts/selection_dialog_texts.h"
 #include "frontends/qt/qt_text.h"
@@ -27,13 +28,12 @@ void CardSelectionDialog::buildControls() {
 
   // The poem buttons first, then their boxes, each in table order.
   for (const PoemButton& poem : poemButtons()) {
-    controls.button(poem.buttonId, pick(language, poem.caption),
-           QRect(poemButtonX(poem), poem.y, kPoemButtonWidth, kPoemButtonHeight));
+    controls.button(poem.buttonId, pick(language, poem.caption), poemButtonBox(poem));
   }
   int row = 0;
   for (const PoemButton& poem : poemButtons()) {
     auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QString::number(++row));
-    controls.place(box, poem.boxId, QRect(poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight));
+    controls.place(box, poem.boxId, poemBoxBox(poem));
     const int boxId = poem.boxId;
     connect(box, &QCheckBox::clicked, this, [this, boxId](bool checked) { clicked(boxId, checked); });
     boxesByPoem_[poem.poem] = box;
@@ -42,15 +42,14 @@ void CardSelectionDialog::buildControls() {
   auto* title = new QLabel(toQString(pick(language, texts::kSelectionTitle)));
   title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   title->setWordWrap(true);
-  controls.place(title, kSelectionTitleLabel, QRect(260, 7, 287, 16));
+  controls.place(title, kSelectionTitleLabel, kSelectionTitleBox);
 
   for (const BlockButton& block : blockButtons()) {
-    controls.button(block.id, pick(language, block.caption),
-           QRect(block.x, kBlockButtonY, kBlockButtonWidth, kBlockButtonHeight));
+    controls.button(block.id, pick(language, block.caption), blockButtonBox(block));
   }
-  controls.button(kSelectionOkButton, pick(language, texts::kDialogOkButton), QRect(500, 525, 100, 30));
-  controls.button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
-         QRect(630, 525, 100, 30));
+  for (const DialogButtonLayout& button : kSelectionDialogButtons) {
+    controls.button(button.id, pick(language, button.caption), button.box);
+  }
 }
 
 void CardSelectionDialog::clicked(int id, bool boxChecked) {

@@ -4,11 +4,11 @@
 // their clicks by id.
 #include <QFont>
 #include <QPushButton>
-#include <QRect>
 #include <QWidget>
 #include <functional>
 #include <string_view>
 
+#include "core/screen/screen_box.h"
 #include "frontends/qt/qt_text.h"
 
 namespace fuda {
@@ -21,17 +21,17 @@ class DialogControls {
     client_->setFont(font_);
   }
 
-  void place(QWidget* widget, int id, QRect geometry) const {
+  void place(QWidget* widget, int id, ScreenBox box) const {
     widget->setParent(client_);
     widget->setObjectName(QString::number(id));
     widget->setFont(font_);
-    widget->setGeometry(geometry);
+    widget->setGeometry(box.x, box.y, box.width, box.height);
   }
 
-  QPushButton* button(int id, std::string_view caption, QRect geometry) const {
+  QPushButton* button(int id, std::string_view caption, ScreenBox box) const {
     auto* b = new QPushButton(toQString(caption));
     b->setAutoDefault(false);
-    place(b, id, geometry);
+    place(b, id, box);
     QObject::connect(b, &QPushButton::clicked, client_, [onClick = onClick_, id] { onClick(id); });
     return b;
   }

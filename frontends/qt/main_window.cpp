@@ -20,6 +20,7 @@
 #include "frontends/qt/fonts.h"
 #include "frontends/qt/gui_thread.h"
 #include "core/screen/main_menu_layout.h"
+#include "core/screen/main_window_layout.h"
 #include "core/texts/main_window_texts.h"
 #include "frontends/qt/qt_text.h"
 
@@ -27,9 +28,10 @@ namespace fuda {
 
 namespace {
 
-// The client area under the menu bar, large enough for every control. It
-// grows with the window: all of it is the window's background.
-constexpr QSize kClientSize(524, 335);
+// The client area between the menu bar and the status bar: the model's
+// outer size less what Windows' sizing border, caption, menu bar and status
+// bar take of it. It grows with the window: all of it is the background.
+constexpr QSize kClientSize(kMainWindowSize.width - 16, kMainWindowSize.height - 75);
 
 // The title picture keeps its own clicks; only its left double-click is a
 // command.
@@ -108,81 +110,89 @@ MainWindow::MainWindow(Language language, MessageSink& messages)
 
 MainWindow::~MainWindow() = default;
 
-template <typename Widget>
-Widget* MainWindow::addControl(int id, Widget* widget, QRect geometry) {
+QWidget* MainWindow::addControl(const ControlLayout& layout) {
+  const ScreenBox& box = boxIn(language_, layout);
+  const QString caption = toQString(pick(language_, layout.caption));
+  const int id = layout.id;
+  QWidget* widget = nullptr;
+  switch (layout.kind) {
+    case ControlKind::Picture: {
+      auto* picture = new TitlePicture([this, id] { emit commandIssued(id); });
+      picture->setPixmap(QPixmap(QStringLiteral(":/title_picture.png")));
+      widget = picture;
+      break;
+    }
+    case ControlKind::Frame:
+      widget = etchedFrame();
+      break;
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(caption);
+      button->setFocusPolicy(Qt::StrongFocus);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this, [this, id] { emit commandIssued(id); });
+      widget = button;
+      break;
+    }
+    case ControlKind::TrackBar:
+      trackBar_ = new QSlider(Qt::Horizontal);
+      trackBar_->setRange(kTrackBarMinimum, kTrackBarMaximum);
+      trackBar_->setTickPosition(QSlider::NoTicks);
+      trackBar_->setFocusPolicy(Qt::ClickFocus);
+      connect(trackBar_, &QSlider::valueChanged, this,
+              [this](int position) { emit trackBarMoved(position); });
+      connect(trackBar_, &QSlider::sliderReleased, this,
+              [this] { emit trackBarMoved(trackBar_->value()); });
+      widget = trackBar_;
+      break;
+    case ControlKind::Label:
+      widget = textLabel(pick(language_, layout.caption),
+                         layout.style == ControlStyle::TextRight ? Qt::AlignRight : Qt::AlignLeft);
+      break;
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(caption);
+      radio->setFocusPolicy(Qt::ClickFocus);
+      connect(radio, &QRadioButton::clicked, this, [this, id] { emit commandIssued(id); });
+      widget = radio;
+      break;
+    }
+    case ControlKind::GroupBox:
+      widget = new QGroupBox;
+      widget->setFocusPolicy(Qt::NoFocus);
+      // Like the frames, the group box is drawing only: clicks on it reach
+      // the background.
+      widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+      break;
+  }
   widget->setParent(centralWidget());
   widget->setObjectName(QString::number(id));
   widget->setFont(controlFont(language_));
-  widget->setGeometry(geometry);
+  widget->setGeometry(box.x, box.y, box.width, box.height);
   controls_[id] = widget;
   return widget;
 }
 
 void MainWindow::buildControls() {
-  const bool ja = language_ == Language::Japanese;
+  for (const ControlLayout& layout : kMainWindowControls) {
+    QWidget* widget = addControl(layout);
+    if (layout.kind == ControlKind::RadioButton) {
+      auto* radio = static_cast<QRadioButton*>(widget);
+      const int indicator =
+          radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) +
+          radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+      fitText(radio, radio->text(), radio->width() - indicator - 2);
+    }
+  }
+  // Drawing only: behind everything else.
+  for (const ControlLayout& layout : kMainWindowControls) {
+    if (layout.kind == ControlKind::Frame || layout.kind == ControlKind::GroupBox) {
+      control(layout.id)->lower();
+    }
+  }
 
-  auto* title = addControl(kTitlePicture, new TitlePicture([this] {
-                             emit commandIssued(kTitlePicture);
-                           }),
-                           QRect(125, 10, 260, 30));
-  title->setPixmap(QPixmap(QStringLiteral(":/title_picture.png")));
-
-  addControl(kButtonFrame, etchedFrame(), QRect(30, 100, 140, 210))->lower();
-  addControl(kTimingFrame, etchedFrame(),
-             ja ? QRect(230, 270, 240, 40) : QRect(210, 270, 258, 40))
-      ->lower();
-
-  const auto button = [this](int id, LocalText caption, int y) {
-    auto* b = addControl(id, new QPushButton(toQString(pick(language_, caption))),
-                         QRect(50, y, 100, 30));
-    b->setFocusPolicy(Qt::StrongFocus);
-    b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, [this, id] { emit commandIssued(id); });
-  };
-  button(kAnkiStartButton, texts::kAnkiStartButton, 110);
-  button(kQuickStartButton, texts::kQuickStartButton, 160);
-  button(kNextButton, texts::kNextButton, 215);
-  button(kExitButton, texts::kExitButton, 270);
-
-  trackBar_ = addControl(kTimingTrackBar, new QSlider(Qt::Horizontal),
-                         QRect(340, 278, 125, 30));
-  trackBar_->setRange(0, 100);
-  trackBar_->setTickPosition(QSlider::NoTicks);
-  trackBar_->setFocusPolicy(Qt::ClickFocus);
-  connect(trackBar_, &QSlider::valueChanged, this,
-          [this](int position) { emit trackBarMoved(position); });
-  connect(trackBar_, &QSlider::sliderReleased, this,
-          [this] { emit trackBarMoved(trackBar_->value()); });
-
-  addControl(kUpperVerseLabel, textLabel("Mes_1", Qt::AlignLeft), QRect(230, 115, 230, 30));
-  addControl(kLowerVerseLabel, textLabel("Mes_2", Qt::AlignLeft), QRect(230, 155, 230, 30));
-  addControl(kPoetLabel, textLabel("Mes_3", Qt::AlignRight), QRect(230, 195, 230, 30));
-  addControl(kTimingLabel, textLabel("Mes_4", Qt::AlignLeft),
-             ja ? QRect(240, 285, 100, 20) : QRect(215, 283, 114, 19));
-
-  const auto radio = [this, ja](int id, LocalText caption, int x) {
-    auto* r = addControl(id, new QRadioButton(toQString(pick(language_, caption))),
-                         QRect(x, ja ? 63 : 67, 57, 22));
-    r->setFocusPolicy(Qt::ClickFocus);
-    const int indicator = r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r) +
-                          r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
-    fitText(r, r->text(), r->width() - indicator - 2);
-    connect(r, &QRadioButton::clicked, this, [this, id] { emit commandIssued(id); });
-  };
-  radio(kManualRadio, texts::kManualRadio, 45);
-  radio(kAutoRadio, texts::kAutoRadio, 110);
-
-  auto* group = addControl(kModeGroupBox, new QGroupBox, QRect(30, ja ? 50 : 54, 139, 39));
-  group->setFocusPolicy(Qt::NoFocus);
-  // Like the frames, the group box is drawing only: clicks on it reach the
-  // background.
-  group->setAttribute(Qt::WA_TransparentForMouseEvents);
-  group->lower();
-
-  auto* kimariji = addControl(kKimarijiLabel, textLabel("Mes_0", Qt::AlignLeft),
-                              QRect(230, 75, 230, 30));
+  QWidget* kimariji = control(kKimarijiLabel);
   QPalette red = kimariji->palette();
-  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  red.setColor(QPalette::WindowText,
+               QColor(kKimarijiColour.red, kKimarijiColour.green, kKimarijiColour.blue));
   kimariji->setPalette(red);
 
   // Tab walks the four buttons in creation order.
@@ -244,10 +254,6 @@ void MainWindow::setReadModeRadio(ReadMode mode) {
 
 void MainWindow::releasePointer() {
   onGuiThread(this, [this] { mouseLock_.release(); });
-}
-
-void MainWindow::readingIdle() {
-  onGuiThread(this, [this] { emit trackBarMoved(trackBar_->value()); });
 }
 
 void MainWindow::quitProgram() {

@@ -12,6 +12,7 @@
 #include "core/texts/language.h"
 #include "core/ports/message_sink.h"
 #include "core/ports/reader_view.h"
+#include "core/screen/main_window_layout.h"
 #include "frontends/qt/mouse_lock.h"
 
 class QLabel;
@@ -37,7 +38,6 @@ class MainWindow : public QMainWindow, public ReaderView {
   void setReadModeRadio(ReadMode mode) override;
   void releasePointer() override;
   void quitProgram() override;
-  void readingIdle() override;
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;
 
@@ -55,8 +55,7 @@ class MainWindow : public QMainWindow, public ReaderView {
  signals:
   // GUI thread: a button, radio button, menu item or gesture.
   void commandIssued(int id);
-  // GUI thread: the track bar moved (dragging, release, keyboard), or a
-  // reading step ended and its position is to be read again.
+  // GUI thread: the track bar moved (dragging, release, keyboard).
   void trackBarMoved(int position);
 
  protected:
@@ -67,8 +66,8 @@ class MainWindow : public QMainWindow, public ReaderView {
  private:
   void buildControls();
   void buildMenus();
-  template <typename Widget>
-  Widget* addControl(int id, Widget* widget, QRect geometry);
+  // One control of the screen model, placed and connected.
+  QWidget* addControl(const ControlLayout& layout);
   // Whether a press in the client area is on its background rather than on
   // an enabled control.
   bool onBackground(const QMouseEvent& mouse) const;

@@ -27,12 +27,7 @@ MemotimerMainWindow::MemotimerMainWindow(Language language, MemotimerPorts ports
   face_->setFixedSize(kMemotimerClientSize);
   setCentralWidget(face_);
 
-  QMenu* popup = buildTimerPopup(language_,
-                                 {{kCmdMemoStart, texts::kItemMemoStart},
-                                  {kCmdMemoLengthen, texts::kItemLengthen},
-                                  {kCmdMemoShorten, texts::kItemShorten},
-                                  {kCmdMemoExit, texts::kItemMemoExit}},
-                                 this, [this](int id) { dispatchCommand(id); });
+  QMenu* popup = buildTimerPopup(language_, kMemotimerMenu, this, [this](int id) { dispatchCommand(id); });
   attachTimerMenuBar(menuBar(), popup, language_);
   face_->setPopup(popup);
 

@@ -9,15 +9,18 @@
 #include "core/ports/clock.h"
 #include "core/texts/language.h"
 #include "core/countdown/memotimer_session.h"
+#include "core/screen/timer_window_layout.h"
 #include "frontends/qt/input_free_wait.h"
 
 namespace fuda {
 
 class TimerFace;
 
-// The client area of a 600 x 230 window below its caption and menu bar,
-// status bar included.
-inline constexpr QSize kMemotimerClientSize{594, 185};
+// The client area of the model's window below its caption and menu bar,
+// status bar included: what Windows' fixed frame (3-pixel borders, a 19-pixel
+// caption) and menu bar (20 pixels) leave of it.
+inline constexpr QSize kMemotimerClientSize{kMemotimerWindowSize.width - 2 * 3,
+                                            kMemotimerWindowSize.height - 2 * 3 - 19 - 20};
 
 struct MemotimerPorts {
   Clock& clock;

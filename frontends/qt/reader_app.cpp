@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "core/screen/reader_command_ids.h"
 #include "frontends/qt/card_selection_dialog.h"
 #include "frontends/qt/third_game_dialog.h"
 #include "frontends/qt/timer_tool_window.h"
@@ -19,7 +20,9 @@ ReaderApp::ReaderApp(Language language, ReaderPaths paths, ProgramPorts& ports,
   registerThirdGameDialog(toolWindows_, program_.selection(), program_.messages());
   registerTimerToolWindow(toolWindows_, program_.memoTimer());
   QObject::connect(window_.get(), &MainWindow::commandIssued, window_.get(),
-                   [this](int id) { program_.dispatchCommand(id); });
+                   [this](int id) {
+                     if (auto command = readerCommandFor(id)) program_.dispatchCommand(*command);
+                   });
   QObject::connect(window_.get(), &MainWindow::trackBarMoved, window_.get(),
                    [this](int position) { program_.timingChanged(position); });
   window_->setCloseHandler([this] { shutdown(); });

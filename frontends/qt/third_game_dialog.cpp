@@ -7,6 +7,7 @@
 #include "frontends/qt/fonts.h"
 #include "frontends/qt/selection_dialog_step.h"
 #include "core/cards/third_game_rules.h"
+#include "core/screen/selection_dialog_layout.h"
 #include "core/texts/selection_dialog_texts.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/dialog_controls.h"
@@ -26,21 +27,22 @@ void ThirdGameDialog::buildControls() {
                                 [this](int id) { clicked(id); });
 
   for (const Third& third : thirds()) {
-    controls.button(third.buttonId, pick(language, third.buttonCaption), QRect(50, third.y, 120, 50));
+    controls.button(third.buttonId, pick(language, third.buttonCaption), thirdButtonBox(third));
   }
-  controls.button(kThirdOkButton, pick(language, texts::kDialogOkButton), QRect(210, 280, 100, 30));
-  controls.button(kThirdCancelButton, pick(language, texts::kDialogCancelButton), QRect(340, 280, 100, 30));
+  for (const DialogButtonLayout& button : kThirdGameDialogButtons) {
+    controls.button(button.id, pick(language, button.caption), button.box);
+  }
   for (const Third& third : thirds()) {
     auto* label = new QLabel(toQString(pick(language, third.label)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A left-aligned static text wraps; the kana of a third may take two lines.
     label->setWordWrap(true);
-    controls.place(label, third.labelId, QRect(200, third.y + 10, 240, 30));
+    controls.place(label, third.labelId, thirdLabelBox(third));
   }
   for (const Third& third : thirds()) {
     // All three carry the same caption.
     auto* box = new QCheckBox(QString::fromLatin1(texts::kCheckBoxCaption) + QStringLiteral("1"));
-    controls.place(box, third.boxId, QRect(25, third.y + 15, 15, 15));
+    controls.place(box, third.boxId, thirdCheckBoxBox(third));
     const int buttonId = third.buttonId;
     // The box has already changed when the click arrives; it then does what
     // its button does, and showThird puts every box right again.

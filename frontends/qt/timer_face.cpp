@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/screen/timer_window_layout.h"
 #include "frontends/qt/fonts.h"
 
 namespace fuda {
@@ -15,7 +16,8 @@ TimerFace::TimerFace(Language language, int displayId, ClockArea area, QWidget* 
   display_->setObjectName(QString::number(displayId));
   display_->setFont(countdownFont(language));
   display_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  display_->setGeometry(kCountdownDisplayGeometry);
+  display_->setGeometry(kCountdownDisplayBox.x, kCountdownDisplayBox.y, kCountdownDisplayBox.width,
+                        kCountdownDisplayBox.height);
   display_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   ticker_.setInterval(kCountdownTickMs);

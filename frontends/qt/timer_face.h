@@ -18,8 +18,6 @@ class QMenu;
 
 namespace fuda {
 
-inline constexpr QRect kCountdownDisplayGeometry{220, 30, 365, 120};
-
 class TimerFace : public QWidget, public TimerFaceView {
   Q_OBJECT
 

@@ -8,7 +8,7 @@
 
 namespace fuda {
 
-QMenu* buildTimerPopup(Language language, std::initializer_list<TimerMenuItem> items,
+QMenu* buildTimerPopup(Language language, std::span<const TimerMenuItem> items,
                        QWidget* parent, std::function<void(int id)> onCommand) {
   auto* popup = new QMenu(toQString(pick(language, texts::kTimerMenuTitle)), parent);
   bool first = true;

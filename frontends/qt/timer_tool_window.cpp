@@ -21,11 +21,7 @@ TimerToolWindow::TimerToolWindow(ToolWindow& window, TimerOffsets offsets, MemoT
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(face_);
 
-  QMenu* popup = buildTimerPopup(language,
-                                 {{kCmdTimerLonger, texts::kItemLengthen},
-                                  {kCmdTimerShorter, texts::kItemShorten},
-                                  {kCmdTimerStartNow, texts::kItemStartNow}},
-                                 &window, [this](int id) { act(run_.dispatchCommand(id)); });
+  QMenu* popup = buildTimerPopup(language, kReaderTimerMenu, &window, [this](int id) { act(run_.dispatchCommand(id)); });
   attachTimerMenuBar(window.menuBar(), popup, language);
   face_->setPopup(popup);
 

@@ -6,41 +6,27 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <array>
 
-#include "core/texts/tool_window_texts.h"
+#include "core/screen/tool_window_layout.h"
 #include "frontends/qt/qt_text.h"
 
 namespace fuda {
 
 namespace {
 
-enum class WindowIcon { System, Program };
+// Qt sizes a tool window by its client area, below any menu bar. A window
+// with a fixed border loses to Windows' frame what Windows takes of its
+// outer size: 3-pixel borders, a 19-pixel caption and a 20-pixel menu bar.
+// The sizing dialogs keep their whole size as their client area, so that
+// their controls, laid out for Windows' faces, have room in Qt's wider ones.
+QSize clientSizeOf(const ToolWindowLayout& layout) {
+  if (layout.border == WindowBorder::Sizing) return {layout.size.width, layout.size.height};
+  return {layout.size.width - 2 * 3, layout.size.height - 2 * 3 - 19 - (layout.menuBar ? 20 : 0)};
+}
 
-// The three tool windows: caption, client size, sizing border, icon.
-struct ToolWindowKind {
-  std::string_view name;
-  LocalText caption;
-  QSize clientSize;
-  ToolWindowSizing sizing;
-  WindowIcon icon;
-};
-
-const std::array<ToolWindowKind, 3> kKinds{{
-    // The client area of a 600 x 200 window below its caption and menu bar.
-    {kTimerWindowName, texts::kTimerWindowCaption, QSize(594, 155), ToolWindowSizing::Fixed,
-     WindowIcon::Program},
-    {kCardSelectionWindowName, texts::kCardSelectionWindowCaption, QSize(800, 600),
-     ToolWindowSizing::Resizable, WindowIcon::System},
-    {kThirdGameWindowName, texts::kThirdGameWindowCaption, QSize(480, 360),
-     ToolWindowSizing::Resizable, WindowIcon::System},
-}};
-
-const ToolWindowKind* findKind(std::string_view name) {
-  for (const ToolWindowKind& kind : kKinds) {
-    if (kind.name == name) return &kind;
-  }
-  return nullptr;
+ToolWindowSizing sizingOf(const ToolWindowLayout& layout) {
+  return layout.border == WindowBorder::Sizing ? ToolWindowSizing::Resizable
+                                               : ToolWindowSizing::Fixed;
 }
 
 // Fits the window around its client area and whatever menu bar the builder
@@ -102,7 +88,7 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
 }
 
 int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegistry& registry) {
-  const ToolWindowKind* kind = findKind(name);
+  const ToolWindowLayout* kind = toolWindowLayout(name);
   const ToolWindowBuilder* build = registry.find(name);
   if (!kind || !build || !*build) return 0;
 
@@ -110,14 +96,14 @@ int showToolWindow(QWidget* owner, std::string_view name, const ToolWindowRegist
   // guards against the owner taking it down while the loop runs.
   const QPointer<QWidget> guardedOwner(owner);
   QPointer<ToolWindow> window =
-      new ToolWindow(owner, registry.language(), kind->clientSize, kind->sizing);
+      new ToolWindow(owner, registry.language(), clientSizeOf(*kind), sizingOf(*kind));
   window->setObjectName(toQString(kind->name));
   window->setWindowTitle(toQString(pick(registry.language(), kind->caption)));
   if (kind->icon == WindowIcon::Program) {
     window->setWindowIcon(QIcon(QStringLiteral(":/program_icon.png")));
   }
   (*build)(*window);
-  fitToClient(*window, kind->clientSize, kind->sizing);
+  fitToClient(*window, clientSizeOf(*kind), sizingOf(*kind));
   // Placed at its final size, so that it lies wholly on the screen.
   if (window->place_) {
     window->place_();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/cards/card_selection_rules.h"
+#include "core/screen/selection_dialog_layout.h"
 #include "core/texts/selection_dialog_texts.h"
 
 namespace fuda {
@@ -20,24 +21,21 @@ void CardSelectionWindow::buildControls() {
 
   // The poem buttons first, then their boxes, each in table order.
   for (const PoemButton& poem : poemButtons()) {
-    controls.button(poem.buttonId, pick(language, poem.caption),
-                    {poemButtonX(poem), poem.y, kPoemButtonWidth, kPoemButtonHeight});
+    controls.button(poem.buttonId, pick(language, poem.caption), poemButtonBox(poem));
   }
   int row = 0;
   for (const PoemButton& poem : poemButtons()) {
     const std::string caption = texts::kCheckBoxCaption + std::to_string(++row);
-    boxesByPoem_[poem.poem] = controls.checkBox(
-        poem.boxId, caption, {poemBoxX(poem), poemBoxY(poem), kPoemBoxWidth, kPoemBoxHeight});
+    boxesByPoem_[poem.poem] = controls.checkBox(poem.boxId, caption, poemBoxBox(poem));
   }
   controls.label(kSelectionTitleLabel, pick(language, texts::kSelectionTitle), SS_CENTER,
-                 {260, 7, 287, 16});
+                 kSelectionTitleBox);
   for (const BlockButton& block : blockButtons()) {
-    controls.button(block.id, pick(language, block.caption),
-                    {block.x, kBlockButtonY, kBlockButtonWidth, kBlockButtonHeight});
+    controls.button(block.id, pick(language, block.caption), blockButtonBox(block));
   }
-  controls.button(kSelectionOkButton, pick(language, texts::kDialogOkButton), {500, 525, 100, 30});
-  controls.button(kSelectionCancelButton, pick(language, texts::kDialogCancelButton),
-                  {630, 525, 100, 30});
+  for (const DialogButtonLayout& button : kSelectionDialogButtons) {
+    controls.button(button.id, pick(language, button.caption), button.box);
+  }
 }
 
 SelectionDialogStep CardSelectionWindow::clicked(int id) {

@@ -5,14 +5,11 @@
 
 #include <string_view>
 
+#include "core/screen/screen_box.h"
+
 namespace fuda {
 
-struct ControlRect {
-  int x;
-  int y;
-  int width;
-  int height;
-};
+using ControlRect = ScreenBox;
 
 class DialogControls {
  public:

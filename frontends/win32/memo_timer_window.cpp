@@ -10,9 +10,7 @@ namespace fuda {
 MemoTimerWindow::MemoTimerWindow(ToolWindow& window, MemoTimerRun& run, TimerOffsets offsets)
     : window_(window), run_(run) {
   const Language language = window.language();
-  const TimerMenus menus = createTimerMenus(language, {{kCmdTimerLonger, texts::kItemLengthen},
-                                                       {kCmdTimerShorter, texts::kItemShorten},
-                                                       {kCmdTimerStartNow, texts::kItemStartNow}});
+  const TimerMenus menus = createTimerMenus(language, kReaderTimerMenu);
   // The menu bar first: the face covers the client area that is left.
   SetMenu(window.hwnd(), menus.bar);
   face_.emplace(window.hwnd(), language, kTimerDisplay, ClockArea::WholeClient);

@@ -15,7 +15,6 @@ namespace fuda {
 namespace {
 
 constexpr const wchar_t* kMemotimerClass = L"NORMAL0";
-constexpr SIZE kWindowSize{600, 230};
 constexpr DWORD kWindowStyle = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU;
 
 }  // namespace
@@ -25,12 +24,10 @@ MemotimerWindow::MemotimerWindow(Language language, Clock& clock, Announcer& ann
   registerWindowClass(kMemotimerClass, &windowProcOf<MemotimerWindow>,
                       CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  const TimerMenus menus = createTimerMenus(language, {{kCmdMemoStart, texts::kItemMemoStart},
-                                                       {kCmdMemoLengthen, texts::kItemLengthen},
-                                                       {kCmdMemoShorten, texts::kItemShorten},
-                                                       {kCmdMemoExit, texts::kItemMemoExit}});
+  const TimerMenus menus = createTimerMenus(language, kMemotimerMenu);
   CreateWindowExW(0, kMemotimerClass, toWide(pick(language, texts::kTimerWindowTitle)).c_str(),
-                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kWindowSize.cx, kWindowSize.cy,
+                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, kMemotimerWindowSize.width,
+                  kMemotimerWindowSize.height,
                   nullptr, menus.bar, GetModuleHandleW(nullptr), this);
   if (!hwnd_) {
     DestroyMenu(menus.bar);

@@ -9,6 +9,7 @@
 #include "core/texts/build_language.h"
 #include "core/settings/settings_file.h"
 #include "core/game/reader_program.h"
+#include "core/screen/reader_command_ids.h"
 #include "frontends/win32/card_selection_window.h"
 #include "frontends/win32/help_file.h"
 #include "frontends/win32/input_free_pause.h"
@@ -55,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   ReaderMainWindow window(
       kBuildLanguage, ports.messages(),
       [&program](int id) {
-        if (program != nullptr) program->dispatchCommand(id);
+        const auto command = readerCommandFor(id);
+        if (program != nullptr && command) program->dispatchCommand(*command);
       },
       [&program](int position) {
         if (program != nullptr) program->timingChanged(position);

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include <array>
 #include <string>
 #include <utility>
 
+#include "core/screen/main_window_layout.h"
 #include "core/texts/main_window_texts.h"
 #include "frontends/win32/main_menu_bar.h"
 #include "frontends/win32/resource_ids.h"
@@ -17,72 +17,56 @@ namespace fuda {
 namespace {
 
 constexpr wchar_t kClassName[] = L"NORMAL0";
-constexpr int kOuterWidth = 540;
-constexpr int kOuterHeight = 410;
-constexpr int kTrackBarMinimum = 0;
-constexpr int kTrackBarMaximum = 100;
-constexpr COLORREF kKimarijiColour = RGB(255, 0, 0);
-
-struct Box {
-  int x, y, w, h;
-};
-
-struct ControlLayout {
-  ControlId id;
-  const wchar_t* windowClass;
-  LocalText caption;
-  DWORD style;
-  DWORD exStyle;
-  Box japanese;
-  Box english;
-};
 
 constexpr DWORD kLabel = SS_NOPREFIX;
-constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
-constexpr DWORD kFrame = SS_ETCHEDFRAME | WS_DISABLED;
-constexpr LocalText kNoCaption{"", ""};
 
-// In creation order, which is also the order Tab walks. The placeholders
-// of the labels are replaced before the window is first seen.
-const std::array<ControlLayout, 16> kControls{{
-    {kTitlePicture, L"STATIC", kNoCaption, SS_BITMAP | SS_NOTIFY, 0, {125, 10, 260, 30},
-     {125, 10, 260, 30}},
-    {kButtonFrame, L"STATIC", kNoCaption, kFrame, WS_EX_TRANSPARENT, {30, 100, 140, 210},
-     {30, 100, 140, 210}},
-    {kTimingFrame, L"STATIC", kNoCaption, kFrame, WS_EX_TRANSPARENT, {230, 270, 240, 40},
-     {210, 270, 258, 40}},
-    {kAnkiStartButton, L"BUTTON", texts::kAnkiStartButton, kButton, 0, {50, 110, 100, 30},
-     {50, 110, 100, 30}},
-    {kQuickStartButton, L"BUTTON", texts::kQuickStartButton, kButton, 0, {50, 160, 100, 30},
-     {50, 160, 100, 30}},
-    {kNextButton, L"BUTTON", texts::kNextButton, kButton, 0, {50, 215, 100, 30},
-     {50, 215, 100, 30}},
-    {kExitButton, L"BUTTON", texts::kExitButton, kButton, 0, {50, 270, 100, 30},
-     {50, 270, 100, 30}},
-    {kTimingTrackBar, TRACKBAR_CLASSW, kNoCaption, TBS_HORZ | TBS_BOTH | TBS_NOTICKS, 0,
-     {340, 278, 125, 30}, {340, 278, 125, 30}},
-    {kUpperVerseLabel, L"STATIC", {"Mes_1", "Mes_1"}, kLabel | SS_LEFT, 0, {230, 115, 230, 30},
-     {230, 115, 230, 30}},
-    {kLowerVerseLabel, L"STATIC", {"Mes_2", "Mes_2"}, kLabel | SS_LEFT, 0, {230, 155, 230, 30},
-     {230, 155, 230, 30}},
-    {kPoetLabel, L"STATIC", {"Mes_3", "Mes_3"}, kLabel | SS_RIGHT, 0, {230, 195, 230, 30},
-     {230, 195, 230, 30}},
-    // One line: a face wider than the one the layout was made for clips the
-    // label rather than pushing the figure out of sight.
-    {kTimingLabel, L"STATIC", {"Mes_4", "Mes_4"}, kLabel | SS_LEFTNOWORDWRAP, 0,
-     {240, 285, 100, 20},
-     {215, 283, 114, 19}},
-    // The two radio buttons are one group, closed by the group box after them.
-    {kManualRadio, L"BUTTON", texts::kManualRadio, BS_AUTORADIOBUTTON | WS_GROUP, 0,
-     {45, 63, 57, 22}, {45, 67, 57, 22}},
-    {kAutoRadio, L"BUTTON", texts::kAutoRadio, BS_AUTORADIOBUTTON, 0, {110, 63, 57, 22},
-     {110, 67, 57, 22}},
-    // Not a tab stop: Tab walks the four buttons only.
-    {kModeGroupBox, L"BUTTON", kNoCaption, BS_GROUPBOX | WS_GROUP, 0, {30, 50, 139, 39},
-     {30, 54, 139, 39}},
-    {kKimarijiLabel, L"STATIC", {"Mes_0", "Mes_0"}, kLabel | SS_LEFT, 0, {230, 75, 230, 30},
-     {230, 75, 230, 30}},
-}};
+const wchar_t* windowClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::GroupBox:
+      return L"BUTTON";
+    case ControlKind::TrackBar:
+      return TRACKBAR_CLASSW;
+    case ControlKind::Picture:
+    case ControlKind::Frame:
+    case ControlKind::Label:
+      break;
+  }
+  return L"STATIC";
+}
+
+DWORD styleOf(const ControlLayout& control) {
+  const DWORD group = control.style == ControlStyle::GroupStart ? WS_GROUP : 0;
+  switch (control.kind) {
+    case ControlKind::Picture:
+      return SS_BITMAP | SS_NOTIFY;
+    case ControlKind::Frame:
+      return SS_ETCHEDFRAME | WS_DISABLED;
+    case ControlKind::PushButton:
+      return BS_PUSHBUTTON | WS_TABSTOP;
+    case ControlKind::TrackBar:
+      return TBS_HORZ | TBS_BOTH | TBS_NOTICKS;
+    case ControlKind::Label:
+      switch (control.style) {
+        case ControlStyle::TextRight:
+          return kLabel | SS_RIGHT;
+        case ControlStyle::TextOneLine:
+          return kLabel | SS_LEFTNOWORDWRAP;
+        default:
+          return kLabel | SS_LEFT;
+      }
+    case ControlKind::RadioButton:
+      return BS_AUTORADIOBUTTON | group;
+    case ControlKind::GroupBox:
+      return BS_GROUPBOX | group;
+  }
+  return 0;
+}
+
+DWORD extendedStyleOf(ControlKind kind) {
+  return kind == ControlKind::Frame ? WS_EX_TRANSPARENT : 0;
+}
 
 bool isClickCommand(int id) {
   switch (id) {
@@ -148,7 +132,8 @@ ReaderMainWindow::ReaderMainWindow(Language language, MessageSink& messages,
   HMENU menuBar = createMainMenuBar(language_);
   // WM_NCCREATE remembers the window in hwnd_.
   CreateWindowExW(0, kClassName, toWide(pick(language_, texts::kWindowTitle)).c_str(),
-                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, kOuterWidth, kOuterHeight,
+                  WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, kMainWindowSize.width,
+                  kMainWindowSize.height,
                   nullptr, menuBar, instance, this);
   if (hwnd_ == nullptr) {
     DestroyMenu(menuBar);
@@ -170,11 +155,12 @@ ReaderMainWindow::~ReaderMainWindow() {
 
 void ReaderMainWindow::buildControls() {
   HINSTANCE instance = programInstance();
-  for (const ControlLayout& control : kControls) {
-    const Box& box = language_ == Language::Japanese ? control.japanese : control.english;
+  for (const ControlLayout& control : kMainWindowControls) {
+    const ScreenBox& box = boxIn(language_, control);
     HWND child = CreateWindowExW(
-        control.exStyle, control.windowClass, toWide(pick(language_, control.caption)).c_str(),
-        WS_CHILD | WS_VISIBLE | control.style, box.x, box.y, box.w, box.h, hwnd_,
+        extendedStyleOf(control.kind), windowClassOf(control.kind),
+        toWide(pick(language_, control.caption)).c_str(), WS_CHILD | WS_VISIBLE | styleOf(control),
+        box.x, box.y, box.width, box.height, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_), FALSE);
   }
@@ -241,10 +227,6 @@ void ReaderMainWindow::releasePointer() {
 
 void ReaderMainWindow::quitProgram() {
   gui_.post([this] { close(); });
-}
-
-void ReaderMainWindow::readingIdle() {
-  gui_.post([this] { reportTrackBar(); });
 }
 
 void ReaderMainWindow::showMessage(std::string_view caption, std::string_view text,
@@ -355,7 +337,7 @@ LRESULT ReaderMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kKimarijiLabel) {
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, kKimarijiColour);
+        SetTextColor(dc, RGB(kKimarijiColour.red, kKimarijiColour.green, kKimarijiColour.blue));
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       }

@@ -49,7 +49,6 @@ class ReaderMainWindow : public ReaderView {
   // Runs onClose, then destroys the window; its destruction posts the quit
   // message that ends the message loop.
   void quitProgram() override;
-  void readingIdle() override;
   // Forwards to the message sink, which moves the box onto the GUI thread.
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/cards/third_game_rules.h"
+#include "core/screen/selection_dialog_layout.h"
 #include "core/texts/selection_dialog_texts.h"
 
 namespace fuda {
@@ -19,20 +20,19 @@ void ThirdGameWindow::buildControls() {
   const DialogControls controls = this->controls();
 
   for (const Third& third : thirds()) {
-    controls.button(third.buttonId, pick(language, third.buttonCaption), {50, third.y, 120, 50});
+    controls.button(third.buttonId, pick(language, third.buttonCaption), thirdButtonBox(third));
   }
-  controls.button(kThirdOkButton, pick(language, texts::kDialogOkButton), {210, 280, 100, 30});
-  controls.button(kThirdCancelButton, pick(language, texts::kDialogCancelButton),
-                  {340, 280, 100, 30});
+  for (const DialogButtonLayout& button : kThirdGameDialogButtons) {
+    controls.button(button.id, pick(language, button.caption), button.box);
+  }
   for (const Third& third : thirds()) {
-    controls.label(third.labelId, pick(language, third.label), SS_LEFT,
-                   {200, third.y + 10, 240, 30});
+    controls.label(third.labelId, pick(language, third.label), SS_LEFT, thirdLabelBox(third));
   }
   // All three boxes carry the same caption.
   const std::string caption = texts::kCheckBoxCaption + std::string("1");
   for (const Third& third : thirds()) {
     boxesByChoice_[third.choice] =
-        controls.checkBox(third.boxId, caption, {25, third.y + 15, 15, 15});
+        controls.checkBox(third.boxId, caption, thirdCheckBoxBox(third));
   }
 }
 

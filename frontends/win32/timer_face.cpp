@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/countdown/countdown_face.h"
+#include "core/screen/timer_window_layout.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr const wchar_t* kTimerFaceClass = L"FudaTimerFace";
 constexpr UINT_PTR kTickTimerId = 100;
-constexpr RECT kDisplayRect{220, 30, 220 + 365, 30 + 120};
 
 void drawHands(HDC dc, const RECT& client, const LocalTime& time, ClockArea area) {
   const HGDIOBJ previous = GetCurrentObject(dc, OBJ_PEN);
@@ -40,9 +40,9 @@ TimerFace::TimerFace(HWND parent, Language language, int displayId, ClockArea ar
   HINSTANCE instance = GetModuleHandleW(nullptr);
   CreateWindowExW(0, kTimerFaceClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                   client.right, client.bottom, parent, nullptr, instance, this);
-  display_ = CreateWindowExW(0, L"STATIC", L"Text1", WS_CHILD | WS_VISIBLE, kDisplayRect.left,
-                             kDisplayRect.top, kDisplayRect.right - kDisplayRect.left,
-                             kDisplayRect.bottom - kDisplayRect.top, hwnd_,
+  display_ = CreateWindowExW(0, L"STATIC", L"Text1", WS_CHILD | WS_VISIBLE,
+                             kCountdownDisplayBox.x, kCountdownDisplayBox.y,
+                             kCountdownDisplayBox.width, kCountdownDisplayBox.height, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(displayId)), instance,
                              nullptr);
   SendMessageW(display_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -5,7 +5,7 @@
 
 namespace fuda {
 
-TimerMenus createTimerMenus(Language language, std::initializer_list<TimerMenuItem> items) {
+TimerMenus createTimerMenus(Language language, std::span<const TimerMenuItem> items) {
   TimerMenus menus{CreateMenu(), CreatePopupMenu()};
   bool first = true;
   for (const TimerMenuItem& item : items) {

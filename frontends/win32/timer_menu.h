@@ -3,16 +3,12 @@
 // blank, opens the timer popup; the same popup opens on a right click.
 #include <windows.h>
 
-#include <initializer_list>
+#include <span>
 
+#include "core/screen/timer_window_layout.h"
 #include "core/texts/language.h"
 
 namespace fuda {
-
-struct TimerMenuItem {
-  int id;
-  LocalText caption;
-};
 
 struct TimerMenus {
   HMENU bar = nullptr;    // owns the popup: destroyed with the window it is set on
@@ -20,6 +16,6 @@ struct TimerMenus {
 };
 
 // The items in screen order, a separator between each two.
-TimerMenus createTimerMenus(Language language, std::initializer_list<TimerMenuItem> items);
+TimerMenus createTimerMenus(Language language, std::span<const TimerMenuItem> items);
 
 }  // namespace fuda

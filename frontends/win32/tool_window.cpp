@@ -1,8 +1,6 @@
 #include "frontends/win32/tool_window.h"
 
-#include <array>
-
-#include "core/texts/tool_window_texts.h"
+#include "core/screen/tool_window_layout.h"
 #include "frontends/win32/wide_text.h"
 #include "frontends/win32/window_class.h"
 
@@ -14,30 +12,10 @@ constexpr const wchar_t* kToolWindowClass = L"NORMALDLG";
 // The program's icon in its resources, shown by the timer's caption.
 constexpr int kProgramIconResource = 103;
 
-// The three tool windows: caption, outer size, style (a sizing border for
-// the selection dialogs; the one-third dialog is shown only once built).
-struct ToolWindowKind {
-  std::string_view name;
-  LocalText caption;
-  SIZE windowSize;
-  DWORD style;
-  bool programIcon;
-};
-
-const std::array<ToolWindowKind, 3> kKinds{{
-    {kTimerWindowName, texts::kTimerWindowCaption, {600, 200},
-     WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, true},
-    {kCardSelectionWindowName, texts::kCardSelectionWindowCaption, {800, 600},
-     WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, false},
-    {kThirdGameWindowName, texts::kThirdGameWindowCaption, {480, 360},
-     WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, false},
-}};
-
-const ToolWindowKind* findKind(std::string_view name) {
-  for (const ToolWindowKind& kind : kKinds) {
-    if (kind.name == name) return &kind;
-  }
-  return nullptr;
+DWORD styleOf(const ToolWindowLayout& layout) {
+  const DWORD border = layout.border == WindowBorder::Sizing ? WS_THICKFRAME : WS_POPUP;
+  const DWORD visible = layout.shown == FirstShown::AtCreation ? WS_VISIBLE : 0;
+  return border | visible | WS_CAPTION | WS_SYSMENU;
 }
 
 }  // namespace
@@ -64,7 +42,7 @@ LRESULT ToolWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& registry) {
-  const ToolWindowKind* kind = findKind(name);
+  const ToolWindowLayout* kind = toolWindowLayout(name);
   const ToolWindowBuilder* build = registry.find(name);
   if (!kind || !build || !*build) return 0;
   registerWindowClass(kToolWindowClass, &windowProcOf<ToolWindow>, 0,
@@ -73,11 +51,11 @@ int showToolWindow(HWND owner, std::string_view name, const ToolWindowRegistry& 
   ToolWindow window(owner, registry.language());
   HINSTANCE instance = GetModuleHandleW(nullptr);
   CreateWindowExW(0, kToolWindowClass, toWide(pick(registry.language(), kind->caption)).c_str(),
-                  kind->style, CW_USEDEFAULT, CW_USEDEFAULT, kind->windowSize.cx,
-                  kind->windowSize.cy, owner, nullptr, instance, &window);
+                  styleOf(*kind), CW_USEDEFAULT, CW_USEDEFAULT, kind->size.width,
+                  kind->size.height, owner, nullptr, instance, &window);
   if (!window.hwnd_) return 0;
   window.content_ = (*build)(window);
-  if (kind->programIcon && window.hwnd_) {
+  if (kind->icon == WindowIcon::Program && window.hwnd_) {
     if (HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIconResource))) {
       SendMessageW(window.hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }

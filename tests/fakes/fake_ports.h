@@ -147,9 +147,6 @@ class RecordingReaderView : public ReaderView {
   void setReadModeRadio(ReadMode mode) override { radio = mode; }
   void releasePointer() override { ++pointerReleases; }
   void quitProgram() override { ++quitRequests; }
-  void readingIdle() override {
-    if (onReadingIdle) onReadingIdle();
-  }
   void showMessage(std::string_view caption, std::string_view text,
                    MessageOwner owner = MessageOwner::MainWindow) override;
 
@@ -175,7 +172,6 @@ class RecordingReaderView : public ReaderView {
   int trackBarPosition = -1;
   int pointerReleases = 0;
   int quitRequests = 0;
-  std::function<void()> onReadingIdle;
 
  private:
   VirtualClock& clock_;

@@ -151,7 +151,7 @@ TEST(ReaderDispatch, ExitMenuOrCloseBoxDuringAVerseSilencesAndClosesAtOnce) {
     EXPECT_EQ(reader.ports.shutdowns, 1);
     // Commands after the end do nothing.
     reader.click(kQuickStartButton);
-    reader.app->program().dispatchCommand(kCmdTestReading);
+    reader.app->program().dispatchCommand(ReaderCommand::TestReading);
     EXPECT_EQ(events.back().calledAtMs, 1020);
   }
 }

@@ -125,7 +125,7 @@ class ReaderShutdownTest : public ::testing::TestWithParam<std::tuple<Moment, En
   // Starts a game and waits for `moment`.
   bool reach(ReaderApp& app, Moment moment) {
     const QString preface = shownUpperVerse(app);
-    app.program().dispatchCommand(kQuickStartButton);
+    app.program().dispatchCommand(ReaderCommand::StartWithoutMemorisation);
     switch (moment) {
       case Moment::Opening:
         return processUntil([&] { return gameRunning(app); }) && !sound().lastPlacement();
@@ -186,11 +186,11 @@ TEST_P(ReaderShutdownTest, EndsWithinASecondAndLeavesNothingBehind) {
       app->window().close();
       break;
     case Ending::ExitMenu:
-      app->program().dispatchCommand(kCmdExit);
+      app->program().dispatchCommand(ReaderCommand::Quit);
       break;
     case Ending::ExitButton:
       // While a step plays, "Exit" quits; between steps it ends the game.
-      app->program().dispatchCommand(kExitButton);
+      app->program().dispatchCommand(ReaderCommand::FinishReading);
       break;
   }
   ASSERT_TRUE(processUntil([&] { return !app->window().isVisible(); }, 5000.0));

@@ -21,7 +21,7 @@ class SelectionCommandsTest : public ::testing::Test {
  protected:
   SelectionCommandsTest() { reader.window().show(); }
 
-  testing::ToolWindowRun command(int id, std::string_view name,
+  testing::ToolWindowRun command(ReaderCommand id, std::string_view name,
                                  const std::function<void(ToolWindow&)>& drive) {
     return driveToolWindow(&reader.window(), name, drive, [&] {
       reader.app->program().dispatchCommand(id);
@@ -35,7 +35,7 @@ class SelectionCommandsTest : public ::testing::Test {
 
 TEST_F(SelectionCommandsTest, SelectionOpensWhenIdleAndItsChoiceStays) {
   bool mainWindowEnabled = true;
-  const auto run = command(kCmdCardSelection, kCardSelectionWindowName, [&](ToolWindow& tool) {
+  const auto run = command(ReaderCommand::OpenCardSelection, kCardSelectionWindowName, [&](ToolWindow& tool) {
     mainWindowEnabled = reader.window().isEnabled();
     QTest::mouseClick(tool.client()->findChild<QPushButton*>("1220"), Qt::LeftButton);
     QTest::mouseClick(tool.client()->findChild<QPushButton*>(QString::number(kSelectionOkButton)),
@@ -50,7 +50,7 @@ TEST_F(SelectionCommandsTest, SelectionOpensWhenIdleAndItsChoiceStays) {
 }
 
 TEST_F(SelectionCommandsTest, ThirdGameOpensWhenIdle) {
-  const auto run = command(kCmdThirdGame, kThirdGameWindowName, [&](ToolWindow& tool) {
+  const auto run = command(ReaderCommand::OpenThirdGame, kThirdGameWindowName, [&](ToolWindow& tool) {
     QTest::mouseClick(tool.client()->findChild<QPushButton*>("1005"), Qt::LeftButton);
     QTest::mouseClick(tool.client()->findChild<QPushButton*>(QString::number(kThirdOkButton)),
                       Qt::LeftButton);

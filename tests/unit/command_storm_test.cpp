@@ -20,6 +20,7 @@
 #include "core/game/reader_commands.h"
 #include "core/order/reading_order_list.h"
 #include "core/game/timing_adjustment.h"
+#include "core/screen/reader_command_ids.h"
 #include "tests/fakes/fake_ports.h"
 #include "tests/fakes/temp_folder.h"
 
@@ -334,7 +335,7 @@ class Storm {
       if (id == kCmdWithdraw && state_.running.load() == 1 && position >= 1)
         voided = order_.poem[position];
       lastCommand_ = id;
-      commands_.dispatchCommand(id);
+      if (auto command = readerCommandFor(id)) commands_.dispatchCommand(*command);
       threads_.nextIsTest = false;
       if (voided && state_.position.load() == position - 1) readThisGame_.erase(*voided);
     }

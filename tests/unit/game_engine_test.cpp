@@ -9,6 +9,7 @@
 
 #include "core/encoding/text_encoding.h"
 #include "core/cards/poem_table.h"
+#include "core/game/timing_adjustment.h"
 #include "tests/unit/game_fixture.h"
 
 namespace fuda::testing {
@@ -232,15 +233,17 @@ TEST_F(GameEngineTest, ManualStepReadsLowerVersePauseAndNextUpperVerse) {
   EXPECT_EQ(clock.nowMs(), 29000);
 }
 
-TEST_F(GameEngineTest, EveryReadingThreadTellsTheViewOnceBusyHasCleared) {
+TEST_F(GameEngineTest, ATrackBarMoveDuringAStepCountsWhenTheStepEnds) {
   useOrder({17, 42, 8});
-  std::vector<std::pair<double, std::int16_t>> reports;
-  view.onReadingIdle = [&] { reports.emplace_back(clock.nowMs(), state.busy.load()); };
   engine.startReading(Memorisation::Without);  // the opening ends at 15000
-  engine.readNext();                           // a step, 15000..24000
-  engine.finishReading();                      // the last step ends the game at 29000
-  EXPECT_EQ(reports, (std::vector<std::pair<double, std::int16_t>>{
-                         {15000, kIdle}, {24000, kIdle}, {29000, kIdle}}));
+  at(20000, [this] { engine.pauseSlider().moved(75); });
+  engine.readNext();  // a step, 15000..24000
+  EXPECT_EQ(played("I-042A").gap, 1000.0);
+  EXPECT_EQ(state.timingPause, 1500);
+  const auto texts = textsAt(24000);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].id, kTimingLabel);
+  EXPECT_EQ(texts[0].text, timingLabel(Language::Japanese, 1500));
 }
 
 TEST_F(GameEngineTest, PauseHeardIsExactWhateverTheClipLengths) {

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "core/screen/reader_command_ids.h"
 #include "tests/fakes/temp_folder.h"
 #include "tests/unit/game_fixture.h"
 
@@ -35,12 +36,16 @@ class ReaderCommandsTest : public GameFixture {
         settings(folder_ / "fudayomi.ini"),
         commands(engine, state, view, host, settings, language) {}
 
+  // As a front end passes a control's, menu item's or gesture's id on.
+  void dispatch(int id) {
+    if (auto command = readerCommandFor(id)) commands.dispatchCommand(*command);
+  }
   void writeSettings(const std::string& text) { std::ofstream(settings.path()) << text; }
 
   // A game that waits between steps, with the first card read.
   void gameWaiting() {
     useOrder({10, 20, 30});
-    commands.dispatchCommand(kQuickStartButton);
+    dispatch(kQuickStartButton);
     ASSERT_EQ(state.running, 1);
     ASSERT_EQ(state.busy, kIdle);
     host.calls.clear();
@@ -54,13 +59,13 @@ class ReaderCommandsTest : public GameFixture {
 
 TEST_F(ReaderCommandsTest, StartButtonsAndMenuItemsStartAGame) {
   for (int id : std::initializer_list<int>{kQuickStartButton, kCmdQuickStart}) {
-    commands.dispatchCommand(id);
+    dispatch(id);
     EXPECT_EQ(memoTimer.opened, 0);
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
   }
   for (int id : std::initializer_list<int>{kAnkiStartButton, kCmdAnkiStart}) {
-    commands.dispatchCommand(id);
+    dispatch(id);
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
   }
@@ -69,10 +74,10 @@ TEST_F(ReaderCommandsTest, StartButtonsAndMenuItemsStartAGame) {
 
 TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
   gameWaiting();
-  commands.dispatchCommand(kCmdCardSelection);
-  commands.dispatchCommand(kCmdThirdGame);
-  commands.dispatchCommand(kTitlePicture);
-  commands.dispatchCommand(kGestureMiddleDoubleClick);
+  dispatch(kCmdCardSelection);
+  dispatch(kCmdThirdGame);
+  dispatch(kTitlePicture);
+  dispatch(kGestureMiddleDoubleClick);
   EXPECT_THAT(host.calls, IsEmpty());
   EXPECT_EQ(state.orderVariant, 0);
 
@@ -80,19 +85,19 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
   state.running = 0;
   at(clock.nowMs() + 500, [this] {
     ASSERT_EQ(state.busy, kPlaying);
-    commands.dispatchCommand(kCmdCardSelection);
-    commands.dispatchCommand(kTitlePicture);
-    commands.dispatchCommand(kGestureMiddleDoubleClick);
+    dispatch(kCmdCardSelection);
+    dispatch(kTitlePicture);
+    dispatch(kGestureMiddleDoubleClick);
   });
-  commands.dispatchCommand(kCmdTestReading);
+  dispatch(kCmdTestReading);
   EXPECT_THAT(host.calls, IsEmpty());
   EXPECT_EQ(state.orderVariant, 0);
 
-  commands.dispatchCommand(kCmdCardSelection);
-  commands.dispatchCommand(kCmdThirdGame);
-  commands.dispatchCommand(kTitlePicture);
+  dispatch(kCmdCardSelection);
+  dispatch(kCmdThirdGame);
+  dispatch(kTitlePicture);
   EXPECT_EQ(state.orderVariant, 2);
-  commands.dispatchCommand(kGestureMiddleDoubleClick);  // the later gesture wins
+  dispatch(kGestureMiddleDoubleClick);  // the later gesture wins
   EXPECT_EQ(state.orderVariant, 1);
   EXPECT_THAT(host.calls, ElementsAre("window CSelect", "window HSelect"));
 }
@@ -116,7 +121,7 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
       {kCmdInterval10, ReadMode::Automatic, 10},
   };
   for (const Row& row : rows) {
-    commands.dispatchCommand(row.id);
+    dispatch(row.id);
     EXPECT_EQ(view.radio, row.mode) << row.id;
     EXPECT_EQ(state.mode.load(), row.mode) << row.id;
     EXPECT_EQ(state.interval, row.interval) << row.id;
@@ -124,14 +129,14 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
 }
 
 TEST_F(ReaderCommandsTest, IntervalDefaultReadsTheSettingsFileAgain) {
-  commands.dispatchCommand(kCmdIntervalDefault);  // no file: "3"
+  dispatch(kCmdIntervalDefault);  // no file: "3"
   EXPECT_EQ(state.interval, 3.0);
   EXPECT_EQ(state.mode.load(), ReadMode::Automatic);
   writeSettings("[Auto]\nItvl=2.5\n");
-  commands.dispatchCommand(kCmdIntervalDefault);
+  dispatch(kCmdIntervalDefault);
   EXPECT_EQ(state.interval, 2.5);
   writeSettings("[auto]\nitvl = x7\n");
-  commands.dispatchCommand(kCmdIntervalDefault);
+  dispatch(kCmdIntervalDefault);
   EXPECT_EQ(state.interval, 0.0);
 }
 
@@ -139,10 +144,10 @@ TEST_F(ReaderCommandsTest, ModeAndReaderItemsActDuringAStep) {
   gameWaiting();
   at(clock.nowMs() + 2000, [this] {
     ASSERT_EQ(state.busy, kPlaying);
-    commands.dispatchCommand(kCmdReader2);
-    commands.dispatchCommand(kCmdInterval7);
+    dispatch(kCmdReader2);
+    dispatch(kCmdInterval7);
   });
-  commands.dispatchCommand(kNextButton);
+  dispatch(kNextButton);
   EXPECT_THAT(host.calls, ElementsAre("voice 2"));
   EXPECT_EQ(state.interval, 7.0);
 }
@@ -150,7 +155,7 @@ TEST_F(ReaderCommandsTest, ModeAndReaderItemsActDuringAStep) {
 TEST_F(ReaderCommandsTest, ReaderListHelpItemsGoToTheHost) {
   for (int id : {kCmdReader1, kCmdReader2, kCmdReader3, kCmdReader4, kCmdExportList,
                  kCmdImportList, kCmdHelp}) {
-    commands.dispatchCommand(id);
+    dispatch(id);
   }
   EXPECT_THAT(host.calls, ElementsAre("voice 1", "voice 2", "voice 3", "voice 4", "export",
                                       "import", "help"));
@@ -159,33 +164,33 @@ TEST_F(ReaderCommandsTest, ReaderListHelpItemsGoToTheHost) {
 
 TEST_F(ReaderCommandsTest, WithdrawItemVoidsTheLastCard) {
   gameWaiting();
-  commands.dispatchCommand(kCmdWithdraw);
+  dispatch(kCmdWithdraw);
   EXPECT_EQ(state.position, 0);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].caption, "無効化");
 }
 
 TEST_F(ReaderCommandsTest, ExitMenuQuitsInAnyState) {
-  commands.dispatchCommand(kCmdExit);
+  dispatch(kCmdExit);
   EXPECT_EQ(view.quitRequests, 1);
   gameWaiting();
-  commands.dispatchCommand(kCmdExit);
+  dispatch(kCmdExit);
   EXPECT_EQ(view.quitRequests, 2);
   EXPECT_EQ(state.running, 1);
 }
 
 TEST_F(ReaderCommandsTest, ExitButtonFinishesAWaitingGameOrQuits) {
-  commands.dispatchCommand(kExitButton);
+  dispatch(kExitButton);
   EXPECT_EQ(view.quitRequests, 1);
   gameWaiting();
-  commands.dispatchCommand(kExitButton);
+  dispatch(kExitButton);
   EXPECT_EQ(view.quitRequests, 1);
   EXPECT_EQ(state.running, 0);
   EXPECT_EQ(sound.played().back(), "I-010B");
 }
 
 TEST_F(ReaderCommandsTest, AboutBox) {
-  commands.dispatchCommand(kCmdAbout);
+  dispatch(kCmdAbout);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].caption, "fudayomi");
   EXPECT_EQ(view.messages[0].text, "札読みひばりくん Ver.2.90");
@@ -197,7 +202,7 @@ class ReaderCommandsEnglishTest : public ReaderCommandsTest {
 };
 
 TEST_F(ReaderCommandsEnglishTest, AboutBox) {
-  commands.dispatchCommand(kCmdAbout);
+  dispatch(kCmdAbout);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].caption, "fudayomi");
   EXPECT_EQ(view.messages[0].text, "fudayomi hibari kun Ver.2.90");
@@ -206,16 +211,16 @@ TEST_F(ReaderCommandsEnglishTest, AboutBox) {
 TEST_F(ReaderCommandsTest, RightDoubleClickStartsWithTheCountdownOnlyBeforeTheFirstGame) {
   state.memoState = kStartWithMemo;  // "Timer"/"Use" = "1"
   useOrder({10});
-  commands.dispatchCommand(kGestureRightButton);
-  commands.dispatchCommand(kGestureRightDoubleClick);
+  dispatch(kGestureRightButton);
+  dispatch(kGestureRightDoubleClick);
   EXPECT_EQ(memoTimer.opened, 1);
   EXPECT_EQ(state.running, 1);
-  commands.dispatchCommand(kNextButton);  // the one card: game over
+  dispatch(kNextButton);  // the one card: game over
   ASSERT_EQ(state.running, 0);
 
   useOrder({10});
-  commands.dispatchCommand(kGestureRightButton);
-  commands.dispatchCommand(kGestureRightDoubleClick);
+  dispatch(kGestureRightButton);
+  dispatch(kGestureRightDoubleClick);
   EXPECT_EQ(memoTimer.opened, 1);
   EXPECT_EQ(state.running, 1);
 }
@@ -223,8 +228,8 @@ TEST_F(ReaderCommandsTest, RightDoubleClickStartsWithTheCountdownOnlyBeforeTheFi
 TEST_F(ReaderCommandsTest, RightDoubleClickDuringAGameActsAsOnePress) {
   gameWaiting();
   const auto threadsBefore = threads.started;
-  commands.dispatchCommand(kGestureRightButton);  // manual and idle: the next step
-  commands.dispatchCommand(kGestureRightDoubleClick);
+  dispatch(kGestureRightButton);  // manual and idle: the next step
+  dispatch(kGestureRightDoubleClick);
   EXPECT_EQ(threads.started, threadsBefore + 1);
   EXPECT_EQ(state.position, 2);
   EXPECT_EQ(memoTimer.opened, 0);
@@ -232,8 +237,8 @@ TEST_F(ReaderCommandsTest, RightDoubleClickDuringAGameActsAsOnePress) {
 
 TEST_F(ReaderCommandsTest, RightButtonDuringAStepAsksItToStop) {
   gameWaiting();
-  at(clock.nowMs() + 1600, [this] { commands.dispatchCommand(kGestureRightButton); });
-  commands.dispatchCommand(kNextButton);
+  at(clock.nowMs() + 1600, [this] { dispatch(kGestureRightButton); });
+  dispatch(kNextButton);
   EXPECT_EQ(state.position, 1);
   EXPECT_EQ(state.busy, kIdle);
 }
@@ -243,7 +248,7 @@ TEST_F(ReaderCommandsTest, UnknownIdsAreIgnored) {
   const auto events = sound.events().size();
   for (int id : std::initializer_list<int>{kStatusBar, kButtonFrame, kTimingTrackBar, kUpperVerseLabel, kModeGroupBox,
                  kCmdTimerLonger, kCmdTimerShorter, kCmdTimerStartNow, 0, 9999}) {
-    commands.dispatchCommand(id);
+    dispatch(id);
   }
   EXPECT_THAT(host.calls, IsEmpty());
   EXPECT_EQ(sound.events().size(), events);

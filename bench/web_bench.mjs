@@ -1,0 +1,130 @@
+// Figures of the web site on this machine (not a test):
+//   node --experimental-websocket bench/web_bench.mjs [SITE]   (default build-web/site)
+// - code size: WebAssembly, JavaScript and CSS, gzip-compressed (goal ≤ 1 MiB);
+// - time from navigation to an enabled start control, cold cache (goal ≤ 1.0 s),
+//   also at 4× CPU slowdown;
+// - decode time of one clip of the default voice in the browser;
+// - the page's memory during a game (goal ≤ 64 MB);
+// - audio underruns over a whole 100-card automatic game at 4× CPU slowdown
+//   (goal 0), read with a voice of short test tones so that it takes minutes.
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdtempSync, readdirSync, readFileSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { extname, join, resolve } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchChromium } from '../tests/web/devtools.mjs';
+import { serveSite } from '../tests/web/page_site.mjs';
+
+const siteDir = resolve(process.argv[2] || 'build-web/site');
+const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
+const upperVerse = `document.querySelector('[data-control="UpperVerseLabel"]').textContent`;
+const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled && !document.getElementById('loading'); })()`;
+
+function files(dir) {
+  return readdirSync(dir).flatMap((name) => {
+    const path = join(dir, name);
+    if (statSync(path).isDirectory()) return name === 'voice' ? [] : files(path);
+    return [path];
+  });
+}
+
+function codeSize() {
+  const totals = { '.wasm': 0, '.js': 0, '.css': 0 };
+  for (const file of files(siteDir)) {
+    const kind = extname(file) === '.mjs' ? '.js' : extname(file);
+    if (kind in totals) totals[kind] += gzipSync(readFileSync(file), { level: 9 }).length;
+  }
+  const sum = Object.values(totals).reduce((a, b) => a + b, 0);
+  console.log(`code size, gzip: wasm ${kib(totals['.wasm'])}, js ${kib(totals['.js'])}, css ${kib(totals['.css'])}; ` +
+              `total ${kib(sum)} (goal ≤ 1024 KiB)`);
+}
+
+// A fresh profile each time, so nothing is cached; the first visit includes
+// the one reload that puts the page under its service worker.
+async function timeToStart(url, slowdown) {
+  const chromium = await launchChromium();
+  try {
+    await chromium.send('Emulation.setCPUThrottlingRate', { rate: slowdown });
+    const began = Date.now();
+    await chromium.send('Page.navigate', { url });
+    await chromium.waitFor(startControl, 60000);
+    console.log(`navigation to start control, cold cache, ${slowdown}× CPU: ${Date.now() - began} ms` +
+                (slowdown === 1 ? ' (goal ≤ 1000 ms)' : ''));
+  } finally {
+    await chromium.close();
+  }
+}
+
+async function decodeTime(url) {
+  const chromium = await launchChromium();
+  try {
+    await chromium.navigate(url);
+    const ms = await chromium.evaluate(`(async () => {
+      const data = await (await fetch('voice/I-001A.ogg')).arrayBuffer();
+      const context = new OfflineAudioContext(1, 1, 48000);
+      const began = performance.now();
+      await context.decodeAudioData(data);
+      return performance.now() - began;
+    })()`);
+    console.log(`decode of voice/I-001A.ogg in the browser: ${ms.toFixed(1)} ms`);
+  } finally {
+    await chromium.close();
+  }
+}
+
+// The site with every clip replaced by a 0.3 s tone (sox), and settings for
+// an automatic game with a short interval and no memorisation.
+function toneSite() {
+  const dir = mkdtempSync(join(tmpdir(), 'fudayomi-bench-'));
+  cpSync(siteDir, dir, { recursive: true });
+  const tone = join(dir, 'tone.ogg');
+  execFileSync('sox', ['-n', '-r', '48000', '-c', '1', tone, 'synth', '0.3', 'sine', '440']);
+  for (const file of JSON.parse(readFileSync(join(dir, 'voice/clips.json'), 'utf8'))) {
+    cpSync(tone, join(dir, 'voice', file));
+  }
+  return dir;
+}
+
+async function gameFigures() {
+  const site = await serveSite(toneSite());
+  const chromium = await launchChromium();
+  try {
+    const ini = '[Auto]\r\nAuto=1\r\nItvl=0.2\r\n[Timer]\r\nUse=0\r\n';
+    await chromium.send('Page.addScriptToEvaluateOnNewDocument', {
+      source: `if (!localStorage.getItem('fudayomi.ini')) localStorage.setItem('fudayomi.ini', '${Buffer.from(ini).toString('base64')}')` });
+    await chromium.navigate(site.url);
+    await chromium.waitFor(startControl, 60000);
+    await chromium.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+    const preface = await chromium.evaluate(upperVerse);
+    await chromium.evaluate(`document.querySelector('[data-control="QuickStartButton"]').click()`);
+    await chromium.waitFor(`${upperVerse} !== ${JSON.stringify(preface)}`, 60000);
+    await new Promise((r) => setTimeout(r, 5000));
+    const memory = await chromium.evaluate(`(async () => {
+      if (window.crossOriginIsolated && performance.measureUserAgentSpecificMemory) {
+        return { bytes: (await performance.measureUserAgentSpecificMemory()).bytes, how: 'measureUserAgentSpecificMemory' };
+      }
+      return { bytes: performance.memory.totalJSHeapSize, how: 'JS heap' };
+    })()`);
+    console.log(`page memory during a game: ${(memory.bytes / 1e6).toFixed(1)} MB (${memory.how}; goal ≤ 64 MB)`);
+    const began = Date.now();
+    // The game ends by showing the preface poem again.
+    await chromium.waitFor(`${upperVerse} === ${JSON.stringify(preface)}`, 30 * 60000);
+    const stats = await chromium.evaluate('window.fudaReader && window.fudaReader.audioStats ? window.fudaReader.audioStats() : null');
+    console.log(`100-card automatic game at 4× CPU (${((Date.now() - began) / 1000).toFixed(0)} s): ` +
+                `${stats ? stats.underruns : 'unknown'} audio underruns (goal 0)`);
+  } finally {
+    await chromium.close();
+    await site.close();
+  }
+}
+
+codeSize();
+const site = await serveSite(siteDir);
+try {
+  await timeToStart(site.url, 1);
+  await timeToStart(site.url, 4);
+  await decodeTime(site.url);
+} finally {
+  await site.close();
+}
+await gameFigures();
