@@ -14,18 +14,24 @@
 #   ./test.sh --web      the web build in build-web/ (Emscripten, libc++): the
 #                        core's unit tests under Node and the page's test in
 #                        headless Chromium (CTest label "web")
+# Each installs only the Debian packages its run needs (scripts/setup.sh);
+# MinGW-w64 and Wine come only with --windows.
+# FUDA_JOBS=N sets how many compilers and tests run at once (default: the
+# number of processors), e.g. FUDA_JOBS=2 ./test.sh on a shared machine.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
 variant="${1:-}"
-ensure_packages run build test package
+case "$variant" in
+  ""|--asan|--tsan) ensure_packages run build test package ;;
+esac
 case "$variant" in
   "")
     tests/core_includes.sh
     configure_and_build build
     cd build
-    ctest --output-on-failure -j"$(nproc)"
+    ctest --output-on-failure -j"$(build_jobs)"
     ;;
   --asan)
     configure_and_build build-asan -DFUDA_SANITIZE=address -DFUDA_BUILD_BENCH=OFF
@@ -36,7 +42,7 @@ case "$variant" in
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     # The tests held to the wall clock run after the others, one at a time,
     # so the sanitizer's slowness on a busy machine cannot break their bound.
-    ctest --output-on-failure -j"$(nproc)" -LE timed
+    ctest --output-on-failure -j"$(build_jobs)" -LE timed
     ctest --output-on-failure -L timed
     ;;
   --tsan)
@@ -44,7 +50,7 @@ case "$variant" in
       --target unit_tests integration_tests
     cd build-tsan
     export TSAN_OPTIONS="suppressions=$PWD/../tests/sanitizers/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
-    ctest --output-on-failure -j"$(nproc)" -L 'unit|integration' -LE timed
+    ctest --output-on-failure -j"$(build_jobs)" -L 'unit|integration' -LE timed
     ctest --output-on-failure -L integration -L timed
     ;;
   --windows)

@@ -35,7 +35,7 @@ for path in \
 done
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libsdl2 lame vorbis-tools open-jtalk espeak-ng; do
+for needed in libqt6widgets6 qt6-qpa-plugins libsdl2 lame vorbis-tools open-jtalk espeak-ng; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

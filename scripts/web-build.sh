@@ -28,7 +28,7 @@ targets=(fudayomi_core)
 if $testing; then targets+=(web_unit_tests); fi
 # Small code for the site, and no debugging information to compile.
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DFUDA_BUILD_BENCH=OFF -DFUDA_DESKTOP_BUILD="$PWD/build" >/dev/null
-cmake --build build-web -j"$(nproc)" --target "${targets[@]}"
+cmake --build build-web -j"$(build_jobs)" --target "${targets[@]}"
 
 site="build-web/site"
 if [ -d frontends/web/page ]; then cp -r frontends/web/page/. "$site/"; fi
@@ -39,7 +39,10 @@ if $testing; then exit 0; fi
 
 voice="build-web/voice"
 # The voice is kept between runs: making it again takes minutes.
-build/make_voice --format ogg "$voice" || [ $? -eq 3 ]
+build/make_voice --format ogg "$voice" || {
+  status=$?
+  [ "$status" -eq "$(make_voice_status RecordedVoice)" ]
+}
 rm -rf "$site/voice"
 cp -r "$voice" "$site/voice"
 # The page learns the voice's clips from this list, and fetches none ahead.

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-ensure_packages build test
+ensure_packages build test windows
 configure_and_build build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
   -DFUDA_BUILD_QT=OFF -DFUDA_BUILD_BENCH=OFF
 scripts/windows-wine.sh build-win

@@ -14,7 +14,7 @@ fi
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 
-ensure_packages test
+ensure_packages windows
 if [ -z "${stage:-}" ]; then
   scripts/windows-package.sh
   stage="$PWD/build-win/fudayomi-win64"

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "voicegen/clip_shaping.h"
+#include "voicegen/make_voice_status.h"
 #include "voicegen/pcm_wav.h"
 #include "voicegen/program_run.h"
 #include "voicegen/recitation_timing.h"
@@ -61,7 +62,7 @@ ClipOutcome makeClip(const VoiceLine& line, const ClipRecipe& recipe) {
   const fs::path shaped = recipe.workDir / (line.name + ".wav");
   const fs::path target = clipPath(recipe.voiceDir, line, recipe.format);
   fs::path partial = target;
-  partial += ".part";
+  partial += kPartialClipEnding;
   const auto failed = [&](const std::string& why) {
     return ClipOutcome{line.name + ": " + why};
   };

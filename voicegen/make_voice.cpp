@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "voicegen/clip_maker.h"
+#include "voicegen/make_voice_status.h"
 #include "voicegen/progress_bar.h"
 #include "voicegen/speech_engine.h"
 #include "voicegen/voice_folder.h"
@@ -27,12 +28,7 @@ namespace fs = std::filesystem;
 namespace fuda {
 namespace {
 
-// Exit statuses; run.sh tells a recorded voice in the folder by kRefused.
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kBadUsage = 2;
-constexpr int kRefused = 3;
-constexpr int kInterrupted = 130;
+// Exit statuses are in make_voice_status.h, where the callers read them.
 constexpr int kHelpShown = -1;  // parsed: nothing more to do
 
 std::atomic<bool> stopRequested{false};
@@ -59,9 +55,10 @@ void usage(std::FILE* out) {
       "  --jtalk-voice FILE    Open JTalk's HTS voice (default %s)\n"
       "  --help                show this text\n"
       "\n"
-      "Exit status: 0 made or already complete, 1 failed, 2 bad usage,\n"
-      "3 DIR holds another voice's clips (nothing was changed).\n",
-      OpenJTalkFiles().dictionary.c_str(), OpenJTalkFiles().voice.c_str());
+      "Exit status: %d made or already complete, %d failed, %d bad usage,\n"
+      "%d DIR holds another voice's clips (nothing was changed), %d interrupted.\n",
+      OpenJTalkFiles().dictionary.c_str(), OpenJTalkFiles().voice.c_str(), kMakeVoiceDone,
+      kMakeVoiceFailed, kMakeVoiceBadUsage, kMakeVoiceRecordedVoice, kMakeVoiceInterrupted);
 }
 
 struct Options {
@@ -82,12 +79,12 @@ bool parseNumber(std::string_view text, int low, int high, int& value) {
          value >= low && value <= high;
 }
 
-// Gives kDone when `options` is filled, or the status to exit with.
+// Gives kMakeVoiceDone when `options` is filled, or the status to exit with.
 int parseOptions(int argc, char** argv, Options& options) {
   const auto bad = [](const std::string& message) {
     std::cerr << "make_voice: " << message << "\n";
     usage(stderr);
-    return kBadUsage;
+    return kMakeVoiceBadUsage;
   };
   std::vector<std::string_view> dirs;
   for (int i = 1; i < argc; ++i) {
@@ -145,7 +142,7 @@ int parseOptions(int argc, char** argv, Options& options) {
   if (options.jobs == 0) {
     options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   }
-  return kDone;
+  return kMakeVoiceDone;
 }
 
 std::string_view describeFormat(ClipFormat format) {
@@ -227,7 +224,7 @@ int makeVoice(const Options& options) {
     if (line == script.lines.end()) {
       std::cerr << "make_voice: no clip is named " << name
                 << " (I-000A to I-100B, anki_s, anki_5, nifun, shiai_s)\n";
-      return kBadUsage;
+      return kMakeVoiceBadUsage;
     }
     // Twice the same clip would be two threads writing one file.
     if (std::none_of(lines.begin(), lines.end(),
@@ -259,13 +256,13 @@ int makeVoice(const Options& options) {
               << folder.clips.front().filename().string()
               << ") and was left as it is; --overwrite replaces them with "
                  "the default voice.\n";
-    return kRefused;
+    return kMakeVoiceRecordedVoice;
   }
   if (plan.action == RunAction::KeepComplete) {
     std::cout << options.dir.string() << " holds a complete voice ("
               << describeFormat(*folder.markedFormat)
               << "); --rebuild makes it again.\n";
-    return kDone;
+    return kMakeVoiceDone;
   }
 
   // Before anything in the folder changes: a voice that cannot be made must
@@ -274,11 +271,11 @@ int makeVoice(const Options& options) {
       engineChecked ? *engineChecked : chooseSynthesiser(options.engine, options.openJTalk);
   if (!engine.synthesiser) {
     std::cerr << "make_voice: nothing can speak the voice: " << engine.error << "\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   if (const std::string missing = checkEncoder(options.format); !missing.empty()) {
     std::cerr << "make_voice: " << missing << "\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   if (!engine.notice.empty()) std::cerr << "make_voice: " << engine.notice << "\n";
   std::cout << "Speaking with " << synthesiserName(*engine.synthesiser) << ".\n"
@@ -288,14 +285,14 @@ int makeVoice(const Options& options) {
   if (error) {
     std::cerr << "make_voice: cannot make " << options.dir.string() << ": "
               << error.message() << "\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   for (const fs::path& path : plan.remove) {
     fs::remove(path, error);
     if (error) {
       std::cerr << "make_voice: cannot remove " << path.string() << ": "
                 << error.message() << "\n";
-      return kFailed;
+      return kMakeVoiceFailed;
     }
   }
   // Chosen clips replace their files one by one, so a complete voice stays
@@ -305,13 +302,13 @@ int makeVoice(const Options& options) {
   if (!writeVoiceMarker(options.dir, options.format, stateWhileMaking,
                         synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
 
   const WorkFolder work;
   if (work.path().empty()) {
     std::cerr << "make_voice: cannot make a temporary folder\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   ClipRecipe recipe;
   recipe.voiceDir = options.dir;
@@ -328,17 +325,17 @@ int makeVoice(const Options& options) {
   if (stopRequested) {
     std::cerr << "make_voice: stopped; the voice in " << options.dir.string()
               << " is incomplete and will be made again on the next run.\n";
-    return kInterrupted;
+    return kMakeVoiceInterrupted;
   }
   if (!made.failure.empty()) {
     std::cerr << "make_voice: " << made.failure << "\n"
               << "The voice in " << options.dir.string() << " is incomplete.\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   if (!writeVoiceMarker(options.dir, options.format, plan.stateAfter,
                         synthesiserName(*engine.synthesiser))) {
     std::cerr << "make_voice: cannot write in " << options.dir.string() << "\n";
-    return kFailed;
+    return kMakeVoiceFailed;
   }
   char timing[32];
   std::snprintf(timing, sizeof timing, "%.1f", seconds);
@@ -350,7 +347,7 @@ int makeVoice(const Options& options) {
     std::cerr << "make_voice: " << name
               << ": the synthesiser did not say the poem's reading exactly.\n";
   }
-  return kDone;
+  return kMakeVoiceDone;
 }
 
 }  // namespace
@@ -359,8 +356,8 @@ int makeVoice(const Options& options) {
 int main(int argc, char** argv) {
   fuda::Options options;
   const int parsed = fuda::parseOptions(argc, argv, options);
-  if (parsed == fuda::kHelpShown) return fuda::kDone;
-  if (parsed != fuda::kDone) return parsed;
+  if (parsed == fuda::kHelpShown) return fuda::kMakeVoiceDone;
+  if (parsed != fuda::kMakeVoiceDone) return parsed;
 
   struct sigaction action = {};
   action.sa_handler = fuda::onStopSignal;

@@ -5,6 +5,8 @@
 #include <set>
 #include <sstream>
 
+#include "voicegen/make_voice_status.h"
+
 namespace fuda {
 
 namespace fs = std::filesystem;
@@ -12,7 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kMarkerFirstLine = "make_voice";
-constexpr std::string_view kPartSuffix = ".part";
 
 std::string lower(std::string_view text) {
   std::string out(text);
@@ -62,8 +63,8 @@ void collectClips(const fs::path& folder, const std::set<std::string>& stems,
     if (error) return;
     if (!it->is_regular_file(error)) continue;
     std::string name = lower(it->path().filename().string());
-    const bool part = name.ends_with(kPartSuffix);
-    if (part) name.resize(name.size() - kPartSuffix.size());
+    const bool part = name.ends_with(kPartialClipEnding);
+    if (part) name.resize(name.size() - kPartialClipEnding.size());
     const auto dot = name.rfind('.');
     if (dot == std::string::npos || !formatFromName(name.substr(dot + 1)) ||
         !stems.contains(name.substr(0, dot))) {
@@ -141,7 +142,7 @@ FolderInspection inspectVoiceFolder(const fs::path& dir,
 bool writeVoiceMarker(const fs::path& dir, ClipFormat format, VoiceState state,
                       std::string_view speaker) {
   const fs::path target = dir / kVoiceMarkerName;
-  const fs::path temporary = dir / (std::string(kVoiceMarkerName) + ".part");
+  const fs::path temporary = dir / (std::string(kVoiceMarkerName) + std::string(kPartialClipEnding));
   {
     std::ofstream out(temporary, std::ios::trunc);
     out << kMarkerFirstLine << "\nformat=" << formatExtension(format)

@@ -1,9 +1,7 @@
 #include "adapters/sdl/sdl_sound_out.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <cmath>
 #include <cstring>
 
 #include "core/clips/wav_clip.h"
@@ -12,18 +10,8 @@ namespace fuda {
 
 namespace {
 
-constexpr int kWantedRate = 44100;
-constexpr int kWantedChannels = 2;
 // About 12 ms at 44.1 kHz: short enough that a play or stop is heard at once.
 constexpr int kWantedBufferFrames = 512;
-// If the audio thread stops calling back (a device gone wrong), a playSync
-// gives up after this long without progress instead of hanging.
-constexpr double kStallLimitMs = 2000.0;
-
-constexpr LocalText kNoDeviceCaption{"音声出力", "Sound Output"};
-constexpr LocalText kNoDeviceText{
-    "音声出力装置を開けません。音声なしで動作します。",
-    "No sound output device could be opened; the program runs silent."};
 
 PcmFormat pcmFormatOf(const SDL_AudioSpec& device) {
   PcmFormat format;
@@ -47,22 +35,14 @@ std::vector<std::uint8_t> widen24(const std::uint8_t* data, std::size_t bytes) {
   return out;
 }
 
-PcmFormat wantedFormat() {
-  PcmFormat format;
-  format.formatTag = 1;
-  format.channels = kWantedChannels;
-  format.sampleRate = kWantedRate;
-  format.bitsPerSample = 16;
-  return format;
-}
-
 }  // namespace
 
-SdlSoundOut::SdlSoundOut(Clock& clock, MessageSink& messages, Language language) {
-  openDevice(clock);
-  if (silent_) {
-    messages.showMessage(pick(language, kNoDeviceCaption), pick(language, kNoDeviceText),
-                         MessageOwner::None);
+SdlSoundOut::SdlSoundOut(Clock& clock, MessageSink& messages, Language language)
+    : TimelineSoundOut(clock, messages, language) {
+  if (!openDevice()) {
+    begin(kWantedOutputFormat, 0, 0);
+    deviceAway();
+    tellNoDevice();
   }
 }
 
@@ -72,15 +52,15 @@ SdlSoundOut::~SdlSoundOut() {
   if (audioInitialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlSoundOut::openDevice(Clock& clock) {
+bool SdlSoundOut::openDevice() {
   // Only the audio subsystem is used; signals stay the program's business.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
     audioInitialised_ = true;
     SDL_AudioSpec wanted{};
-    wanted.freq = kWantedRate;
+    wanted.freq = static_cast<int>(kWantedOutputFormat.sampleRate);
     wanted.format = AUDIO_S16SYS;
-    wanted.channels = kWantedChannels;
+    wanted.channels = static_cast<Uint8>(kWantedOutputFormat.channels);
     wanted.samples = kWantedBufferFrames;
     wanted.callback = &SdlSoundOut::fillCallback;
     wanted.userdata = this;
@@ -91,21 +71,23 @@ void SdlSoundOut::openDevice(Clock& clock) {
     if (device_ != 0) {
       sdlFormat_ = obtained.format;
       bufferFrames_ = obtained.samples;
-      deviceTimeline_ = std::make_unique<SoundTimeline>(pcmFormatOf(obtained), obtained.silence);
+      // A frame is heard once the device has taken the buffer after it.
+      begin(pcmFormatOf(obtained), obtained.silence, bufferFrames_);
       SDL_PauseAudioDevice(device_, 0);
-      return;
+      return true;
     }
   }
-  silent_ = std::make_unique<ClockedSoundOut>(clock, wantedFormat());
+  return false;
 }
 
 // Audio thread.
 void SDLCALL SdlSoundOut::fillCallback(void* self, Uint8* stream, int length) {
-  SoundTimeline& timeline = *static_cast<SdlSoundOut*>(self)->deviceTimeline_;
+  SoundTimeline& timeline = static_cast<SdlSoundOut*>(self)->deviceTimeline();
   timeline.render(stream, static_cast<std::uint64_t>(length) / frameBytes(timeline.format()));
 }
 
 SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
+  if (device_ == 0) return nullptr;
   const PcmFormat& format = clip.format;
   const std::size_t frameSize = frameBytes(format);
   if (frameSize == 0 || clip.dataOffset > clip.bytes.size()) return nullptr;
@@ -135,8 +117,8 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
       return nullptr;
   }
 
-  if (source == sdlFormat_ && format.channels == timeline().format().channels &&
-      format.sampleRate == timeline().format().sampleRate) {
+  if (source == sdlFormat_ && format.channels == outputFormat().channels &&
+      format.sampleRate == outputFormat().sampleRate) {
     return std::make_shared<const std::vector<std::uint8_t>>(data, data + bytes);
   }
 
@@ -145,8 +127,8 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
   SDL_AudioCVT cvt;
   if (SDL_BuildAudioCVT(&cvt, source, static_cast<Uint8>(format.channels),
                         static_cast<int>(format.sampleRate), sdlFormat_,
-                        static_cast<Uint8>(timeline().format().channels),
-                        static_cast<int>(timeline().format().sampleRate)) < 0) {
+                        static_cast<Uint8>(outputFormat().channels),
+                        static_cast<int>(outputFormat().sampleRate)) < 0) {
     return nullptr;
   }
   const auto multiple = static_cast<std::size_t>(std::max(1, cvt.len_mult));
@@ -157,53 +139,9 @@ SdlSoundOut::Samples SdlSoundOut::convert(const SoundClip& clip) const {
   cvt.len = static_cast<int>(bytes);
   if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
   work.resize(static_cast<std::size_t>(std::max(0, cvt.len_cvt)));
-  work.resize(work.size() - work.size() % frameBytes(timeline().format()));
+  work.resize(work.size() - work.size() % frameBytes(outputFormat()));
   work.shrink_to_fit();
   return std::make_shared<const std::vector<std::uint8_t>>(std::move(work));
-}
-
-std::uint64_t SdlSoundOut::framesFor(const SoundClip& clip, const Samples& samples) const {
-  if (samples) return samples->size() / frameBytes(timeline().format());
-  // A clip we could not convert is silent but keeps its time, so the game's
-  // rhythm holds.
-  return static_cast<std::uint64_t>(
-      std::llround(std::max(0.0, clip.playingMs) * timeline().format().sampleRate / 1000.0));
-}
-
-void SdlSoundOut::playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  if (silent_) return silent_->playAsync(std::move(clip), gapAfterPreviousMs);
-  Samples samples = clip ? convert(*clip) : nullptr;
-  const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
-  deviceTimeline_->place(std::move(clip), std::move(samples), frames, gapAfterPreviousMs);
-}
-
-void SdlSoundOut::playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  if (silent_) return silent_->playSync(std::move(clip), gapAfterPreviousMs);
-  Samples samples = clip ? convert(*clip) : nullptr;
-  const std::uint64_t frames = clip ? framesFor(*clip, samples) : 0;
-  const auto placed =
-      deviceTimeline_->place(std::move(clip), std::move(samples), frames, gapAfterPreviousMs);
-  if (placed) waitUntilOutput(*placed, ClipEdge::LastSample);
-}
-
-void SdlSoundOut::waitUntilHeard(ClipEdge edge) {
-  if (silent_) return silent_->waitUntilHeard(edge);
-  if (const auto last = deviceTimeline_->last()) waitUntilOutput(*last, edge);
-}
-
-void SdlSoundOut::waitUntilOutput(const SoundTimeline::Placed& placed, ClipEdge edge) {
-  // A frame is heard once the device has taken the buffer after it.
-  deviceTimeline_->waitWhileRendered(placed, edge, bufferFrames_, kStallLimitMs);
-}
-
-void SdlSoundOut::stop() {
-  if (silent_) return silent_->stop();
-  deviceTimeline_->stop();
-}
-
-void SdlSoundOut::shutdown() {
-  if (silent_) return silent_->shutdown();
-  deviceTimeline_->shutdown();
 }
 
 }  // namespace fuda

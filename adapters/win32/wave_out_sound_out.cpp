@@ -1,47 +1,52 @@
 #include "adapters/win32/wave_out_sound_out.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "core/clips/wav_clip.h"
 #include "adapters/std/pcm_to_s16.h"
+#include "core/clips/wav_clip.h"
 
 namespace fuda {
 
 namespace {
 
-constexpr std::uint32_t kRate = 44100;
-constexpr std::uint16_t kChannels = 2;
 // About 12 ms each at 44.1 kHz: a play or stop is heard within a few buffers.
 constexpr std::uint32_t kBufferFrames = 512;
-// If the device stops taking buffers, a playSync gives up after this long
-// without progress instead of hanging.
-constexpr double kStallLimitMs = 2000.0;
-
-PcmFormat deviceFormat() {
-  PcmFormat format;
-  format.formatTag = 1;
-  format.channels = kChannels;
-  format.sampleRate = kRate;
-  format.bitsPerSample = 16;
-  return format;
-}
+// A device that has given no buffer back for this long is taken to be gone.
+constexpr double kDeviceStallMs = 2000.0;
+// How often the feeder asks whether the system's devices changed.
+constexpr double kDeviceCheckMs = 500.0;
+// How often it tries to open a device while there is none.
+constexpr double kReopenMs = 1000.0;
+// How often, while there is no device, the clock moves the timeline on.
+constexpr DWORD kAwayTickMs = 20;
+// The longest the feeder sleeps while a device plays.
+constexpr DWORD kFeedTickMs = 100;
 
 }  // namespace
 
-WaveOutSoundOut::WaveOutSoundOut(Clock& clock) {
-  if (!openDevice()) silent_ = std::make_unique<ClockedSoundOut>(clock, deviceFormat());
+WaveOutSoundOut::WaveOutSoundOut(Clock& clock, MessageSink& messages, Language language,
+                                 WaveOutApi api)
+    : TimelineSoundOut(clock, messages, language), clock_(clock), api_(api) {
+  // A frame is heard once the device has played the buffers queued before it.
+  begin(kWantedOutputFormat, 0, kBuffers * kBufferFrames);
+  for (auto& buffer : buffers_) buffer.assign(kBufferFrames * frameBytes(kWantedOutputFormat), 0);
+  wake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (wake_ == nullptr || !openDevice()) {
+    deviceAway();
+    tellNoDevice();
+  }
+  if (wake_ != nullptr) feeder_ = std::thread([this] { feed(); });
 }
 
 WaveOutSoundOut::~WaveOutSoundOut() {
   shutdown();
+  ending_ = true;
+  if (wake_ != nullptr) SetEvent(wake_);
+  if (feeder_.joinable()) feeder_.join();
   closeDevice();
+  if (wake_ != nullptr) CloseHandle(wake_);
 }
 
 bool WaveOutSoundOut::openDevice() {
-  bufferDone_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (bufferDone_ == nullptr) return false;
-  const PcmFormat format = deviceFormat();
+  const PcmFormat& format = kWantedOutputFormat;
   WAVEFORMATEX wave{};
   wave.wFormatTag = WAVE_FORMAT_PCM;
   wave.nChannels = format.channels;
@@ -49,98 +54,92 @@ bool WaveOutSoundOut::openDevice() {
   wave.wBitsPerSample = format.bitsPerSample;
   wave.nBlockAlign = static_cast<WORD>(frameBytes(format));
   wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
-  if (waveOutOpen(&device_, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(bufferDone_), 0,
-                  CALLBACK_EVENT) != MMSYSERR_NOERROR) {
-    device_ = nullptr;
-    CloseHandle(bufferDone_);
-    bufferDone_ = nullptr;
+  HWAVEOUT device = nullptr;
+  if (api_.open(&device, WAVE_MAPPER, &wave, reinterpret_cast<DWORD_PTR>(wake_), 0,
+                CALLBACK_EVENT) != MMSYSERR_NOERROR) {
     return false;
   }
-  deviceTimeline_ = std::make_unique<SoundTimeline>(format, 0);
+  device_ = device;
   for (std::size_t i = 0; i < kBuffers; ++i) {
-    buffers_[i].assign(kBufferFrames * frameBytes(format), 0);
+    headers_[i] = WAVEHDR{};
     headers_[i].lpData = reinterpret_cast<LPSTR>(buffers_[i].data());
     headers_[i].dwBufferLength = static_cast<DWORD>(buffers_[i].size());
-    waveOutPrepareHeader(device_, &headers_[i], sizeof(WAVEHDR));
-    // Marked done, so the output thread fills and queues each at once.
+    api_.prepare(device_, &headers_[i], sizeof(WAVEHDR));
+    // Marked done, so the feeder fills and queues each at once.
     headers_[i].dwFlags |= WHDR_DONE;
   }
-  feeder_ = std::thread([this] { feed(); });
   return true;
 }
 
 void WaveOutSoundOut::closeDevice() {
   if (device_ == nullptr) return;
-  ending_ = true;
-  SetEvent(bufferDone_);
-  if (feeder_.joinable()) feeder_.join();
-  waveOutReset(device_);  // returns every queued buffer
-  for (auto& header : headers_) waveOutUnprepareHeader(device_, &header, sizeof(WAVEHDR));
-  waveOutClose(device_);
-  CloseHandle(bufferDone_);
+  api_.reset(device_);  // returns every queued buffer
+  for (auto& header : headers_) api_.unprepare(device_, &header, sizeof(WAVEHDR));
+  api_.close(device_);
   device_ = nullptr;
 }
 
-// Output thread.
+WaveOutSoundOut::Refilled WaveOutSoundOut::refill() {
+  const std::size_t frameSize = frameBytes(outputFormat());
+  Refilled refilled = Refilled::None;
+  for (std::size_t i = 0; i < kBuffers && !ending_; ++i) {
+    if ((headers_[i].dwFlags & WHDR_DONE) == 0) continue;
+    headers_[i].dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
+    deviceTimeline().render(buffers_[i].data(), buffers_[i].size() / frameSize);
+    if (api_.write(device_, &headers_[i], sizeof(WAVEHDR)) != MMSYSERR_NOERROR)
+      return Refilled::Refused;
+    refilled = Refilled::Some;
+  }
+  return refilled;
+}
+
+// Feeder thread.
 void WaveOutSoundOut::feed() {
-  const std::size_t frameSize = frameBytes(deviceTimeline_->format());
+  UINT devices = api_.deviceCount();
+  double lastReturnMs = clock_.nowMs();
+  double lastCheckMs = lastReturnMs;
+  double lastTryMs = lastReturnMs;
   while (!ending_) {
-    for (std::size_t i = 0; i < kBuffers && !ending_; ++i) {
-      if ((headers_[i].dwFlags & WHDR_DONE) == 0) continue;
-      headers_[i].dwFlags &= ~static_cast<DWORD>(WHDR_DONE);
-      deviceTimeline_->render(buffers_[i].data(), buffers_[i].size() / frameSize);
-      waveOutWrite(device_, &headers_[i], sizeof(WAVEHDR));
+    const double nowMs = clock_.nowMs();
+    if (device_ == nullptr) {
+      followClock();
+      if (nowMs - lastTryMs >= kReopenMs) {
+        lastTryMs = nowMs;
+        if (openDevice()) {
+          deviceBack();
+          devices = api_.deviceCount();
+          lastReturnMs = lastCheckMs = nowMs;
+          continue;
+        }
+      }
+      WaitForSingleObject(wake_, kAwayTickMs);
+      continue;
     }
-    WaitForSingleObject(bufferDone_, 100);
-  }
-}
-
-std::optional<SoundTimeline::Placed> WaveOutSoundOut::place(ClipRef clip,
-                                                            std::optional<double> gap) {
-  if (silent_) return silent_->place(std::move(clip), gap);
-  Samples samples;
-  std::uint64_t frames = 0;
-  if (clip) {
-    auto converted = pcmToS16(*clip, kChannels, kRate);
-    if (!converted.empty() || clip->dataSize == 0) {
-      frames = converted.size() / frameBytes(deviceTimeline_->format());
-      samples = std::make_shared<const std::vector<std::uint8_t>>(std::move(converted));
-    } else {
-      // A clip we could not convert is silent but keeps its time, so the
-      // game's rhythm holds.
-      frames = static_cast<std::uint64_t>(std::llround(std::max(0.0, clip->playingMs) * kRate / 1000.0));
+    const Refilled refilled = refill();
+    if (refilled == Refilled::Some) lastReturnMs = nowMs;
+    bool lost = refilled == Refilled::Refused || nowMs - lastReturnMs > kDeviceStallMs;
+    if (!lost && nowMs - lastCheckMs >= kDeviceCheckMs) {
+      lastCheckMs = nowMs;
+      const UINT count = api_.deviceCount();
+      lost = count != devices;
+      devices = count;
     }
-  }
-  return deviceTimeline_->place(std::move(clip), std::move(samples), frames, gap);
-}
-
-void WaveOutSoundOut::playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  place(std::move(clip), gapAfterPreviousMs);
-}
-
-void WaveOutSoundOut::playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  if (silent_) return silent_->playSync(std::move(clip), gapAfterPreviousMs);
-  if (const auto placed = place(std::move(clip), gapAfterPreviousMs)) {
-    // A frame is heard once the device has played the buffers queued before it.
-    deviceTimeline_->waitWhileRendered(*placed, ClipEdge::LastSample, kBuffers * kBufferFrames,
-                                       kStallLimitMs);
+    if (lost) {
+      // The clock keeps the game's time while the default device is opened
+      // again, at once.
+      closeDevice();
+      deviceAway();
+      lastTryMs = nowMs - kReopenMs;
+      continue;
+    }
+    WaitForSingleObject(wake_, kFeedTickMs);
   }
 }
 
-void WaveOutSoundOut::waitUntilHeard(ClipEdge edge) {
-  if (silent_) return silent_->waitUntilHeard(edge);
-  if (const auto last = deviceTimeline_->last())
-    deviceTimeline_->waitWhileRendered(*last, edge, kBuffers * kBufferFrames, kStallLimitMs);
-}
-
-void WaveOutSoundOut::stop() {
-  if (silent_) return silent_->stop();
-  deviceTimeline_->stop();
-}
-
-void WaveOutSoundOut::shutdown() {
-  if (silent_) return silent_->shutdown();
-  deviceTimeline_->shutdown();
+WaveOutSoundOut::Samples WaveOutSoundOut::convert(const SoundClip& clip) const {
+  auto converted = pcmToS16(clip, kWantedOutputFormat.channels, kWantedOutputFormat.sampleRate);
+  if (converted.empty() && clip.dataSize != 0) return nullptr;
+  return std::make_shared<const std::vector<std::uint8_t>>(std::move(converted));
 }
 
 }  // namespace fuda

@@ -1,73 +1,74 @@
 #pragma once
-// Sound output through the WinMM wave-out device. One device is opened at
+// Sound output through the WinMM wave-out device. The device is opened at
 // construction and runs until destruction, playing silence while idle, so no
 // clip waits for a device to start and the output clock never stops. A
-// thread of its own keeps a few buffers queued, each filled from a
-// SoundTimeline where clips are placed to the frame. Without a device the
-// output runs silent on the clock.
+// feeder thread of its own keeps a few buffers queued, each filled from the
+// timeline of TimelineSoundOut. When the device fails, stops taking buffers,
+// or the system's devices change (headphones unplugged, a speaker plugged
+// in), the feeder closes it and opens the default device again; while there
+// is none, the clock moves the timeline and the feeder tries again now and
+// then. Without a device at start the user is told once.
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <thread>
 #include <vector>
 
 #include "core/ports/clock.h"
-#include "core/sound/clocked_sound_out.h"
-#include "core/ports/sound_out.h"
-#include "core/sound/sound_timeline.h"
+#include "core/ports/message_sink.h"
+#include "core/sound/timeline_sound_out.h"
+#include "core/texts/language.h"
 
 namespace fuda {
 
-class WaveOutSoundOut : public SoundOut {
+// The WinMM calls the output makes, so that tests can put a device of their
+// own in their place.
+struct WaveOutApi {
+  decltype(&::waveOutOpen) open = ::waveOutOpen;
+  decltype(&::waveOutPrepareHeader) prepare = ::waveOutPrepareHeader;
+  decltype(&::waveOutWrite) write = ::waveOutWrite;
+  decltype(&::waveOutReset) reset = ::waveOutReset;
+  decltype(&::waveOutUnprepareHeader) unprepare = ::waveOutUnprepareHeader;
+  decltype(&::waveOutClose) close = ::waveOutClose;
+  decltype(&::waveOutGetNumDevs) deviceCount = ::waveOutGetNumDevs;
+};
+
+class WaveOutSoundOut : public TimelineSoundOut {
  public:
-  // GUI thread, at start. Without a usable device the object runs silent.
-  explicit WaveOutSoundOut(Clock& clock);
-  // After every thread that plays has been joined.
+  // GUI thread, at start.
+  WaveOutSoundOut(Clock& clock, MessageSink& messages, Language language, WaveOutApi api = {});
+  // After shutdown() and after every thread that plays has been joined.
   ~WaveOutSoundOut() override;
   WaveOutSoundOut(const WaveOutSoundOut&) = delete;
   WaveOutSoundOut& operator=(const WaveOutSoundOut&) = delete;
 
-  // Any thread. The clip is converted to the device's format on the calling
-  // thread before it is placed, so the output thread only copies.
-  void playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
-  void playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs = {}) override;
-  void waitUntilHeard(ClipEdge edge) override;
-  void stop() override;
-  // GUI thread, at program end: stops, wakes every playSync, and every later
-  // play returns at once without sound.
-  void shutdown() override;
-
-  bool hasDevice() const { return device_ != nullptr; }
-  // Frames handed to the device since it was opened.
-  std::uint64_t framesOutput() const { return timeline().nowFrame(); }
-
  private:
   static constexpr std::size_t kBuffers = 4;
-  using Samples = SoundTimeline::Samples;
+  enum class Refilled { None, Some, Refused };
 
+  // Constructor, then the feeder thread.
   bool openDevice();
   void closeDevice();
-  // Output thread: refills each buffer the device is done with.
+  // Feeder thread: refills each buffer the device is done with, and reopens
+  // the device when it is lost.
   void feed();
-  std::optional<SoundTimeline::Placed> place(ClipRef clip, std::optional<double> gap);
-  const SoundTimeline& timeline() const {
-    return silent_ ? silent_->timeline() : *deviceTimeline_;
-  }
+  // Feeder thread: fills and queues again the buffers the device is done
+  // with, telling whether there were any and whether the device refused one.
+  Refilled refill();
+  // The thread that plays: the clip as 16-bit samples at the device's rate.
+  Samples convert(const SoundClip& clip) const override;
 
+  Clock& clock_;
+  const WaveOutApi api_;
   HWAVEOUT device_ = nullptr;
-  HANDLE bufferDone_ = nullptr;  // signalled by the device as buffers come back
+  HANDLE wake_ = nullptr;  // signalled by the device as buffers come back, and at the end
   std::array<WAVEHDR, kBuffers> headers_{};
   std::array<std::vector<std::uint8_t>, kBuffers> buffers_;
   std::atomic<bool> ending_{false};
   std::thread feeder_;
-  // Exactly one of the two: the device's timeline, or the silent output.
-  std::unique_ptr<SoundTimeline> deviceTimeline_;
-  std::unique_ptr<ClockedSoundOut> silent_;
 };
 
 }  // namespace fuda

@@ -1,6 +1,7 @@
 #pragma once
-// Port: sound output. The real adapter plays through SDL2; tests record calls
-// with their virtual time.
+// Port: sound output. The real adapters (SDL2, WinMM, the web page's audio
+// worklet) build on TimelineSoundOut; tests record calls with their virtual
+// time.
 #include <optional>
 
 #include "core/clips/sound_clip.h"

@@ -13,10 +13,17 @@ constexpr double kLongestSleepMs = 50.0;
 }  // namespace
 
 ClockedSoundOut::ClockedSoundOut(Clock& clock, PcmFormat format)
-    : clock_(clock), timeline_(format, 0), startMs_(clock.nowMs()) {}
+    : clock_(clock),
+      owned_(std::make_unique<SoundTimeline>(format, 0)),
+      timeline_(*owned_),
+      startMs_(clock.nowMs()),
+      startFrame_(0) {}
+
+ClockedSoundOut::ClockedSoundOut(Clock& clock, SoundTimeline& timeline)
+    : clock_(clock), timeline_(timeline), startMs_(clock.nowMs()), startFrame_(timeline.nowFrame()) {}
 
 SoundTimeline& ClockedSoundOut::timeline() {
-  timeline_.advanceTo(timeline_.framesFor(clock_.nowMs() - startMs_));
+  timeline_.advanceTo(startFrame_ + timeline_.framesFor(clock_.nowMs() - startMs_));
   return timeline_;
 }
 
@@ -40,17 +47,18 @@ void ClockedSoundOut::waitUntilHeard(ClipEdge edge) {
 }
 
 void ClockedSoundOut::waitFor(const SoundTimeline::Placed& placed, ClipEdge edge) {
-  for (;;) {
-    SoundTimeline& timeline = this->timeline();
-    const auto frame = timeline.pendingFrame(placed, edge, 0);
-    if (!frame) return;
-    // Sleeping to the moment itself, not by a count of frames, so the clock
-    // lands on the frame's time exactly.
-    const double remainingMs = msAt(*frame) - clock_.nowMs();
-    if (remainingMs <= 0) return;
-    if (clock_.sleepMs(std::min(remainingMs, kLongestSleepMs)) == SleepResult::Interrupted)
-      return;
+  while (waitAWhile(placed, edge)) {
   }
+}
+
+bool ClockedSoundOut::waitAWhile(const SoundTimeline::Placed& placed, ClipEdge edge) {
+  const auto frame = timeline().pendingFrame(placed, edge, 0);
+  if (!frame) return false;
+  // Sleeping to the moment itself, not by a count of frames, so the clock
+  // lands on the frame's time exactly.
+  const double remainingMs = msAt(*frame) - clock_.nowMs();
+  if (remainingMs <= 0) return false;
+  return clock_.sleepMs(std::min(remainingMs, kLongestSleepMs)) == SleepResult::Completed;
 }
 
 void ClockedSoundOut::stop() { timeline().stop(); }

@@ -123,9 +123,13 @@ void SoundTimeline::render(std::uint8_t* out, std::uint64_t frames) {
 }
 
 void SoundTimeline::advanceTo(std::uint64_t frame) {
-  std::lock_guard lock(mutex_);
-  now_ = std::max(now_, frame);
-  releaseOverLocked();
+  {
+    std::lock_guard lock(mutex_);
+    now_ = std::max(now_, frame);
+    releaseOverLocked();
+  }
+  // Waiters of a device that went away follow the clock from here.
+  progressed_.notify_all();
 }
 
 std::uint64_t SoundTimeline::nowFrame() const {

@@ -8,6 +8,7 @@
 
 #include "frontends/qt/qt_text.h"
 #include "core/texts/first_start_texts.h"
+#include "voicegen/make_voice_status.h"
 #include "voicegen/voice_script.h"
 
 namespace fuda {
@@ -26,7 +27,7 @@ int finishedClips(const fs::path& voiceDir) {
          it.increment(error)) {
       const std::string name = it->path().filename().string();
       if (it->is_regular_file(error) && !name.starts_with('.') &&
-          it->path().extension() != ".part") {
+          it->path().extension() != kPartialClipEnding) {
         ++count;
       }
     }
@@ -84,15 +85,13 @@ void makeFirstVoice(const fs::path& voiceMaker, const fs::path& voiceDir,
   if (maker.state() != QProcess::NotRunning) return;
   dialog.hide();
 
-  // Status 3: the folder holds a recorded voice, which is used as it is.
-  constexpr int kOtherVoice = 3;
   if (maker.error() == QProcess::FailedToStart) {
     tell(language, toQString(pick(language, texts::kVoiceFailed)) + "\n\n" +
                        maker.program() + ": " + maker.errorString());
   } else if (cancelled) {
     tell(language, toQString(pick(language, texts::kVoiceCancelled)));
   } else if (maker.exitStatus() != QProcess::NormalExit ||
-             (maker.exitCode() != 0 && maker.exitCode() != kOtherVoice)) {
+             (maker.exitCode() != kMakeVoiceDone && maker.exitCode() != kMakeVoiceRecordedVoice)) {
     const QString why = QString::fromUtf8(maker.readAllStandardError()).trimmed();
     tell(language, toQString(pick(language, texts::kVoiceFailed)) + "\n\n" + why);
   }

@@ -22,7 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   // Declared in the order they are built; they go in reverse, after the
   // ports have been shut down.
-  WindowsPorts ports("memotimer-");
+  WindowsPorts ports(kBuildLanguage, "memotimer-");
   const ProgramFolders folders = prepareUserFolders(kBuildLanguage, ports.messages());
   MemotimerProgram program(kBuildLanguage, folders.settingsFile, programDir(), ports);
 

@@ -50,7 +50,7 @@ class WindowsReaderFrontEnd : public ReaderFrontEnd {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // Declared in the order they are built; they go in reverse, after the
   // program has shut the ports down.
-  WindowsPorts ports("fudayomi-");
+  WindowsPorts ports(kBuildLanguage, "fudayomi-");
   const ProgramFolders folders = prepareUserFolders(kBuildLanguage, ports.messages());
   // The window reports to the program, which is built over the window.
   ReaderProgram* program = nullptr;

@@ -2,7 +2,8 @@
 
 namespace fuda {
 
-WindowsPorts::WindowsPorts(std::string_view tempPrefix) : tempDir_(tempPrefix), sound_(clock_) {}
+WindowsPorts::WindowsPorts(Language language, std::string_view tempPrefix)
+    : tempDir_(tempPrefix), sound_(clock_, messages_, language) {}
 
 WindowsPorts::~WindowsPorts() { shutdown(); }
 

@@ -10,6 +10,7 @@
 #include "adapters/std/std_worker_threads.h"
 #include "adapters/std/system_clock.h"
 #include "core/ports/program_ports.h"
+#include "core/texts/language.h"
 #include "adapters/win32/wave_out_sound_out.h"
 #include "adapters/win32/windows_shell.h"
 #include "frontends/win32/win32_message_sink.h"
@@ -19,8 +20,8 @@ namespace fuda {
 class WindowsPorts : public ProgramPorts {
  public:
   // GUI thread, at start. The temporary folder's name begins with
-  // `tempPrefix`.
-  explicit WindowsPorts(std::string_view tempPrefix);
+  // `tempPrefix`; `language` is the one of the notices the ports give.
+  WindowsPorts(Language language, std::string_view tempPrefix);
   ~WindowsPorts() override;
   WindowsPorts(const WindowsPorts&) = delete;
   WindowsPorts& operator=(const WindowsPorts&) = delete;
