@@ -9,13 +9,11 @@
 
 namespace fuda {
 
-// Whether the next shuffle takes the chosen cards or all of them.
-enum SelectionActive : std::int16_t { kAllCards = 0, kSelectionInForce = 1 };
-
 struct CardSelection {
   // Index = poem number; index 0 is the preface poem.
-  std::array<std::int16_t, kPoemSlots> selected{};
-  std::atomic<std::int16_t> selectionActive{kAllCards};
+  std::array<bool, kPoemSlots> selected{};
+  // Whether the next shuffle takes the chosen cards or all of them.
+  std::atomic<bool> selectionActive{false};
   // How many cards the dialogs or the list file chose.
   std::atomic<std::int16_t> selectedCount{kPoemCount};
   std::atomic<std::int16_t> thirdChoice{0};
@@ -24,9 +22,9 @@ struct CardSelection {
 
   // The no-selection state: all 100 cards play after the whole preface poem.
   void reset() {
-    selected.fill(0);
-    selected[0] = 1;
-    selectionActive = kAllCards;
+    selected.fill(false);
+    selected[0] = true;
+    selectionActive = false;
     selectedCount = kPoemCount;
     thirdChoice = 0;
   }
@@ -34,7 +32,7 @@ struct CardSelection {
   // Flags set among poems 1..100; the preface poem never counts.
   int countSelected() const {
     int count = 0;
-    for (int n = 1; n <= kPoemCount; ++n) count += selected[n] == 1 ? 1 : 0;
+    for (int n = 1; n <= kPoemCount; ++n) count += selected[n] ? 1 : 0;
     return count;
   }
 };

@@ -155,7 +155,7 @@ std::vector<int> blockPoems(const BlockButton& block) {
 
 void flipCard(CardSelection& selection, int poem) {
   if (poem < 0 || poem > kPoemCount) return;
-  selection.selected[poem] = selection.selected[poem] == 1 ? 0 : 1;
+  selection.selected[poem] = !selection.selected[poem];
 }
 
 void flipBlock(CardSelection& selection, const BlockButton& block) {
@@ -164,7 +164,7 @@ void flipBlock(CardSelection& selection, const BlockButton& block) {
 
 void setCardFromBox(CardSelection& selection, int poem, bool checked) {
   if (poem < 0 || poem > kPoemCount) return;
-  selection.selected[poem] = checked ? 1 : 0;
+  selection.selected[poem] = checked;
 }
 
 OkOutcome confirmSelection(CardSelection& selection) {
@@ -173,7 +173,7 @@ OkOutcome confirmSelection(CardSelection& selection) {
   // next game after no card, even one meant to play all 100.
   if (count == 0) return OkOutcome::ShowNothingSelected;
   selection.selectedCount = static_cast<std::int16_t>(count);
-  selection.selectionActive = kSelectionInForce;
+  selection.selectionActive = true;
   return OkOutcome::Close;
 }
 

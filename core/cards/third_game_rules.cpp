@@ -36,8 +36,8 @@ const std::array<Third, 3> kThirds{{
 }};
 
 void clearCards(CardSelection& selection) {
-  selection.selected.fill(0);
-  selection.selected[0] = 1;
+  selection.selected.fill(false);
+  selection.selected[0] = true;
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ void chooseThird(CardSelection& selection, const Third& third) {
     selection.thirdChoice = 0;
     return;
   }
-  for (std::int16_t poem : third.poems) selection.selected[poem] = 1;
+  for (std::int16_t poem : third.poems) selection.selected[poem] = true;
   selection.thirdChoice = third.choice;
 }
 
@@ -72,8 +72,8 @@ ThirdOkOutcome confirmThird(CardSelection& selection) {
   // the close box afterwards cannot shorten the next game to no card.
   if (count == 0) return ThirdOkOutcome::ShowNoThirdChosen;
   selection.selectedCount = static_cast<std::int16_t>(count);
-  selection.selectionActive = kSelectionInForce;
-  selection.selected[0] = 1;
+  selection.selectionActive = true;
+  selection.selected[0] = true;
   return ThirdOkOutcome::Close;
 }
 

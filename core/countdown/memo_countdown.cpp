@@ -12,7 +12,7 @@ namespace {
 constexpr double kOneHour = 3600.0;
 
 void setMidnightRule(MemoCountdown& countdown) {
-  countdown.wrapsMidnight = countdown.endSeconds >= kSecondsPerDay ? 1 : 0;
+  countdown.wrapsMidnight = countdown.endSeconds >= kSecondsPerDay;
 }
 
 // The time of day on the countdown's own scale: once the end lies past
@@ -22,7 +22,7 @@ void setMidnightRule(MemoCountdown& countdown) {
 // started, so a lengthened countdown still ends instead of running on.
 double countdownNow(const MemoCountdown& countdown, const LocalTime& time) {
   double now = secondsOfDay(time);
-  if (countdown.wrapsMidnight != 0) {
+  if (countdown.wrapsMidnight) {
     const double nextDayBefore =
         std::min(countdown.startSeconds,
                  std::max(kOneHour, countdown.endSeconds - kSecondsPerDay + kOneHour));
@@ -49,10 +49,10 @@ double secondsOfDay(const LocalTime& time) {
 }
 
 void startCountdown(MemoCountdown& countdown, const LocalTime& now, MemoLength length) {
-  countdown.countdownRunning = 1;
+  countdown.countdownRunning = true;
   countdown.startSeconds = secondsOfDay(now);
   countdown.endSeconds = countdown.startSeconds + memorisationSeconds(length);
-  countdown.twoMinuteAnnounced = 0;
+  countdown.twoMinuteAnnounced = false;
   setMidnightRule(countdown);
 }
 
@@ -68,7 +68,7 @@ CountdownTick countdownTick(MemoCountdown& countdown, const LocalTime& now) {
   countdown.lastTick = now;
   if (now.second == keptSecond) return tick;
   tick.newSecond = true;
-  if (countdown.countdownRunning == 0) return tick;
+  if (!countdown.countdownRunning) return tick;
 
   countdown.remaining = countdown.endSeconds - countdownNow(countdown, now);
   countdown.minutes = std::floor(countdown.remaining / 60.0);
@@ -77,14 +77,14 @@ CountdownTick countdownTick(MemoCountdown& countdown, const LocalTime& now) {
 
   // Thresholds, not equalities: a late tick that skips the exact second
   // still announces and ends.
-  if (countdown.twoMinuteAnnounced == 0 && countdown.remaining < kTwoMinuteMarkBelow) {
-    countdown.twoMinuteAnnounced = 1;
+  if (!countdown.twoMinuteAnnounced && countdown.remaining < kTwoMinuteMarkBelow) {
+    countdown.twoMinuteAnnounced = true;
     tick.announceTwoMinutes = true;
   }
   if (countdown.remaining < kEndBelow) {
     tick.ended = true;
     // A finished countdown acts no more, whatever its window does next.
-    countdown.countdownRunning = 0;
+    countdown.countdownRunning = false;
   }
   return tick;
 }

@@ -46,11 +46,11 @@ std::string initialDisplayText(MemoLength length);
 struct MemoCountdown {
   double startSeconds = 0.0;  // time of day at the start, in seconds
   double endSeconds = 0.0;    // may lie past midnight (>= 86400)
-  std::int16_t wrapsMidnight = 0;
-  std::int16_t twoMinuteAnnounced = 0;
-  // 0 until a countdown has been started; the memotimer program idles with
-  // 0 and only moves its clock hands.
-  std::int16_t countdownRunning = 0;
+  bool wrapsMidnight = false;
+  bool twoMinuteAnnounced = false;
+  // False until a countdown has been started; the memotimer program idles
+  // without one and only moves its clock hands.
+  bool countdownRunning = false;
   LocalTime lastTick{};
   double remaining = 0.0;
   double minutes = 0.0;

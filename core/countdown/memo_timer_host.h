@@ -1,7 +1,7 @@
 #pragma once
-// Port: the memorisation countdown that may precede a game. The program's
-// Memorisation implements it over the front end's timer window; tests stand
-// in a countdown that ends at once or runs out.
+// Port: the memorisation countdown that may precede a game. MemoTimer
+// implements it over the front end's "Timer" tool window; tests stand in a
+// countdown that ends at once or runs out.
 
 namespace fuda {
 

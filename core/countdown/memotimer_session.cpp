@@ -37,7 +37,7 @@ void MemotimerSession::start() {
   face_->showCountdownText(initialDisplayText(MemoLength::Full));
   // A countdown already running stops here: during the pause the ticks only
   // move the clock hands, and the display stays at 15:00.
-  countdown_.countdownRunning = 0;
+  countdown_.countdownRunning = false;
   announcer_.announce(startAnnouncement(MemoLength::Full));
   frontEnd_.pauseWithoutInput(kStartAnnouncementPauseMs);
   if (closing_) return;

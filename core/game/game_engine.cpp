@@ -50,11 +50,11 @@ GameEngine::~GameEngine() { shutdown(); }
 // ---- Commands (GUI thread)
 
 void GameEngine::startReading(Memorisation memorisation) {
-  if (state_.running.load() == kGameRunning || state_.busy.load() != kIdle) return;
+  if (state_.running.load() || state_.busy.load() != kIdle) return;
   // A loaded list plays its own cards; the flags of the selection matter only
   // to a new shuffle.
   if (state_.orderPrepared.load() == kShuffleAtStart &&
-      selection_.selectionActive.load() == kSelectionInForce &&
+      selection_.selectionActive.load() &&
       selection_.countSelected() == 0) {
     // Only the selection dialog's close box leaves an empty selection in force.
     ports_.view.showMessage(pick(language_, texts::kNoCardsCaption),
@@ -67,7 +67,7 @@ void GameEngine::startReading(Memorisation memorisation) {
     // The game ends after the last card the new order holds, whatever count
     // a closed-by-the-box selection dialog left behind.
     state_.lastPosition = static_cast<std::int16_t>(
-        selection_.selectionActive.load() == kSelectionInForce ? selection_.countSelected()
+        selection_.selectionActive.load() ? selection_.countSelected()
                                                                : kPoemCount);
     std::lock_guard lock(orderMutex_);
     buildReadingOrder(order_, selection_, state_.orderVariant.load(), tickCount());
@@ -90,7 +90,7 @@ void GameEngine::startReading(Memorisation memorisation) {
 }
 
 void GameEngine::readNext() {
-  if (state_.running.load() == kNoGame) return;
+  if (!state_.running.load()) return;
   const ReadMode mode = state_.mode.load();
   if (mode == ReadMode::AutoLoopRunning) {
     if (state_.busy.load() == kIdle) skipInterval();
@@ -101,7 +101,7 @@ void GameEngine::readNext() {
 }
 
 void GameEngine::finishReading() {
-  if (state_.busy.load() != kIdle || state_.running.load() == kNoGame) {
+  if (state_.busy.load() != kIdle || !state_.running.load()) {
     ports_.view.quitProgram();
     return;
   }
@@ -110,14 +110,14 @@ void GameEngine::finishReading() {
 }
 
 void GameEngine::rightButtonCommand() {
-  if (state_.running.load() == kNoGame) return;
+  if (!state_.running.load()) return;
   if (state_.mode.load() != ReadMode::Manual && state_.busy.load() == kIdle) {
     skipInterval();
     return;
   }
   // Exchanges, not stores: the step may clear `busy` between our look and
   // our write, and a stale stop request would then block the game.
-  std::int16_t expected = kPlaying;
+  Busy expected = kPlaying;
   if (state_.busy.compare_exchange_strong(expected, kStopRequested)) return;
   expected = kStopRequested;
   if (state_.busy.compare_exchange_strong(expected, kPlaying)) return;
@@ -125,8 +125,8 @@ void GameEngine::rightButtonCommand() {
 }
 
 void GameEngine::testReading() {
-  if (state_.running.load() == kGameRunning || state_.busy.load() != kIdle) return;
-  state_.running = kGameRunning;
+  if (state_.running.load() || state_.busy.load() != kIdle) return;
+  state_.running = true;
   state_.busy = kPlaying;
   startThread(&GameEngine::testThread);
 }
@@ -154,7 +154,7 @@ void GameEngine::resetGame() {
   ports_.view.releasePointer();
   // The flags last: until they clear, the GUI thread treats the game as on
   // and leaves the selection alone.
-  state_.running = kNoGame;
+  state_.running = false;
   state_.busy = kIdle;
 }
 
@@ -186,7 +186,7 @@ void GameEngine::startThread(void (GameEngine::*body)(int generation)) {
 
 void GameEngine::openingThread(int generation) {
   state_.position = 0;
-  state_.running = kGameRunning;
+  state_.running = true;
   enterPhase(GamePhase::Opening);
   if (state_.memoState.load() == kMemoRanOut) pause(kMatchAnnouncementMs);
   pause(kLeadInMs);
@@ -208,7 +208,7 @@ void GameEngine::openingThread(int generation) {
   // the one in force when the first upper verse comes.
   const double pauseMs = state_.timingPause.load();
   const bool withPrefaceUpper =
-      selection_.selectionActive.load() != kSelectionInForce || selection_.selected[0] == 1;
+      !selection_.selectionActive.load() || selection_.selected[0];
   if (withPrefaceUpper) {
     play(prefaceUpper.clip);
     const bool lowerFollows = prefaceUpper.clip && prefaceLower.clip;
@@ -354,7 +354,7 @@ void GameEngine::testThread(int generation) {
   enterPhase(GamePhase::NoGame);
   // `running` first: running with `busy` clear would look like a game
   // waiting for "Next".
-  state_.running = kNoGame;
+  state_.running = false;
   becomeIdle(generation);
 }
 
@@ -367,7 +367,7 @@ void GameEngine::abortOpening(int generation) {
   enterPhase(GamePhase::BetweenCards);
   enterPhase(GamePhase::OpeningStopped);
   state_.memoState = kStartWithoutMemo;
-  state_.running = kNoGame;
+  state_.running = false;
   becomeIdle(generation);
 }
 
@@ -380,12 +380,12 @@ void GameEngine::endOfGame() {
 // ---- Helpers
 
 bool GameEngine::loopGoesOn(int generation) const {
-  return state_.running.load() == kGameRunning && state_.mode.load() == ReadMode::AutoLoopRunning &&
+  return state_.running.load() && state_.mode.load() == ReadMode::AutoLoopRunning &&
          generation_.load() == generation && !shuttingDown_.load();
 }
 
 bool GameEngine::claimBusy() {
-  std::int16_t idle = kIdle;
+  Busy idle = kIdle;
   return state_.busy.compare_exchange_strong(idle, kPlaying);
 }
 

@@ -105,9 +105,9 @@ void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
                        std::int16_t orderVariant, std::uint32_t seed) {
   RandomGenerator random;
   random.randomize(seed);
-  const bool selectionInForce = selection.selectionActive.load() == kSelectionInForce;
+  const bool selectionInForce = selection.selectionActive.load();
   for (int i = kFirstPosition; i <= kLastPosition; ++i) {
-    if (!selectionInForce || selection.selected[i] == 1) {
+    if (!selectionInForce || selection.selected[i]) {
       order.poem[i] = static_cast<std::int16_t>(i);
       order.key[i] = random.randomKey();
     } else {
@@ -116,7 +116,7 @@ void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
     }
   }
   // The pair variants only make sense for a full game.
-  if (selection.selectionActive.load() == kAllCards) applyPairOrder(order, orderVariant);
+  if (!selection.selectionActive.load()) applyPairOrder(order, orderVariant);
   sortPositions(order, kFirstPosition, kLastPosition);
   computeDecisiveLengths(order);
 }

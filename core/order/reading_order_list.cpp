@@ -313,7 +313,7 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
                         const std::filesystem::path& listDir,
                         Language language, const PoemTable& poems,
                         MessageSink& messages, ListPathShown pathShown) {
-  if (state.running.load() == kNoGame) return;
+  if (!state.running.load()) return;
   const std::filesystem::path path = listDir / kReadingListName;
   if (const int error = writeWhole(path, readingListBytes(order, language, poems))) {
     reportWriteFailure(messages, language, path, error);
@@ -328,7 +328,7 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         ReadingState& state,
                         const std::filesystem::path& listDir,
                         Language language, MessageSink& messages) {
-  if (state.running.load() != kNoGame) return;
+  if (state.running.load()) return;
   const std::filesystem::path path = listDir / kReadingListName;
   const FileRead file = readWhole(path, language);
   if (!file.problem.empty()) {
@@ -346,7 +346,7 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
   }
   computeDecisiveLengths(order);
   selection.selectedCount = static_cast<std::int16_t>(list.count);
-  selection.selectionActive = list.count != kPoemCount ? 1 : 0;
+  selection.selectionActive = list.count != kPoemCount;
   state.orderPrepared = kOrderLoaded;
   messages.showMessage(pick(language, texts::kListCaption),
                        pick(language, texts::kListRead));

@@ -8,7 +8,7 @@ namespace fuda {
 std::optional<std::int16_t> withdrawFromOrder(ReadingState& state, ReadingOrder& order,
                                               std::uint32_t seed) {
   const int position = state.position.load();
-  if (state.running.load() == kNoGame || position < 1 || position > kPoemCount) return std::nullopt;
+  if (!state.running.load() || position < 1 || position > kPoemCount) return std::nullopt;
   const std::int16_t voided = order.poem[position];
   reshuffleFrom(order, position, seed);  // decisive lengths included
   state.position = static_cast<std::int16_t>(position - 1);

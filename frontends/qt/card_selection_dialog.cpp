@@ -58,7 +58,7 @@ void CardSelectionDialog::clicked(int id, bool boxChecked) {
 }
 
 void CardSelectionDialog::showSelection() {
-  for (auto& [poem, box] : boxesByPoem_) box->setChecked(selection_.selected[poem] == 1);
+  for (auto& [poem, box] : boxesByPoem_) box->setChecked(selection_.selected[poem]);
 }
 
 void registerCardSelectionDialog(ToolWindowRegistry& registry, CardSelection& selection,

@@ -46,7 +46,7 @@ SelectionDialogStep CardSelectionWindow::clicked(int id) {
 }
 
 void CardSelectionWindow::showSelection() {
-  for (auto& [poem, box] : boxesByPoem_) setChecked(box, selection_.selected[poem] == 1);
+  for (auto& [poem, box] : boxesByPoem_) setChecked(box, selection_.selected[poem]);
 }
 
 void registerCardSelectionWindow(ToolWindowRegistry& registry, CardSelection& selection,

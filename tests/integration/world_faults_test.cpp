@@ -55,7 +55,7 @@ class WorldFaultsTest : public ::testing::Test {
     order.poem[0] = 0;
     for (std::int16_t position = 1; position <= 3; ++position) order.poem[position] = position;
     computeDecisiveLengths(order);
-    state.orderPrepared = 1;
+    state.orderPrepared = kOrderLoaded;
     selection.selectedCount = 3;
     selection.selectionActive = 1;
     selection.selected.fill(0);
