@@ -137,7 +137,7 @@ TEST(WithdrawFromOrder, TheVoidedCardIsDrawnAgainWithTheRest) {
     ReadingOrder order;
     order.poem.fill(kNoCard);
     for (int p = 1; p <= 5; ++p) order.poem[p] = static_cast<std::int16_t>(10 * p);
-    state.running = kGameRunning;
+    state.running = true;
     state.position = 3;
     ASSERT_EQ(withdrawFromOrder(state, order, seed), 30);
     drawnElsewhere += order.poem[3] != 30 ? 1 : 0;
