@@ -42,6 +42,9 @@ menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/fudayomi"
 settings="$profile/AppData/Roaming/fudayomi/fudayomi.ini"
 own="$profile/AppData/Local/fudayomi"
 
+# The display comes first: the prefix's desktop process, started with the
+# installer, serves every later window and cannot find a display afterwards.
+start_display
 "$wine_run" "$build" "$work/setup.exe" /S >"$work/setup.log" 2>&1 || fail "the silent install failed"
 [ -d "$profile" ] || fail "the prefix has no profile for $user: $(ls "$FUDA_WINE_PREFIX/drive_c/users")"
 for program in reader-ja reader-en memotimer-ja memotimer-en; do
@@ -68,7 +71,6 @@ start_entry() {
   pids+=("$!")
 }
 
-start_display
 start_entry reader-ja "$work/reader.log"
 reader="${pids[-1]}"
 window="$(wait_window fudayomi 120 "$reader")" || fail "the reader's window did not open"
