@@ -28,7 +28,8 @@ for program in reader-ja reader-en memotimer-ja memotimer-en; do
   x86_64-w64-mingw32-strip -o "$stage/$program.exe" "build-win/$program.exe"
 done
 cp -r "$voice" "$stage/data"
-# Windows reads the texts with CR LF line ends.
+# Windows reads the texts with CR LF line ends; the read-me starts with a
+# UTF-8 byte-order mark, without which Notepad may read it in the ANSI code page.
 sed 's/$/\r/' packaging/windows/fudayomi.ini >"$stage/fudayomi.ini"
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 (cd build-win && zip -qr "$name.zip" "$name")

@@ -1,5 +1,6 @@
 #pragma once
-// The help file, opened with the system's viewer for its kind.
+// The help file, opened with the system's viewer for its kind (a read-me
+// with Notepad when the system has none for it).
 #include <filesystem>
 
 namespace fuda {

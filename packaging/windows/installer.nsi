@@ -1,9 +1,11 @@
 ; The Windows installer, made with NSIS's makensis by
 ; scripts/windows-installer.sh from the folder the zip is made of. It
 ; installs for the current user, needing no administrator, into
-; %LOCALAPPDATA%\Programs\fudayomi; the uninstaller it leaves there tells the
-; programs that they are installed, so they keep the user's settings, voices
-; and lists in the user's own folders, which the uninstaller never touches.
+; %LOCALAPPDATA%\Programs\fudayomi; with /ALLUSERS (an administrator's, for a
+; club's shared PC) into Program Files with Start-menu entries for every user.
+; The uninstaller it leaves there tells the programs that they are installed,
+; so they keep each user's settings, voices and lists in the user's own
+; folders, which the uninstaller never touches.
 ;   makensis -DVERSION=1.0.0 -DSTAGE=dir -DICON=file.ico -DFILES=list.nsh
 ;            -DOUTFILE=setup.exe installer.nsi
 Unicode true
@@ -24,8 +26,6 @@ ManifestDPIAware true
 
 Name "$(ProductName)"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\fudayomi"
-InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=0 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
@@ -67,6 +67,15 @@ LangString CannotWrite ${LANG_JAPANESE} "フォルダ $INSTDIR に書き込め�
 LangString KeptOnUninstall ${LANG_ENGLISH} "fudayomi will be removed from your computer. Your settings ($APPDATA\fudayomi), your voices and your reading lists ($LOCALAPPDATA\fudayomi) are kept."
 LangString KeptOnUninstall ${LANG_JAPANESE} "ふだよみをこのコンピューターから削除します。設定（$APPDATA\fudayomi）、読手の音声、読唱順リスト（$LOCALAPPDATA\fudayomi）は残ります。"
 
+; The Start-menu folder and the Apps entry of an install for every user are
+; everyone's; the messages name the user's own folders whatever the install.
+Var AllUsers
+!macro ForEveryone
+  ${If} $AllUsers == 1
+    SetShellVarContext all
+  ${EndIf}
+!macroend
+
 ; The Start-menu entries in both languages' names, so that an uninstaller
 ; run in the other language still finds the ones made.
 !macro RemoveShortcuts
@@ -100,6 +109,7 @@ Section "fudayomi"
   Delete "$INSTDIR\install.tmp"
 
   ; An earlier version's entries go first: their names may differ.
+  !insertmacro ForEveryone
   !insertmacro RemoveShortcuts
   SetOutPath "$INSTDIR"
   SetOverwrite on
@@ -122,23 +132,24 @@ Section "fudayomi"
   CreateShortCut "$SMPROGRAMS\fudayomi\$(ReadMe).lnk" "$INSTDIR\README.txt"
 
   ; Apps: the name, version, publisher, icon and size shown there.
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "$(ProductName)"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\reader-ja.exe,0"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
-  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
-  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "$(ProductName)"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\reader-ja.exe,0"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" "$0"
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 SectionEnd
 
 ; Only what was installed goes; the user's folders under %APPDATA% and
 ; %LOCALAPPDATA% are not the installation's.
 Section "Uninstall"
   DetailPrint "$(KeptOnUninstall)"
+  !insertmacro ForEveryone
   !insertmacro RemoveShortcuts
   Delete "$INSTDIR\reader-ja.exe"
   Delete "$INSTDIR\reader-en.exe"
@@ -149,13 +160,38 @@ Section "Uninstall"
   !include "${FILES}"
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
 
+; An install for every user is asked for with /ALLUSERS; otherwise the
+; current user's. /D= on the command line has set $INSTDIR already and wins;
+; else an earlier install's folder of the same kind is offered again.
 Function .onInit
-  SetShellVarContext current
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/ALLUSERS" $1
+  ${IfNot} ${Errors}
+    StrCpy $AllUsers 1
+  ${EndIf}
+  ${If} $INSTDIR == ""
+    !insertmacro ForEveryone
+    ReadRegStr $INSTDIR SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    SetShellVarContext current
+  ${EndIf}
+  ${If} $INSTDIR == ""
+  ${AndIf} $AllUsers == 1
+    StrCpy $INSTDIR "$PROGRAMFILES64\fudayomi"
+  ${ElseIf} $INSTDIR == ""
+    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\fudayomi"
+  ${EndIf}
 FunctionEnd
 
+; The uninstaller knows an install for every user by the key it left.
 Function un.onInit
+  SetShellVarContext all
+  ReadRegStr $1 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
   SetShellVarContext current
+  ${If} $1 == $INSTDIR
+    StrCpy $AllUsers 1
+  ${EndIf}
 FunctionEnd

@@ -60,6 +60,19 @@ wait_heard() {
   done
 }
 
+# next_card: the player's right click on the window's background, once the
+# reader waits for it ("Next" enabled): a click while a verse still plays is
+# not the player's turn and is rightly ignored, and a busy machine stretches
+# that time.
+next_card() {
+  local deadline=$((SECONDS + 60))
+  until probe window_controls fudayomi | grep -q '^1005 +'; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the reader did not wait for the next card"
+    sleep 0.5
+  done
+  xdotool mousemove --window "$window" 510 150 click 3
+}
+
 # check_heard auto|manual: the clips of `heard` came in the listed order with
 # the pauses set: 2 s between the preface's verses, then the timing pause of
 # 1000 ms from each lower verse to the next upper verse; read automatically,

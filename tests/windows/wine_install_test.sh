@@ -5,8 +5,9 @@
 # them. The Japanese reader, started as its entry starts it, makes its
 # settings in the user's AppData, reads a hand-written list in the user's
 # folder with a voice of test tones (every pause the one set) and writes the
-# list there too. A silent uninstall then leaves none of the installed files
-# and keeps the user's.
+# list there too; its Help opens the installed read-me. A silent uninstall
+# then leaves none of the installed files and keeps the user's. An install
+# for every user goes to Program Files and is uninstalled as cleanly.
 #   wine_install_test.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -89,7 +90,7 @@ probe window_controls 読唱順リスト | grep -qF 'AppData\Local\fudayomi\read
 xdotool windowfocus --sync "$box" key Return
 sleep 0.5
 for clips in 5 7 8; do
-  xdotool mousemove --window "$window" 510 150 click 3
+  next_card
   wait_heard "$stream" "$clips"
 done
 exit_reader "$reader"
@@ -105,6 +106,24 @@ xprop -id "$timer" _NET_WM_ICON | grep -q 'Icon' || fail "the memotimer's window
 xdotool windowfocus --sync "$timer" key alt+F4
 wait "$memotimer" || true
 
+# Help > Help in a reader of its own opens the installed read-me (Wine shows
+# it in Notepad). Both are then closed as their close boxes close them: with
+# no window manager here, keys typed after another program's window was in
+# front may not reach the reader.
+start_entry reader-ja "$work/help.log"
+helped="${pids[-1]}"
+window="$(wait_window fudayomi 120 "$helped")" || fail "the reader's window did not open again"
+keys alt+h h
+help=""
+for _ in $(seq 100); do
+  help="$(xdotool search --onlyvisible --name 'README' 2>/dev/null | head -1)" && [ -n "$help" ] && break
+  sleep 0.3
+done
+[ -n "$help" ] || fail "Help opened no read-me"
+"$wine_run" "$build" taskkill /IM notepad.exe >/dev/null 2>&1 || true
+"$wine_run" "$build" taskkill /IM reader-ja.exe >/dev/null 2>&1 || true
+wait "$helped" || fail "the reader closed with status $?"
+
 "$wine_run" "$build" "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the silent uninstall failed"
 # The uninstaller runs a copy of itself, which may still be at work.
 for _ in $(seq 100); do [ -e "$installed" ] || break; sleep 0.2; done
@@ -112,4 +131,16 @@ for _ in $(seq 100); do [ -e "$installed" ] || break; sleep 0.2; done
 [ ! -e "$menu" ] || fail "Start-menu entries are left: $(ls "$menu")"
 [ -f "$settings" ] || fail "the user's settings were removed"
 [ -f "$own/readlist.txt" ] && [ -d "$own/data" ] || fail "the user's list or voice was removed"
+
+# For a club's shared PC: an install for every user goes to Program Files,
+# with its entries in every user's Start menu, and its uninstall takes them.
+everyone="$FUDA_WINE_PREFIX/drive_c/Program Files/fudayomi"
+shared_menu="$FUDA_WINE_PREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/fudayomi"
+"$wine_run" "$build" "$work/setup.exe" /S /ALLUSERS >"$work/setup.log" 2>&1 || fail "the install for every user failed"
+[ -f "$everyone/reader-ja.exe" ] || fail "the install for every user is not in Program Files"
+[ -f "$shared_menu/Fudayomi (Japanese).lnk" ] || fail "no Start-menu entry for every user"
+[ ! -e "$installed" ] || fail "the install for every user went to the user's folder"
+"$wine_run" "$build" "$everyone/uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the silent uninstall for every user failed"
+for _ in $(seq 100); do [ -e "$everyone" ] || break; sleep 0.2; done
+[ ! -e "$everyone" ] && [ ! -e "$shared_menu" ] || fail "the install for every user left files"
 echo "PASS"

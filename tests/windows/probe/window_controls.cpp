@@ -1,5 +1,5 @@
 // Prints the visible controls of the shown top-level window with the given
-// title, a line each: its id and its text.
+// title, a line each: its id, + if it is enabled or - if not, and its text.
 //   window_controls TITLE
 #include <windows.h>
 
@@ -14,7 +14,7 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
   GetWindowTextW(control, text, 512);
   char utf8[2048] = {};
   WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-  std::printf("%d %s\n", GetDlgCtrlID(control), utf8);
+  std::printf("%d %c %s\n", GetDlgCtrlID(control), IsWindowEnabled(control) ? '+' : '-', utf8);
   return TRUE;
 }
 
