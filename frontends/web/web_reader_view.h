@@ -9,6 +9,7 @@
 #include "core/ports/reader_view.h"
 #include "frontends/web/core_thread.h"
 #include "frontends/web/web_message_sink.h"
+#include "frontends/web/web_tool_windows.h"
 
 namespace fuda {
 
@@ -35,15 +36,16 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   void openHelp(const std::filesystem::path& file) override;
   void pauseWithoutInput(double ms) override;
 
-  // The page's main thread.
-  void toolWindowClosed();
+  // Core thread, once the program that the tool windows work on is built.
+  void attachToolWindows(WebToolWindows& tools) { tools_ = &tools; }
+  // Any thread.
   bool quitRequested() const { return quit_; }
 
  private:
   CoreThread& core_;
   WebMessageSink& messages_;
   Clock& clock_;
-  std::atomic<bool> toolWindowOpen_{false};
+  WebToolWindows* tools_ = nullptr;
   std::atomic<bool> quit_{false};
 };
 
