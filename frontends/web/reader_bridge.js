@@ -7,7 +7,8 @@ const kFolder = '/fudayomi';
 const kSettings = `${kFolder}/fudayomi.ini`;
 const kList = `${kFolder}/readlist.txt`;
 const kVoice = `${kFolder}/data`;
-const kKept = ['fudayomi.ini', 'readlist.txt'];
+const kUnfinished = 'unfinished.txt';
+const kKept = ['fudayomi.ini', 'readlist.txt', kUnfinished];
 
 function toBase64(bytes) {
   let text = '';
@@ -82,6 +83,11 @@ export async function startReader({
       try {
         bytes = module.FS.readFile(`${kFolder}/${name}`);
       } catch {
+        // The core removed it (a game kept till now has ended).
+        if (saved.has(name)) {
+          storage.removeItem(name);
+          saved.delete(name);
+        }
         continue;
       }
       const text = toBase64(bytes);
@@ -104,6 +110,9 @@ export async function startReader({
         processorOptions: { buffer: module.HEAPU8.buffer, ring, channels, record },
       });
       node.connect(audio.destination);
+    },
+    keptFilesChanged() {
+      keep();
     },
     started() {
       keep();
@@ -167,6 +176,7 @@ export async function startReader({
 
   return {
     ...toolWindowCalls(module, run, () => language),
+    ...keptGameCalls(module, run, keep),
     command,
     moveTrackBar(position) {
       return run((task) => {
@@ -264,6 +274,36 @@ function toolWindowCalls(module, run, language) {
     // The hands [{from, to, pen}] on a canvas of `width` by `height`.
     clockHands(width, height, { hour, minute, second }) {
       return coreJson(module, module._fuda_clock_hands(width, height, hour, minute, second));
+    },
+  };
+}
+
+// A game cut short by a reload or a closed tab: the core keeps its cards
+// from the current one on as a list file, which keep() stores.
+function keptGameCalls(module, run, keep) {
+  const path = `${kFolder}/${kUnfinished}`;
+  return {
+    async unfinishedGame() {
+      try {
+        return module.FS.stat(path).size > 0;
+      } catch {
+        return false;
+      }
+    },
+    // Goes on at the same card; resolves to whether the game goes on.
+    resumeGame() {
+      return run((task) => {
+        module._fuda_resume_game(task);
+        return true;
+      });
+    },
+    dropUnfinishedGame() {
+      try {
+        module.FS.unlink(path);
+      } catch {
+        // Nothing was kept.
+      }
+      keep();
     },
   };
 }

@@ -15,6 +15,7 @@
 #include "core/game/reader_program.h"
 #include "frontends/web/core_thread.h"
 #include "frontends/web/fetched_voice.h"
+#include "frontends/web/kept_game.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_names.h"
 #include "frontends/web/page_selection.h"
@@ -39,6 +40,7 @@ std::atomic<WebReaderView*> liveView{nullptr};
 std::atomic<ReaderProgram*> liveProgram{nullptr};
 std::atomic<WebToolWindows*> liveTools{nullptr};
 std::atomic<WebMemotimer*> liveMemotimer{nullptr};
+std::atomic<KeptGame*> liveKeptGame{nullptr};
 // The language the next start is in, when the page asked for a restart.
 std::atomic<int> restartLanguage{-1};
 
@@ -75,14 +77,25 @@ void runProgram(Language language, std::uint32_t sampleRate) {
                         ports, view, view);
   WebToolWindows tools(core, program.selection(), program.memoTimer());
   view.attachToolWindows(tools);
+  KeptGame keptGame(program, kProgramFolder / "unfinished.txt");
+  // Phases come from the reading thread too; the program is the core
+  // thread's. A task left over from an earlier run finds no game kept.
+  view.onPhaseShown([](GamePhase phase) {
+    core.post([phase] {
+      KeptGame* kept = liveKeptGame;
+      if (kept != nullptr && kept->phaseShown(phase)) callPage("keptFilesChanged", "[]");
+    });
+  });
   livePorts = &ports;
   liveView = &view;
   liveProgram = &program;
   liveTools = &tools;
+  liveKeptGame = &keptGame;
   soundReady(ports);
   program.startUp();
   callPage("started", "[]");
   core.runUntil([&] { return view.quitRequested(); });
+  liveKeptGame = nullptr;
   liveTools = nullptr;
   liveProgram = nullptr;
   liveView = nullptr;
@@ -186,6 +199,17 @@ EMSCRIPTEN_KEEPALIVE void fuda_selection_click(int id, int boxChecked, int task)
 }
 
 // A new start in `language` ("ja" or "en"), as a language switch.
+// Goes on with the game kept from an earlier visit; the page's call resolves
+// to whether it did.
+EMSCRIPTEN_KEEPALIVE void fuda_resume_game(int task) {
+  core.post([task] {
+    KeptGame* kept = liveKeptGame;
+    const bool resumed = kept != nullptr && kept->resume();
+    callPage("keptFilesChanged", "[]");
+    taskDone(task, resumed ? "true" : "false");
+  });
+}
+
 EMSCRIPTEN_KEEPALIVE void fuda_restart(const char* language) {
   restartLanguage = languageOf(language) == Language::English ? 1 : 0;
   if (WebReaderView* view = liveView) view->quitProgram();

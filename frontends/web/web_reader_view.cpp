@@ -25,6 +25,7 @@ void WebReaderView::setEnabled(ControlId id, Enablement state) {
 void WebReaderView::showPhase(GamePhase phase) {
   ReaderView::showPhase(phase);
   callPage("showPhase", "[" + quoted(phaseName(phase)) + "]");
+  if (phaseShown_) phaseShown_(phase);
 }
 
 void WebReaderView::setTrackBarPosition(int position) {

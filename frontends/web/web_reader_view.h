@@ -3,6 +3,7 @@
 // call is passed to the page's view by name; what must wait for the player
 // (a box, a modal tool window) waits on the core thread.
 #include <atomic>
+#include <functional>
 
 #include "core/ports/clock.h"
 #include "core/ports/reader_front_end.h"
@@ -38,6 +39,9 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
 
   // Core thread, once the program that the tool windows work on is built.
   void attachToolWindows(WebToolWindows& tools) { tools_ = &tools; }
+  // Core thread, before the program starts: `shown` hears of each phase
+  // shown, on the thread that shows it (the core thread or a reading thread).
+  void onPhaseShown(std::function<void(GamePhase)> shown) { phaseShown_ = std::move(shown); }
   // Any thread.
   bool quitRequested() const { return quit_; }
 
@@ -46,6 +50,7 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   WebMessageSink& messages_;
   Clock& clock_;
   WebToolWindows* tools_ = nullptr;
+  std::function<void(GamePhase)> phaseShown_;
   std::atomic<bool> quit_{false};
 };
 

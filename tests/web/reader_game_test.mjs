@@ -4,7 +4,8 @@
 // the first card) and one "Next". The pauses are measured in the frames the
 // page's audio worklet rendered; the list file the page exports must be the
 // desktop's for the same order. Then ten cards chosen in the card selection
-// make the next game's order, and the memotimer page counts down.
+// make the next game's order, that game goes on after a reload at the same
+// card, and the memotimer page counts down.
 //   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
@@ -74,7 +75,9 @@ const kGame = `(async () => {
     showPhase(phase) { enabled['phase:' + phase] = true; window.testPhase = phase; },
     showMessage(box) { messages.push(box.caption + ': ' + box.text); box.close(); },
     openToolWindow(name) { window.testToolWindow(name); },
+    setText(control, text) { window.testTexts[control] = text; },
   };
+  window.testTexts = {};
   const reader = await startReader({ language: 'ja', view, record: true, sampleRate: ${kRate} });
   Object.assign(window, { testReader: reader, testMessages: messages });
   await reader.resumeAudio();
@@ -126,10 +129,31 @@ const kSelection = `(async () => {
   await closed;
   await reader.command('StartWithoutMemorisation');
   await waitFor(() => window.testPhase === 'BetweenCards', 'first card');
+  window.testPhase = null;
+  await reader.command('ReadNext');
+  await waitFor(() => window.testPhase === 'BetweenCards', 'second card');
   const list = await reader.exportList();
   const text = list ? new TextDecoder().decode(list.bytes) : '';
   const cards = text.split('\\r\\n').filter((line) => line.trim()).map((line) => parseInt(line, 10));
-  return { step: answer.step, cards: cards.sort((a, b) => a - b) };
+  return { step: answer.step, cards: cards.sort((a, b) => a - b), list: list && Array.from(list.bytes),
+           card: window.testTexts.UpperVerseLabel };
+})()`;
+
+// Runs in the page loaded again: the game left at its second card goes on,
+// and its list file and the card it shows are handed back.
+const kResume = `(async () => {
+  const { startReader } = await import('./reader_bridge.js');
+  const texts = {};
+  const view = { showPhase(phase) { window.testPhase = phase; }, showMessage(box) { box.close(); },
+                 setText(control, text) { texts[control] = text; } };
+  const reader = await startReader({ language: 'ja', view, sampleRate: ${kRate} });
+  if (!(await reader.unfinishedGame())) return null;
+  await reader.resumeAudio();
+  await reader.resumeGame();
+  const end = Date.now() + 30000;
+  while (window.testPhase !== 'BetweenCards' && Date.now() < end) await new Promise((r) => setTimeout(r, 20));
+  const list = await reader.exportList();
+  return list && { list: Array.from(list.bytes), card: texts.UpperVerseLabel };
 })()`;
 
 function fail(text) {
@@ -174,6 +198,14 @@ try {
   const selection = await browser.evaluate(kSelection);
   console.log(`card selection: ${selection.step}; the next game's cards: ${selection.cards.join(' ')}`);
   if (selection.cards.join(' ') !== kChosen.join(' ')) fail('the game after the card selection has other cards than the chosen ones');
+
+  await browser.navigate(`${server.url}game_test.html`);
+  const resumed = await browser.evaluate(kResume);
+  if (!resumed) fail('no unfinished game after the reload');
+  else if (!Buffer.from(resumed.list).equals(Buffer.from(selection.list)) || resumed.card !== selection.card) {
+    fail('the game after the reload has another order or card');
+  }
+  else console.log(`after the reload the game goes on at the same card: ${resumed.card}`);
 
   await browser.navigate(`${server.url}memotimer.html`);
   await browser.waitFor(`!document.getElementById('loading')`, 15000);
