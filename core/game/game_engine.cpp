@@ -198,9 +198,10 @@ void GameEngine::openingThread(int generation) {
   std::int16_t firstLength = 0;
   {
     std::lock_guard lock(orderMutex_);
-    state_.position = 1;
-    firstPoem = order_.poem[1];
-    firstLength = order_.decisiveLength[1];
+    const std::int16_t first = state_.openingPosition.exchange(1);
+    state_.position = first;
+    firstPoem = order_.poem[first];
+    firstLength = order_.decisiveLength[first];
   }
   Prepared firstUpper = prepare(clipName(firstPoem, Verse::Upper));
 

@@ -50,6 +50,16 @@ void ReaderProgram::selectReaderVoice(std::string_view number) {
   fuda::selectReaderVoice(settings_, number, voice_, ports_.messages(), language_);
 }
 
+std::string ReaderProgram::unfinishedGame() const {
+  return unfinishedGameBytes(order_, state_, language_, PoemTable::forLanguage(language_));
+}
+
+bool ReaderProgram::resumeGame(std::string_view bytes) {
+  if (!resumeReadingOrder(order_, selection_, state_, bytes, language_)) return false;
+  dispatchCommand(ReaderCommand::StartWithoutMemorisation);
+  return true;
+}
+
 void ReaderProgram::openToolWindow(std::string_view name) { frontEnd_.openToolWindow(name); }
 
 void ReaderProgram::openHelp() {

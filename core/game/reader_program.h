@@ -7,6 +7,7 @@
 // and close here, and draws what it is told.
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "core/countdown/announcer.h"
@@ -53,6 +54,13 @@ class ReaderProgram : private ReaderHost {
   void dispatchCommand(ReaderCommand command);
   // GUI thread: the track bar has moved to `position`.
   void timingChanged(int position);
+  // GUI thread: the game in progress as unfinishedGameBytes gives it, for
+  // going on with it after the program ends; empty when no game is on.
+  std::string unfinishedGame() const;
+  // GUI thread: goes on with a game cut short, from unfinishedGame()'s
+  // bytes: its cards are loaded and it starts without memorisation. False,
+  // and nothing starts, during a game or for bytes no game can play.
+  bool resumeGame(std::string_view bytes);
   // GUI thread: releases waiting message boxes, stops the sound, wakes and
   // joins the reading thread, then shuts the ports down. Runs once, when the
   // window closes or the program quits; later commands are ignored.

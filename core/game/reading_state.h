@@ -28,6 +28,9 @@ struct ReadingState {
   std::atomic<Busy> busy{kIdle};
   std::atomic<ReadMode> mode{ReadMode::Manual};
   std::atomic<std::int16_t> position{0};
+  // The position the next game's opening reads first: 1, or the current
+  // card of a game cut short that goes on. The opening puts it back to 1.
+  std::atomic<std::int16_t> openingPosition{1};
   // The last position the game reads: the cards of its order, lowered by
   // "Exit" to end the game after the current card.
   std::atomic<std::int16_t> lastPosition{kPoemCount};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -324,6 +325,23 @@ void readingOrderExport(const ReadingOrder& order, const ReadingState& state,
   messages.showMessage(pick(language, texts::kListCaption), text);
 }
 
+namespace {
+
+// The list's cards replace the next game's shuffle.
+void loadReadingList(ReadingOrder& order, CardSelection& selection, ReadingState& state,
+                     const ReadingList& list) {
+  for (int position = 1; position <= kPositions; ++position) {
+    order.poem[position] = list.poem[position];
+  }
+  computeDecisiveLengths(order);
+  selection.selectedCount = static_cast<std::int16_t>(list.count);
+  selection.selectionActive = list.count != kPoemCount;
+  state.orderPrepared = kOrderLoaded;
+  state.openingPosition = 1;
+}
+
+}  // namespace
+
 void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         ReadingState& state,
                         const std::filesystem::path& listDir,
@@ -340,16 +358,42 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
     messages.showMessage(pick(language, texts::kListCaption), *problem);
     return;
   }
-  const ReadingList& list = std::get<ReadingList>(checked);
-  for (int position = 1; position <= kPositions; ++position) {
-    order.poem[position] = list.poem[position];
-  }
-  computeDecisiveLengths(order);
-  selection.selectedCount = static_cast<std::int16_t>(list.count);
-  selection.selectionActive = list.count != kPoemCount;
-  state.orderPrepared = kOrderLoaded;
+  loadReadingList(order, selection, state, std::get<ReadingList>(checked));
   messages.showMessage(pick(language, texts::kListCaption),
                        pick(language, texts::kListRead));
+}
+
+std::string unfinishedGameBytes(const ReadingOrder& order, const ReadingState& state,
+                                Language language, const PoemTable& poems) {
+  const int position = state.position.load();
+  const int last = std::min<int>(state.lastPosition.load(), kPositions);
+  if (!state.running.load() || position < 1 || position > last) return {};
+  // Cards past the game's last position ("Exit" lowers it) are not read.
+  ReadingOrder game = order;
+  for (int after = last + 1; after <= kPositions; ++after) game.poem[after] = kNoCard;
+  return readingListBytes(game, language, poems) + std::to_string(position) + "\r\n";
+}
+
+bool resumeReadingOrder(ReadingOrder& order, CardSelection& selection, ReadingState& state,
+                        std::string_view bytes, Language language) {
+  if (state.running.load()) return false;
+  std::size_t listEnd = 0;
+  for (int line = 0; line < kPositions; ++line) {
+    listEnd = bytes.find("\r\n", listEnd);
+    if (listEnd == std::string_view::npos) return false;
+    listEnd += 2;
+  }
+  int position = 0;
+  const std::string_view tail = bytes.substr(listEnd);
+  const auto parsed = std::from_chars(tail.data(), tail.data() + tail.size(), position);
+  const auto checked = playableReadingList(bytes.substr(0, listEnd), language);
+  const auto* list = std::get_if<ReadingList>(&checked);
+  if (parsed.ec != std::errc() || list == nullptr || position < 1 || position > list->count) {
+    return false;
+  }
+  loadReadingList(order, selection, state, *list);
+  state.openingPosition = static_cast<std::int16_t>(position);
+  return true;
 }
 
 }  // namespace fuda

@@ -45,6 +45,21 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
                         const std::filesystem::path& listDir,
                         Language language, MessageSink& messages);
 
+// A game cut short (the program ended mid-game): the list file of its
+// cards, and after its 100 lines one more holding the current position. A
+// list import reads only the first 100, so the bytes are a list file still.
+// Empty when no game is on.
+std::string unfinishedGameBytes(const ReadingOrder& order, const ReadingState& state,
+                                Language language, const PoemTable& poems);
+
+// Going on with a game cut short: the cards of `bytes` (as
+// unfinishedGameBytes gave them) replace the next game's shuffle as a loaded
+// list does, without the list's messages, and the game opens at the kept
+// position. False, and nothing changes, during a game or when no game can
+// play the bytes.
+bool resumeReadingOrder(ReadingOrder& order, CardSelection& selection, ReadingState& state,
+                        std::string_view bytes, Language language);
+
 // The file's bytes for `order`: 100 lines ended by CR LF, CP932 in the
 // Japanese build and ASCII in the English one. Positions without a card give
 // empty lines; the others hold the poem number, the position, the decisive

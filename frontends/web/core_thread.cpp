@@ -33,4 +33,28 @@ void CoreThread::runUntil(const std::function<bool()>& finished) {
   }
 }
 
+void CoreThread::runTicking(const std::function<bool()>& finished, int tickMs,
+                            const std::function<void()>& tick) {
+  const auto period = std::chrono::milliseconds(tickMs);
+  auto nextTick = std::chrono::steady_clock::now() + period;
+  while (!finished()) {
+    Task task;
+    {
+      std::unique_lock lock(mutex_);
+      const std::uint64_t wakes = wakes_;
+      changed_.wait_until(lock, nextTick, [&] { return !tasks_.empty() || wakes_ != wakes; });
+      if (!tasks_.empty()) {
+        task = std::move(tasks_.front());
+        tasks_.pop_front();
+      }
+    }
+    if (task) task();
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= nextTick && !finished()) {
+      tick();
+      nextTick = now + period;
+    }
+  }
+}
+
 }  // namespace fuda

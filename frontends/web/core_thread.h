@@ -3,6 +3,7 @@
 // wait, and the core's GUI-thread code does (message boxes, modal tool
 // windows), so the core runs on a thread of its own and the page hands it
 // every command as a task.
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -20,6 +21,10 @@ class CoreThread {
   // Core thread: runs tasks until `finished` says so (checked after each
   // task and on wake()). The program's main loop, and a modal tool window's.
   void runUntil(const std::function<bool()>& finished);
+  // Core thread: as runUntil, with `tick` run every `tickMs` between tasks
+  // (a countdown's window).
+  void runTicking(const std::function<bool()>& finished, int tickMs,
+                  const std::function<void()>& tick);
   // Any thread: makes runUntil look at its condition again.
   void wake();
 

@@ -65,6 +65,18 @@ constexpr CommandName kCommandNames[] = {
     {ReaderCommand::TitlePictureDoubleClick, "TitlePictureDoubleClick"},
 };
 
+struct TimerCommandName {
+  int id;
+  std::string_view name;
+};
+
+constexpr TimerCommandName kTimerCommandNames[] = {
+    {kCmdTimerLonger, "TimerLonger"}, {kCmdTimerShorter, "TimerShorter"},
+    {kCmdTimerStartNow, "TimerStartNow"}, {kCmdMemoStart, "MemoStart"},
+    {kCmdMemoLengthen, "MemoLengthen"}, {kCmdMemoShorten, "MemoShorten"},
+    {kCmdMemoExit, "MemoExit"},
+};
+
 struct PhaseName {
   GamePhase phase;
   std::string_view name;
@@ -100,6 +112,13 @@ std::string_view commandName(ReaderCommand command) {
     if (entry.command == command) return entry.name;
   }
   return {};
+}
+
+std::optional<int> timerCommandNamed(std::string_view name) {
+  for (const TimerCommandName& command : kTimerCommandNames) {
+    if (command.name == name) return command.id;
+  }
+  return std::nullopt;
 }
 
 std::string_view phaseName(GamePhase phase) {

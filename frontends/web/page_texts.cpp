@@ -5,6 +5,7 @@
 #include "core/texts/main_window_texts.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_names.h"
+#include "frontends/web/page_text_table.h"
 
 namespace fuda {
 
@@ -50,7 +51,13 @@ std::string pageTextsJson(Language language) {
     json += "]}";
     comma = ",";
   }
-  return json + "]}";
+  json += "],\"all\":{";
+  comma = "";
+  for (const NamedText& text : pageTextTable()) {
+    json += comma + jsonText(text.name) + ":" + jsonText(pick(language, text.text));
+    comma = ",";
+  }
+  return json + "}}";
 }
 
 }  // namespace fuda

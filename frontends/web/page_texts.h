@@ -1,6 +1,7 @@
 #pragma once
-// The main window's own captions and menu bar for the page, from the core's
-// texts, as one JSON object (see reader_bridge.js's texts()).
+// The main window's own captions and menu bar, and every other text of the
+// core by its name, for the page, as one JSON object (see reader_bridge.js's
+// texts()).
 #include <string>
 
 #include "core/texts/language.h"
@@ -8,7 +9,8 @@
 namespace fuda {
 
 // Any thread: {"windowTitle", "makerNotice", "controls": {name: caption},
-// "menuBar": [{"title", "items": [{"command", "caption"} or null]}]}.
+// "menuBar": [{"title", "items": [{"command", "caption"} or null]}],
+// "all": {name: text} for every text of the core}.
 std::string pageTextsJson(Language language);
 
 }  // namespace fuda

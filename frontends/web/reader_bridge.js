@@ -7,7 +7,8 @@ const kFolder = '/fudayomi';
 const kSettings = `${kFolder}/fudayomi.ini`;
 const kList = `${kFolder}/readlist.txt`;
 const kVoice = `${kFolder}/data`;
-const kKept = ['fudayomi.ini', 'readlist.txt'];
+const kUnfinished = 'unfinished.txt';
+const kKept = ['fudayomi.ini', 'readlist.txt', kUnfinished];
 
 function toBase64(bytes) {
   let text = '';
@@ -44,7 +45,7 @@ function keptStorage() {
 
 export async function startReader({
   language = 'ja', view = {}, voiceBase = 'voice/', baseUrl = new URL('./', import.meta.url).href,
-  record = false, sampleRate,
+  record = false, sampleRate, program = 'reader',
 } = {}) {
   const call = (name, ...args) => {
     try {
@@ -82,6 +83,11 @@ export async function startReader({
       try {
         bytes = module.FS.readFile(`${kFolder}/${name}`);
       } catch {
+        // The core removed it (a game kept till now has ended).
+        if (saved.has(name)) {
+          storage.removeItem(name);
+          saved.delete(name);
+        }
         continue;
       }
       const text = toBase64(bytes);
@@ -105,6 +111,9 @@ export async function startReader({
       });
       node.connect(audio.destination);
     },
+    keptFilesChanged() {
+      keep();
+    },
     started() {
       keep();
       if (started) started();
@@ -115,16 +124,16 @@ export async function startReader({
     showMessage(box) {
       call('showMessage', { ...box, close: () => module._fuda_dismiss_message(box.id) });
     },
-    taskDone(task) {
+    taskDone(task, result) {
       keep();
       const done = tasks.get(task);
       tasks.delete(task);
-      if (done) done(true);
+      if (done) done(result);
     },
   };
 
   await window.createFudayomiCore(Object.assign(module, {
-    arguments: [language, String(audio.sampleRate), voiceUrl],
+    arguments: [language, String(audio.sampleRate), voiceUrl, program],
     mainScriptUrlOrBlob: scriptUrl,
     locateFile: (path) => new URL(path, baseUrl).href,
     fudaCallPage(method, argsJson) {
@@ -166,6 +175,8 @@ export async function startReader({
   const command = (name) => run((task) => module.ccall('fuda_command', 'number', ['string', 'number'], [name, task]));
 
   return {
+    ...toolWindowCalls(module, run, () => language),
+    ...keptGameCalls(module, run, keep),
     command,
     moveTrackBar(position) {
       return run((task) => {
@@ -226,4 +237,82 @@ export async function startReader({
       });
     },
   };
+}
+
+// The tool windows' calls and the memotimer's start (kept apart from the
+// rest of the bridge). Layouts, states, steps and the hands' geometry are
+// the core's; the page only draws them.
+
+// The JSON string the core handed over at `at`, parsed; the core's copy is freed.
+function coreJson(module, at) {
+  const json = module.UTF8ToString(at);
+  module._free(at);
+  return JSON.parse(json);
+}
+
+function toolWindowCalls(module, run, language) {
+  return {
+    // The selection dialogs' controls, from the core's layout tables.
+    selectionLayout() {
+      return coreJson(module, module.ccall('fuda_selection_layout', 'number', ['string'], [language()]));
+    },
+    // {selected: [0 or 1 by poem], thirdChoice}.
+    selectionState() {
+      return run((task) => {
+        module._fuda_selection_state(task);
+        return true;
+      });
+    },
+    // The state after the core's rule for control `id`, with `step`:
+    // 'ShowSelection', 'Close' or 'ShowNothingSelected'.
+    selectionClick(id, boxChecked) {
+      return run((task) => {
+        module._fuda_selection_click(id, boxChecked ? 1 : 0, task);
+        return true;
+      });
+    },
+    // The hands [{from, to, pen}] on a canvas of `width` by `height`.
+    clockHands(width, height, { hour, minute, second }) {
+      return coreJson(module, module._fuda_clock_hands(width, height, hour, minute, second));
+    },
+  };
+}
+
+// A game cut short by a reload or a closed tab: the core keeps its cards
+// from the current one on as a list file, which keep() stores.
+function keptGameCalls(module, run, keep) {
+  const path = `${kFolder}/${kUnfinished}`;
+  return {
+    async unfinishedGame() {
+      try {
+        return module.FS.stat(path).size > 0;
+      } catch {
+        return false;
+      }
+    },
+    // Goes on at the same card; resolves to whether the game goes on.
+    resumeGame() {
+      return run((task) => {
+        module._fuda_resume_game(task);
+        return true;
+      });
+    },
+    dropUnfinishedGame() {
+      try {
+        module.FS.unlink(path);
+      } catch {
+        // Nothing was kept.
+      }
+      keep();
+    },
+  };
+}
+
+// The memotimer as a page of its own: the core's memotimer program, the same
+// one the desktop's memotimer runs. Its view gets showCountdownText(text),
+// showHands(time), showMessage(box), pauseWithoutInput(ms), quitProgram().
+export async function startMemotimer(options = {}) {
+  const core = await startReader({ ...options, program: 'memotimer' });
+  const { command, clockHands, texts, dismissMessage, resumeAudio, shutdown } = core;
+  return { command, clockHands, texts, dismissMessage, resumeAudio, shutdown };
 }

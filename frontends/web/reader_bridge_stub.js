@@ -20,8 +20,17 @@ export async function startReader({ language = 'ja', view = {} } = {}) {
     toolWindowClosed() {},
     resumeAudio() {},
     texts() {
-      return { controls: Object.fromEntries(kControls.map((c) => [c, c])), menuBar: [], windowTitle: 'stub' };
+      return { controls: Object.fromEntries(kControls.map((c) => [c, c])), menuBar: [], windowTitle: 'stub', all: {} };
     },
+    selectionLayout() {
+      return { poems: [], blocks: [], okId: 0, cancelId: 0, thirds: [], thirdOkId: 0, thirdCancelId: 0 };
+    },
+    async selectionState() { return { selected: [], thirdChoice: 0 }; },
+    async selectionClick() { return { selected: [], thirdChoice: 0, step: 'Close' }; },
+    clockHands() { return []; },
+    async unfinishedGame() { return false; },
+    async resumeGame() { return false; },
+    dropUnfinishedGame() {},
     async exportList() { return null; },
     importList() {},
     async exportSettings() { return { name: 'fudayomi.ini', bytes: new Uint8Array() }; },
@@ -34,4 +43,16 @@ export async function startReader({ language = 'ja', view = {} } = {}) {
   call('setReadModeRadio', 'Manual');
   call('showPhase', 'NoGame');
   return reader;
+}
+
+export async function startMemotimer({ view = {} } = {}) {
+  if (view.showCountdownText) view.showCountdownText('15:00');
+  return {
+    command() {},
+    clockHands() { return []; },
+    texts() { return { all: {} }; },
+    dismissMessage() {},
+    resumeAudio() {},
+    async shutdown() {},
+  };
 }

@@ -25,6 +25,7 @@ void WebReaderView::setEnabled(ControlId id, Enablement state) {
 void WebReaderView::showPhase(GamePhase phase) {
   ReaderView::showPhase(phase);
   callPage("showPhase", "[" + quoted(phaseName(phase)) + "]");
+  if (phaseShown_) phaseShown_(phase);
 }
 
 void WebReaderView::setTrackBarPosition(int position) {
@@ -44,16 +45,7 @@ void WebReaderView::quitProgram() {
 }
 
 void WebReaderView::openToolWindow(std::string_view name) {
-  toolWindowOpen_ = true;
-  callPage("openToolWindow", "[" + jsonText(name) + "]");
-  // The page's tool window works through tasks on this thread, as a modal
-  // dialog's own loop does on the desktop.
-  core_.runUntil([this] { return !toolWindowOpen_ || quit_; });
-}
-
-void WebReaderView::toolWindowClosed() {
-  toolWindowOpen_ = false;
-  core_.wake();
+  if (tools_ != nullptr) tools_->open(name, [this] { return quit_.load(); });
 }
 
 void WebReaderView::openHelp(const std::filesystem::path&) { callPage("openHelp", "[]"); }

@@ -3,12 +3,14 @@
 // call is passed to the page's view by name; what must wait for the player
 // (a box, a modal tool window) waits on the core thread.
 #include <atomic>
+#include <functional>
 
 #include "core/ports/clock.h"
 #include "core/ports/reader_front_end.h"
 #include "core/ports/reader_view.h"
 #include "frontends/web/core_thread.h"
 #include "frontends/web/web_message_sink.h"
+#include "frontends/web/web_tool_windows.h"
 
 namespace fuda {
 
@@ -35,15 +37,20 @@ class WebReaderView : public ReaderView, public ReaderFrontEnd {
   void openHelp(const std::filesystem::path& file) override;
   void pauseWithoutInput(double ms) override;
 
-  // The page's main thread.
-  void toolWindowClosed();
+  // Core thread, once the program that the tool windows work on is built.
+  void attachToolWindows(WebToolWindows& tools) { tools_ = &tools; }
+  // Core thread, before the program starts: `shown` hears of each phase
+  // shown, on the thread that shows it (the core thread or a reading thread).
+  void onPhaseShown(std::function<void(GamePhase)> shown) { phaseShown_ = std::move(shown); }
+  // Any thread.
   bool quitRequested() const { return quit_; }
 
  private:
   CoreThread& core_;
   WebMessageSink& messages_;
   Clock& clock_;
-  std::atomic<bool> toolWindowOpen_{false};
+  WebToolWindows* tools_ = nullptr;
+  std::function<void(GamePhase)> phaseShown_;
   std::atomic<bool> quit_{false};
 };
 

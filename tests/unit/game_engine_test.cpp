@@ -122,6 +122,15 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   EXPECT_EQ(memoTimer.opened, 0);
 }
 
+TEST_F(GameEngineTest, GameCutShortOpensAtItsKeptPosition) {
+  useOrder({17, 42, 8});
+  state.openingPosition = 2;
+  engine.startReading(Memorisation::Without);
+  EXPECT_THAT(sound.played(), ElementsAre("I-000A", "I-000B", "I-042A"));
+  EXPECT_EQ(state.position, 2);
+  EXPECT_EQ(state.openingPosition, 1);
+}
+
 TEST_F(GameEngineTest, SelectionWithoutThePrefaceFlagReadsOnlyItsLowerVerse) {
   useOrder({5, 6}, Preface::Skipped);
   engine.startReading(Memorisation::Without);

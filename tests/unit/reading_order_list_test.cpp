@@ -261,6 +261,22 @@ TEST_F(ReadingListTest, LoadedOrderGetsItsOwnDecisiveLengths) {
   EXPECT_EQ(lines[2].substr(0, 20), "061 003 I_          ");
 }
 
+TEST_F(ReadingListTest, UnfinishedGameGoesOnFromItsCurrentCard) {
+  buildFull(7);
+  const ReadingOrder before = order_;
+  state_.position = 40;
+  const std::string bytes =
+      unfinishedGameBytes(order_, state_, Language::Japanese, PoemTable::forLanguage(Language::Japanese));
+  buildFull(8);
+  state_.running = 0;
+  ASSERT_TRUE(resumeReadingOrder(order_, selection_, state_, bytes, Language::Japanese));
+  EXPECT_EQ(order_.poem, before.poem);
+  EXPECT_EQ(order_.decisiveLength, before.decisiveLength);
+  EXPECT_EQ(state_.openingPosition.load(), 40);
+  EXPECT_EQ(state_.orderPrepared.load(), kOrderLoaded);
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
 TEST_F(ReadingListTest, UnplayableListIsRefusedNamingTheLine) {
   std::string bytes;
   for (int i = 1; i <= 11; ++i) bytes += std::to_string(i) + "\r\n";

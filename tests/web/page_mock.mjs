@@ -57,7 +57,7 @@ function selectionLayout(root) {
 
 function poems(root, file) {
   const source = readFileSync(join(root, 'core/cards', file), 'utf8');
-  return [...source.matchAll(/\{"(.*?)",\s*\/\/ (\d+)\s*"(.*?)",\s*"(.*?)", "(.*?)", \d+\}/g)]
+  return [...source.matchAll(/\{"(.*?)",\s*\/\/ (\d+)\s*"(.*?)",\s*"(.*?)", "(.*?)"\}/g)]
     .map((m) => ({ upper: m[1], lower: m[3], poet: m[4], kimariji: m[5] }));
 }
 

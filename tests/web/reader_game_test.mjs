@@ -3,7 +3,9 @@
 // desktop's loaded, the pause slider moved, "Start quickly" (the preface and
 // the first card) and one "Next". The pauses are measured in the frames the
 // page's audio worklet rendered; the list file the page exports must be the
-// desktop's for the same order.
+// desktop's for the same order. Then ten cards chosen in the card selection
+// make the next game's order, that game goes on after a reload at the same
+// card, and the memotimer page counts down.
 //   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
@@ -19,6 +21,7 @@ const kPrefacePauseMs = 2000;
 const kRate = 44100;
 const kOrder = [17, 42, 8];
 const kListBytes = execFileSync(desktopListBytes, ['ja', ...kOrder.map(String)]);
+const kChosen = [3, 8, 17, 25, 42, 51, 64, 77, 90, 99];
 
 // The site with a voice of short tones in place of the default one.
 function toneSite() {
@@ -28,18 +31,20 @@ function toneSite() {
   }
   const voice = join(dir, 'voice');
   mkdirSync(voice);
+  mkdirSync(join(voice, 'Mesg'));
   const names = [];
-  for (const poem of [0, ...kOrder]) {
-    for (const verse of ['A', 'B']) {
-      const name = `I-${String(poem).padStart(3, '0')}${verse}`;
-      const wav = join(voice, `${name}.wav`);
-      execFileSync('sox', ['-n', '-r', String(kRate), '-c', '1', '-b', '16', wav,
-        'synth', '0.25', 'sine', String(300 + poem * 5)]);
-      execFileSync('oggenc', ['-Q', '-o', join(voice, `${name}.ogg`), wav]);
-      rmSync(wav);
-      names.push(`${name}.ogg`);
-    }
+  const tone = (name, hertz) => {
+    const wav = join(voice, `${name}.wav`);
+    execFileSync('sox', ['-n', '-r', String(kRate), '-c', '1', '-b', '16', wav,
+      'synth', '0.25', 'sine', String(hertz)]);
+    execFileSync('oggenc', ['-Q', '-o', join(voice, `${name}.ogg`), wav]);
+    rmSync(wav);
+    names.push(`${name}.ogg`);
+  };
+  for (const poem of new Set([0, ...kOrder, ...kChosen])) {
+    for (const verse of ['A', 'B']) tone(`I-${String(poem).padStart(3, '0')}${verse}`, 300 + poem * 5);
   }
+  tone('Mesg/anki_s', 200);
   writeFileSync(join(voice, 'clips.json'), JSON.stringify(names));
   // A page of the test's own, so the test does not depend on the page's looks.
   writeFileSync(join(dir, 'game_test.html'),
@@ -67,10 +72,14 @@ const kGame = `(async () => {
   const messages = [];
   const view = {
     setEnabled(control, on) { enabled[control] = on; },
-    showPhase(phase) { enabled['phase:' + phase] = true; },
+    showPhase(phase) { enabled['phase:' + phase] = true; window.testPhase = phase; },
     showMessage(box) { messages.push(box.caption + ': ' + box.text); box.close(); },
+    openToolWindow(name) { window.testToolWindow(name); },
+    setText(control, text) { window.testTexts[control] = text; },
   };
+  window.testTexts = {};
   const reader = await startReader({ language: 'ja', view, record: true, sampleRate: ${kRate} });
+  Object.assign(window, { testReader: reader, testMessages: messages });
   await reader.resumeAudio();
   await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
   await reader.moveTrackBar(${kSliderPosition});
@@ -90,6 +99,61 @@ const kGame = `(async () => {
   const list = await reader.exportList();
   const edges = await reader.soundEdges();
   return { edges, list: list && Array.from(list.bytes), messages };
+})()`;
+
+// Runs in the page after the game: the game ended, the card selection set
+// to the chosen cards box by box and confirmed, and a new game started; the
+// cards of its order (from its list file) are handed back.
+const kSelection = `(async () => {
+  const reader = window.testReader;
+  const waitFor = async (ready, what) => {
+    const end = Date.now() + 30000;
+    while (!ready()) {
+      if (Date.now() > end) throw new Error('no ' + what + ': ' + window.testMessages.join(' / '));
+      await new Promise((r) => setTimeout(r, 20));
+    }
+  };
+  await reader.command('FinishReading');
+  await waitFor(() => window.testPhase === 'NoGame', 'end of the game');
+  const opened = new Promise((r) => { window.testToolWindow = r; });
+  const closed = reader.command('OpenCardSelection');
+  if (await opened !== 'CSelect') throw new Error('the card selection did not open');
+  const layout = reader.selectionLayout();
+  const chosen = ${JSON.stringify(kChosen)};
+  let state = await reader.selectionState();
+  for (const poem of layout.poems) {
+    const wanted = chosen.includes(poem.poem) ? 1 : 0;
+    if (poem.poem !== 0 && state.selected[poem.poem] !== wanted) state = await reader.selectionClick(poem.boxId, wanted === 1);
+  }
+  const answer = await reader.selectionClick(layout.okId, false);
+  await closed;
+  await reader.command('StartWithoutMemorisation');
+  await waitFor(() => window.testPhase === 'BetweenCards', 'first card');
+  window.testPhase = null;
+  await reader.command('ReadNext');
+  await waitFor(() => window.testPhase === 'BetweenCards', 'second card');
+  const list = await reader.exportList();
+  const text = list ? new TextDecoder().decode(list.bytes) : '';
+  const cards = text.split('\\r\\n').filter((line) => line.trim()).map((line) => parseInt(line, 10));
+  return { step: answer.step, cards: cards.sort((a, b) => a - b), list: list && Array.from(list.bytes),
+           card: window.testTexts.UpperVerseLabel };
+})()`;
+
+// Runs in the page loaded again: the game left at its second card goes on,
+// and its list file and the card it shows are handed back.
+const kResume = `(async () => {
+  const { startReader } = await import('./reader_bridge.js');
+  const texts = {};
+  const view = { showPhase(phase) { window.testPhase = phase; }, showMessage(box) { box.close(); },
+                 setText(control, text) { texts[control] = text; } };
+  const reader = await startReader({ language: 'ja', view, sampleRate: ${kRate} });
+  if (!(await reader.unfinishedGame())) return null;
+  await reader.resumeAudio();
+  await reader.resumeGame();
+  const end = Date.now() + 30000;
+  while (window.testPhase !== 'BetweenCards' && Date.now() < end) await new Promise((r) => setTimeout(r, 20));
+  const list = await reader.exportList();
+  return list && { list: Array.from(list.bytes), card: texts.UpperVerseLabel };
 })()`;
 
 function fail(text) {
@@ -130,6 +194,25 @@ try {
     if (!exported.equals(kListBytes)) fail('the exported list differs from the desktop\'s for the same order');
     else console.log(`list file: ${exported.length} bytes, as the desktop writes them`);
   }
+
+  const selection = await browser.evaluate(kSelection);
+  console.log(`card selection: ${selection.step}; the next game's cards: ${selection.cards.join(' ')}`);
+  if (selection.cards.join(' ') !== kChosen.join(' ')) fail('the game after the card selection has other cards than the chosen ones');
+
+  await browser.navigate(`${server.url}game_test.html`);
+  const resumed = await browser.evaluate(kResume);
+  if (!resumed) fail('no unfinished game after the reload');
+  else if (!Buffer.from(resumed.list).equals(Buffer.from(selection.list)) || resumed.card !== selection.card) {
+    fail('the game after the reload has another order or card');
+  }
+  else console.log(`after the reload the game goes on at the same card: ${resumed.card}`);
+
+  await browser.navigate(`${server.url}memotimer.html`);
+  await browser.waitFor(`!document.getElementById('loading')`, 15000);
+  await browser.evaluate(`document.querySelector('[data-command="MemoStart"]').click()`);
+  // After the start announcement's pause, the first second counts down.
+  await browser.waitFor(`/14:5\\d/.test(document.querySelector('.countdown').textContent)`, 15000);
+  console.log(`memotimer page: ${await browser.evaluate(`document.querySelector('.countdown').textContent`)}`);
 } finally {
   await browser.close();
   server.close();
