@@ -3,6 +3,7 @@
 // core the page's view, tool windows, files and the player's own voices.
 import { loadBridge } from './engine.js';
 import { Gestures } from './gestures.js';
+import { pauseWithoutInput } from './input_pause.js';
 import { MainWindow, buildMenu } from './main_window.js';
 import { MessageBox, wireClose } from './message_box.js';
 import { defaultVoiceKept, keepDefaultVoice } from './offline.js';
@@ -85,10 +86,7 @@ function makeView(mainWindow, messages, screenOn, store, later) {
     showCountdownText: (text) => later.tools.timerFace.showCountdownText(text),
     showHands: (time) => later.tools.timerFace.showHands(time),
     openHelp: () => window.open('help.html', '_blank', 'noopener'),
-    pauseWithoutInput: (ms) => {
-      document.body.inert = true;
-      setTimeout(() => { document.body.inert = false; }, ms);
-    },
+    pauseWithoutInput: (ms) => pauseWithoutInput(document, ms),
     releasePointer: () => { if (document.pointerLockElement) document.exitPointerLock(); },
     // A page cannot close its own tab: the reader starts afresh instead.
     quitProgram: () => window.location.reload(),

@@ -1,6 +1,7 @@
 // The memotimer as a page of its own: the countdown, the clock hands and the
 // four commands of its menu, all decided by the core.
 import { loadBridge } from './engine.js';
+import { pauseWithoutInput } from './input_pause.js';
 import { MessageBox } from './message_box.js';
 import { browserPrefs } from './storage.js';
 import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
@@ -20,6 +21,7 @@ async function start() {
     view: {
       showCountdownText: (text) => face.showCountdownText(text),
       showHands: (time) => face.showHands(time),
+      pauseWithoutInput: (ms) => pauseWithoutInput(document, ms),
       showMessage: (box) => messages.show(box.caption, box.text)
         .then(() => (box.close ? box.close() : memotimer.dismissMessage(box.id))),
       // The end of the program: back to the reader.
