@@ -43,7 +43,7 @@ void taskDone(int task) { callPage("taskDone", "[" + std::to_string(task) + "]")
 // Core thread: one run of the program, until it quits or the page asks for
 // another language.
 void runProgram(Language language, std::uint32_t sampleRate) {
-  WebPorts ports(sampleRate);
+  WebPorts ports(language, sampleRate);
   WebReaderView view(core, ports.messages(), ports.clock());
   ReaderProgram program(language,
                         {kProgramFolder / "fudayomi.ini", kProgramFolder, kProgramFolder,
