@@ -1,7 +1,7 @@
 // The reader's page: starts the core through the bridge, builds the main
 // window and its dialogs from the core's texts and layouts, and gives the
 // core the page's view, tool windows, files and the player's own voices.
-import { loadBridge } from './engine.js';
+import { loadBridge, startPage } from './engine.js';
 import { Gestures } from './gestures.js';
 import { MainWindow, buildMenu } from './main_window.js';
 import { MessageBox, wireClose } from './message_box.js';
@@ -254,10 +254,4 @@ async function wireOffline(texts) {
   });
 }
 
-// The first visit loads the page once more under the service worker that
-// isolates it (isolation.js); the core starts only in the page that stays.
-if (!window.fudaIsolationPending) start().catch((error) => {
-  const loading = byId('loading');
-  if (loading) loading.textContent = String(error && error.message ? error.message : error);
-  console.error(error);
-});
+startPage(window, start);
