@@ -26,6 +26,11 @@ function compileCore(url) {
     .catch(() => fetch(url).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
 }
 
+// The program's WebAssembly, compiled from the moment the page imports the
+// bridge, while the page gets ready.
+const kCoreWasm = new URL('fudayomi_core.wasm', import.meta.url).href;
+const coreCompiled = compileCore(kCoreWasm);
+
 function loadScript(url) {
   return new Promise((resolve, reject) => {
     const script = document.createElement('script');
@@ -63,17 +68,17 @@ export async function startReader({
   const storage = keptStorage();
   if (!storage) call('storageUnavailable');
 
-  // Everything the start needs is fetched at once, and the WebAssembly
-  // compiles while it streams in.
-  const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
+  // Everything the start needs is asked for at once; the audio context,
+  // which takes a while to open its device, opens meanwhile.
   const scriptUrl = new URL('fudayomi_core.js', baseUrl).href;
-  const compiled = compileCore(new URL('fudayomi_core.wasm', baseUrl).href);
+  const wasmUrl = new URL('fudayomi_core.wasm', baseUrl).href;
+  const compiled = wasmUrl === kCoreWasm ? coreCompiled : compileCore(wasmUrl);
+  const scriptLoaded = window.createFudayomiCore ? null : loadScript(scriptUrl);
   const voiceUrl = new URL(voiceBase, document.baseURI).href;
+  const clipList = fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
+  const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
   const [, clipNames] = await Promise.all([
-    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)),
-    fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []),
-    window.createFudayomiCore ? null : loadScript(scriptUrl),
-    compiled,
+    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)), clipList, scriptLoaded, compiled,
   ]);
 
   let node = null;

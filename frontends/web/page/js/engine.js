@@ -9,14 +9,13 @@ export async function loadBridge(window, entry = 'startReader') {
 }
 
 // Runs `start` in the page that stays, not in the load that isolation.js is
-// about to redo (it says so when it cannot redo it); a failed start shows its
-// error where the page says it is loading.
+// about to redo; a failed start shows its error where the page says it is
+// loading.
 export function startPage(window, start) {
-  const run = () => start().catch((error) => {
+  if (window.fudaIsolationPending) return;
+  start().catch((error) => {
     const loading = window.document.getElementById('loading');
     if (loading) loading.textContent = String(error && error.message ? error.message : error);
     console.error(error);
   });
-  if (window.fudaIsolationPending) window.addEventListener('fudaisolationrefused', run, { once: true });
-  else run();
 }
