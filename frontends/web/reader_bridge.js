@@ -20,6 +20,18 @@ function fromBase64(text) {
   return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
 }
 
+// The program's WebAssembly compiled as it arrives; compiled whole where the
+// server does not call it application/wasm.
+function compileCore(url) {
+  return WebAssembly.compileStreaming(fetch(url))
+    .catch(() => fetch(url).then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+}
+
+// The program's WebAssembly, compiled from the moment the page imports the
+// bridge, while the page gets ready.
+const kCoreWasm = new URL('fudayomi_core.wasm', import.meta.url).href;
+const coreCompiled = compileCore(kCoreWasm);
+
 function loadScript(url) {
   return new Promise((resolve, reject) => {
     const script = document.createElement('script');
@@ -57,15 +69,21 @@ export async function startReader({
   const storage = keptStorage();
   if (!storage) call('storageUnavailable');
 
-  const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
-  await audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl));
-  const voiceUrl = new URL(voiceBase, document.baseURI).href;
-  const clipNames = await fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
-
+  // Everything the start needs is asked for at once; the audio context,
+  // which takes a while to open its device, opens meanwhile.
   const scriptUrl = new URL('fudayomi_core.js', baseUrl).href;
-  if (!window.createFudayomiCore) await loadScript(scriptUrl);
+  const wasmUrl = new URL('fudayomi_core.wasm', baseUrl).href;
+  const compiled = wasmUrl === kCoreWasm ? coreCompiled : compileCore(wasmUrl);
+  const scriptLoaded = window.createFudayomiCore ? null : loadScript(scriptUrl);
+  const voiceUrl = new URL(voiceBase, document.baseURI).href;
+  const clipList = fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
+  const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
+  const [, clipNames] = await Promise.all([
+    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)), clipList, scriptLoaded, compiled,
+  ]);
 
   let node = null;
+  let ringWords = null;
   let started = null;
   let nextTask = 1;
   const tasks = new Map();
@@ -109,6 +127,7 @@ export async function startReader({
         outputChannelCount: [2],
         processorOptions: { buffer: module.HEAPU8.buffer, ring, channels, record },
       });
+      ringWords = new Int32Array(module.HEAPU8.buffer, ring, 3);
       node.connect(audio.destination);
     },
     keptFilesChanged() {
@@ -136,6 +155,10 @@ export async function startReader({
     arguments: [language, String(audio.sampleRate), voiceUrl, program],
     mainScriptUrlOrBlob: scriptUrl,
     locateFile: (path) => new URL(path, baseUrl).href,
+    instantiateWasm(imports, receive) {
+      compiled.then(async (wasm) => receive(await WebAssembly.instantiate(wasm, imports), wasm));
+      return {};
+    },
     fudaCallPage(method, argsJson) {
       const args = JSON.parse(argsJson);
       if (pageCalls[method]) pageCalls[method](...args);
@@ -227,6 +250,12 @@ export async function startReader({
     },
     async shutdown() {
       module._fuda_quit();
+    },
+    // For the benchmark: render quanta the worklet found the ring short, and
+    // the frames it has taken, since the program's last start.
+    audioStats() {
+      return ringWords ? { underruns: Atomics.load(ringWords, 2) >>> 0, framesTaken: Atomics.load(ringWords, 0) >>> 0 }
+                       : { underruns: 0, framesTaken: 0 };
     },
     // For tests and the benchmark: where sound started and ended in what the
     // worklet rendered (when started with `record`), in frames at `sampleRate`.

@@ -69,7 +69,7 @@ char* pageString(const std::string& text) {
 // Core thread: one run of the program, until it quits or the page asks for
 // another language.
 void runProgram(Language language, std::uint32_t sampleRate) {
-  WebPorts ports(sampleRate);
+  WebPorts ports(language, sampleRate);
   WebReaderView view(core, ports.messages(), ports.clock());
   ReaderProgram program(language,
                         {kProgramFolder / "fudayomi.ini", kProgramFolder, kProgramFolder,
@@ -105,7 +105,7 @@ void runProgram(Language language, std::uint32_t sampleRate) {
 
 // Core thread: the memotimer, until it ends.
 void runMemotimer(Language language, std::uint32_t sampleRate) {
-  WebPorts ports(sampleRate);
+  WebPorts ports(language, sampleRate);
   MemotimerProgram program(language, kProgramFolder / "fudayomi.ini", kProgramFolder, ports);
   WebMemotimer memotimer(core, ports.clock(), program.announcer());
   livePorts = &ports;

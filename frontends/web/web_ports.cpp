@@ -6,7 +6,8 @@
 
 namespace fuda {
 
-WebPorts::WebPorts(std::uint32_t sampleRate) : tempDir_("/tmp/fudayomi"), sound_(sampleRate) {
+WebPorts::WebPorts(Language language, std::uint32_t sampleRate)
+    : tempDir_("/tmp/fudayomi"), sound_(clock_, messages_, language, sampleRate) {
   std::error_code ignored;
   std::filesystem::create_directories(tempDir_, ignored);
 }

@@ -8,6 +8,7 @@
 #include "adapters/std/std_worker_threads.h"
 #include "adapters/std/system_clock.h"
 #include "core/ports/program_ports.h"
+#include "core/texts/language.h"
 #include "frontends/web/web_message_sink.h"
 #include "frontends/web/web_sound_out.h"
 
@@ -32,7 +33,7 @@ class NoShell : public Shell {
 class WebPorts : public ProgramPorts {
  public:
   // Core thread, at start. `sampleRate`: the page's audio context's.
-  explicit WebPorts(std::uint32_t sampleRate);
+  WebPorts(Language language, std::uint32_t sampleRate);
   WebPorts(const WebPorts&) = delete;
   WebPorts& operator=(const WebPorts&) = delete;
 

@@ -3,7 +3,7 @@
 #include <emscripten/threading.h>
 
 #include <algorithm>
-#include <cmath>
+#include <vector>
 
 #include "adapters/std/pcm_to_s16.h"
 #include "core/clips/wav_clip.h"
@@ -24,23 +24,21 @@ constexpr double kFeederPollMs = 10.0;
 // The worklet takes 128 frames at a time; the feeder tops up once this many
 // are free, rather than after every take.
 constexpr std::uint32_t kTopUpFrames = 512;
-// A page whose audio has not started yet (no click so far) takes no frames;
-// a wait gives up after this long without progress instead of hanging.
-constexpr double kStallLimitMs = 2000.0;
-
-PcmFormat outputFormat(std::uint32_t sampleRate) {
-  PcmFormat format;
-  format.formatTag = 1;
-  format.channels = WebSoundOut::kChannels;
-  format.sampleRate = sampleRate;
-  format.bitsPerSample = 16;
-  return format;
-}
+// A clip waiting this long without a frame taken: the page's audio does not
+// run. Before the first click a page takes no frames, but then nothing waits.
+constexpr double kSilentLimitMs = 2000.0;
+// How often, while the audio does not run, the clock moves the timeline on.
+constexpr double kAwayTickMs = 20.0;
 
 }  // namespace
 
-WebSoundOut::WebSoundOut(std::uint32_t sampleRate)
-    : timeline_(outputFormat(sampleRate), 0), samples_(kRingFrames * kChannels, 0) {
+WebSoundOut::WebSoundOut(Clock& clock, MessageSink& messages, Language language,
+                         std::uint32_t sampleRate)
+    : TimelineSoundOut(clock, messages, language),
+      clock_(clock),
+      samples_(kRingFrames * kChannels, 0) {
+  // A frame is heard once the worklet has taken the frames written before it.
+  begin({1, kChannels, sampleRate, 16}, 0, kLeadFrames);
   ring_.capacityFrames = kRingFrames;
   ring_.samples = samples_.data();
   feeder_ = std::thread([this] { feed(); });
@@ -53,65 +51,64 @@ WebSoundOut::~WebSoundOut() {
   if (feeder_.joinable()) feeder_.join();
 }
 
+bool WebSoundOut::soundAwaited() {
+  const auto last = deviceTimeline().last();
+  return last && deviceTimeline().pendingFrame(*last, ClipEdge::LastSample, kLeadFrames);
+}
+
 // Feeder thread.
 void WebSoundOut::feed() {
+  std::uint32_t lastTaken = ring_.taken.load();
+  double quietSinceMs = clock_.nowMs();
+  bool away = false;
   while (!ending_) {
     const std::uint32_t taken = ring_.taken.load();
-    const std::uint32_t written = ring_.written.load();
-    const std::uint32_t filled = written - taken;
-    if (filled + kTopUpFrames > kLeadFrames) {
-      emscripten_futex_wait(&ring_.taken, taken, kFeederPollMs);
+    const double nowMs = clock_.nowMs();
+    const bool moved = taken != lastTaken;
+    lastTaken = taken;
+    if (away) {
+      if (moved) {
+        away = false;
+        deviceBack();
+        quietSinceMs = nowMs;
+        continue;
+      }
+      followClock();
+      emscripten_futex_wait(&ring_.taken, taken, kAwayTickMs);
       continue;
     }
-    const std::uint32_t count = kLeadFrames - filled;
-    const std::uint32_t at = written % kRingFrames;
-    const std::uint32_t first = std::min(count, kRingFrames - at);
-    timeline_.render(reinterpret_cast<std::uint8_t*>(samples_.data() + at * kChannels), first);
-    if (count > first) {
-      timeline_.render(reinterpret_cast<std::uint8_t*>(samples_.data()), count - first);
+    if (moved || !soundAwaited()) {
+      quietSinceMs = nowMs;
+    } else if (nowMs - quietSinceMs >= kSilentLimitMs) {
+      // What the ring still holds is stale by the time the audio runs again.
+      std::fill(samples_.begin(), samples_.end(), 0);
+      away = true;
+      deviceAway();
+      tellNoDevice();
+      continue;
     }
-    ring_.written.store(written + count);
+    topUp();
+    emscripten_futex_wait(&ring_.taken, taken, kFeederPollMs);
   }
 }
 
-std::optional<SoundTimeline::Placed> WebSoundOut::place(ClipRef clip, std::optional<double> gap) {
-  const std::uint32_t rate = timeline_.format().sampleRate;
-  SoundTimeline::Samples samples;
-  std::uint64_t frames = 0;
-  if (clip) {
-    auto converted = pcmToS16(*clip, kChannels, rate);
-    if (!converted.empty() || clip->dataSize == 0) {
-      frames = converted.size() / frameBytes(timeline_.format());
-      samples = std::make_shared<const std::vector<std::uint8_t>>(std::move(converted));
-    } else {
-      // A clip we could not convert is silent but keeps its time, so the
-      // game's rhythm holds.
-      frames = static_cast<std::uint64_t>(
-          std::llround(std::max(0.0, clip->playingMs) * rate / 1000.0));
-    }
-  }
-  return timeline_.place(std::move(clip), std::move(samples), frames, gap);
+void WebSoundOut::topUp() {
+  const std::uint32_t written = ring_.written.load();
+  const std::uint32_t filled = written - ring_.taken.load();
+  if (filled + kTopUpFrames > kLeadFrames) return;
+  const std::uint32_t count = kLeadFrames - filled;
+  const std::uint32_t at = written % kRingFrames;
+  const std::uint32_t first = std::min(count, kRingFrames - at);
+  SoundTimeline& timeline = deviceTimeline();
+  timeline.render(reinterpret_cast<std::uint8_t*>(samples_.data() + at * kChannels), first);
+  if (count > first) timeline.render(reinterpret_cast<std::uint8_t*>(samples_.data()), count - first);
+  ring_.written.store(written + count);
 }
 
-void WebSoundOut::playAsync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  place(std::move(clip), gapAfterPreviousMs);
+WebSoundOut::Samples WebSoundOut::convert(const SoundClip& clip) const {
+  auto converted = pcmToS16(clip, kChannels, outputFormat().sampleRate);
+  if (converted.empty() && clip.dataSize != 0) return nullptr;
+  return std::make_shared<const std::vector<std::uint8_t>>(std::move(converted));
 }
-
-void WebSoundOut::playSync(ClipRef clip, std::optional<double> gapAfterPreviousMs) {
-  // A frame is heard once the worklet has taken the frames written before it.
-  if (const auto placed = place(std::move(clip), gapAfterPreviousMs)) {
-    timeline_.waitWhileRendered(*placed, ClipEdge::LastSample, kLeadFrames, kStallLimitMs);
-  }
-}
-
-void WebSoundOut::waitUntilHeard(ClipEdge edge) {
-  if (const auto last = timeline_.last()) {
-    timeline_.waitWhileRendered(*last, edge, kLeadFrames, kStallLimitMs);
-  }
-}
-
-void WebSoundOut::stop() { timeline_.stop(); }
-
-void WebSoundOut::shutdown() { timeline_.shutdown(); }
 
 }  // namespace fuda

@@ -1,13 +1,14 @@
 // After one visit and "keep the voice on this device", the reader starts
 // and reads with the network off.
 //   node --experimental-websocket tests/web/page_offline_test.mjs SITE
+import { rmSync } from 'node:fs';
 import { resolve } from 'node:path';
 import { launchChromium } from './devtools.mjs';
-import { serveSite } from './page_site.mjs';
+import { poemClipNames, serveSite, startControlReady as startControl, toneSite } from './page_site.mjs';
 
-const site = await serveSite(resolve(process.argv[2]));
+const siteDir = toneSite(resolve(process.argv[2]), poemClipNames());
+const site = await serveSite(siteDir);
 const chromium = await launchChromium();
-const startControl = `(() => { const b = document.querySelector('[data-control="QuickStartButton"]'); return b && !b.disabled && !document.getElementById('loading'); })()`;
 let failed = 0;
 try {
   await chromium.send('Emulation.setDeviceMetricsOverride', { width: 360, height: 640, deviceScaleFactor: 1, mobile: true });
@@ -32,6 +33,7 @@ try {
   console.log(`FAIL offline: ${error.message}`);
 } finally {
   await chromium.close();
+  rmSync(siteDir, { recursive: true, force: true });
 }
 console.log(`${1 - failed} passed, ${failed} failed`);
 process.exit(failed === 0 ? 0 : 1);

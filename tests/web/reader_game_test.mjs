@@ -5,7 +5,9 @@
 // page's audio worklet rendered; the list file the page exports must be the
 // desktop's for the same order. Then ten cards chosen in the card selection
 // make the next game's order, that game goes on after a reload at the same
-// card, and the memotimer page counts down.
+// card, and the memotimer page counts down. Last, with audio that never runs,
+// the player is told once that there is no sound, and the game still comes to
+// "Next".
 //   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
 import { execFileSync, spawn } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
@@ -64,9 +66,10 @@ function serve(dir) {
   });
 }
 
-// Runs in the page: the reader started over the bridge, the game played
-// through its commands, and what it rendered and exported handed back.
-const kGame = `(async () => {
+// In the page: the reader started over the bridge with `options`, a view
+// that notes what the core enables and the messages it shows (each closed at
+// once), and idle(), which waits until the game waits for "Next".
+const startInPage = (options) => `
   const { startReader } = await import('./reader_bridge.js');
   const enabled = {};
   const messages = [];
@@ -78,18 +81,23 @@ const kGame = `(async () => {
     setText(control, text) { window.testTexts[control] = text; },
   };
   window.testTexts = {};
-  const reader = await startReader({ language: 'ja', view, record: true, sampleRate: ${kRate} });
+  const reader = await startReader(${options});
   Object.assign(window, { testReader: reader, testMessages: messages });
-  await reader.resumeAudio();
-  await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
-  await reader.moveTrackBar(${kSliderPosition});
   const idle = async () => {
     const end = Date.now() + 60000;
     while (!enabled.NextButton) {
       if (Date.now() > end) throw new Error('the game never waited for Next: ' + messages.join(' / ') + ' ' + JSON.stringify(enabled));
       await new Promise((r) => setTimeout(r, 20));
     }
-  };
+  };`;
+
+// The game played through the reader's commands, and what it rendered and
+// exported handed back.
+const kGame = `(async () => {
+  ${startInPage(`{ language: 'ja', view, record: true, sampleRate: ${kRate} }`)}
+  await reader.resumeAudio();
+  await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
+  await reader.moveTrackBar(${kSliderPosition});
   await reader.command('StartWithoutMemorisation');
   await idle();
   enabled.NextButton = false;
@@ -156,6 +164,20 @@ const kResume = `(async () => {
   return list && { list: Array.from(list.bytes), card: texts.UpperVerseLabel };
 })()`;
 
+// Audio that never runs (a context the browser keeps suspended, as it does
+// before a click): the messages shown while the game comes to "Next".
+const kSilentGame = `(async () => {
+  window.AudioContext = class extends AudioContext {
+    constructor(options) { super(options); this.suspend(); }
+    resume() { return Promise.resolve(); }
+  };
+  ${startInPage("{ language: 'ja', view }")}
+  await reader.importList(new Uint8Array(${JSON.stringify([...kListBytes])}));
+  await reader.command('StartWithoutMemorisation');
+  await idle();
+  return messages;
+})()`;
+
 function fail(text) {
   console.error(`FAIL: ${text}`);
   process.exitCode = 1;
@@ -163,7 +185,7 @@ function fail(text) {
 
 const dir = toneSite();
 const server = await serve(dir);
-const browser = await launchChromium();
+let browser = await launchChromium();
 try {
   await browser.navigate(`${server.url}game_test.html`);
   // The first visit installs the service worker and loads the page again.
@@ -213,6 +235,14 @@ try {
   // After the start announcement's pause, the first second counts down.
   await browser.waitFor(`/14:5\\d/.test(document.querySelector('.countdown').textContent)`, 15000);
   console.log(`memotimer page: ${await browser.evaluate(`document.querySelector('.countdown').textContent`)}`);
+  await browser.close();
+  browser = await launchChromium();
+  await browser.navigate(`${server.url}game_test.html`);
+  await browser.waitFor('window.crossOriginIsolated === true', 15000);
+  const messages = await browser.evaluate(kSilentGame);
+  const told = messages.filter((text) => text.startsWith('音声出力'));
+  if (told.length !== 1) fail(`without running audio the player was told ${told.length} times, not once: ${messages.join(' / ')}`);
+  else console.log('without running audio: told once, and the game came to Next');
 } finally {
   await browser.close();
   server.close();

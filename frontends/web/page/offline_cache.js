@@ -12,11 +12,13 @@
     return /\/voice\//.test(url.pathname);
   }
 
+  // The answer goes to the page as it arrives; keeping a copy does not hold
+  // it up (the WebAssembly compiles while it streams in).
   async function networkFirst(request) {
     const cache = await caches.open(kSiteCache);
     try {
       const response = await fetch(request);
-      if (response.ok && response.type === 'basic') await cache.put(request, response.clone());
+      if (response.ok && response.type === 'basic') cache.put(request, response.clone()).catch(() => {});
       return response;
     } catch (error) {
       const kept = await cache.match(request, { ignoreSearch: true });

@@ -7,3 +7,15 @@ export async function loadBridge(window, entry = 'startReader') {
   const module = await import('../reader_bridge.js');
   return module[entry];
 }
+
+// Runs `start` in the page that stays, not in the load that isolation.js is
+// about to redo; a failed start shows its error where the page says it is
+// loading.
+export function startPage(window, start) {
+  if (window.fudaIsolationPending) return;
+  start().catch((error) => {
+    const loading = window.document.getElementById('loading');
+    if (loading) loading.textContent = String(error && error.message ? error.message : error);
+    console.error(error);
+  });
+}

@@ -1,7 +1,7 @@
 // The reader's page: starts the core through the bridge, builds the main
 // window and its dialogs from the core's texts and layouts, and gives the
 // core the page's view, tool windows, files and the player's own voices.
-import { loadBridge } from './engine.js';
+import { loadBridge, startPage } from './engine.js';
 import { Gestures } from './gestures.js';
 import { pauseWithoutInput } from './input_pause.js';
 import { MainWindow, buildMenu } from './main_window.js';
@@ -65,7 +65,7 @@ class ToolWindows {
 
 // Everything the core calls on the page. `later` holds what exists only
 // once the core has started (the tool windows need its layouts).
-function makeView(mainWindow, messages, screenOn, store, later) {
+function makeView(mainWindow, messages, screenOn, storeOpened, later) {
   return {
     setText: (name, text) => mainWindow.setText(name, text),
     setEnabled: (name, enabled) => mainWindow.setEnabled(name, enabled),
@@ -93,17 +93,17 @@ function makeView(mainWindow, messages, screenOn, store, later) {
     storageUnavailable: () => { byId('notice').textContent = later.texts.get('kPageStorageRefused'); },
     clipFailed: () => {},
     // Readers 2 to 4: the player's own recorded voices.
-    readClip: async (number, name) => store.get(clipKey(number, name)),
+    readClip: async (number, name) => (await storeOpened).get(clipKey(number, name)),
   };
 }
 
 async function start() {
   const prefs = browserPrefs(window);
   const language = startLanguage(prefs, navigator.languages || [navigator.language || 'ja']);
-  const [startReader, store] = await Promise.all([
-    loadBridge(window),
-    window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore()),
-  ]);
+  // The player's voices are opened while the core starts: only a reading
+  // with a recorded voice waits for them.
+  const storeOpened = window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore());
+  const startReader = await loadBridge(window);
   const messages = new MessageBox(byId('message'));
   const screenOn = new ScreenOn(navigator, document);
   const later = {};
@@ -126,7 +126,8 @@ async function start() {
     }
   };
   const mainWindow = new MainWindow(document, command, (position) => reader && reader.moveTrackBar(position));
-  reader = await startReader({ language, view: makeView(mainWindow, messages, screenOn, store, later), voiceBase: kVoiceBase });
+  reader = await startReader({ language, view: makeView(mainWindow, messages, screenOn, storeOpened, later), voiceBase: kVoiceBase });
+  const store = await storeOpened;
   later.reader = reader;
   // The benchmark reads the sound's underruns through it.
   window.fudaReader = reader;
@@ -252,10 +253,4 @@ async function wireOffline(texts) {
   });
 }
 
-// The first visit loads the page once more under the service worker that
-// isolates it (isolation.js); the core starts only in the page that stays.
-if (!window.fudaIsolationPending) start().catch((error) => {
-  const loading = byId('loading');
-  if (loading) loading.textContent = String(error && error.message ? error.message : error);
-  console.error(error);
-});
+startPage(window, start);

@@ -1,6 +1,6 @@
 // The memotimer as a page of its own: the countdown, the clock hands and the
 // four commands of its menu, all decided by the core.
-import { loadBridge } from './engine.js';
+import { loadBridge, startPage } from './engine.js';
 import { pauseWithoutInput } from './input_pause.js';
 import { MessageBox } from './message_box.js';
 import { browserPrefs } from './storage.js';
@@ -41,9 +41,4 @@ async function start() {
   document.getElementById('loading').remove();
 }
 
-// As the reader's page: not in the load that isolation.js is about to redo.
-if (!window.fudaIsolationPending) start().catch((error) => {
-  const loading = document.getElementById('loading');
-  if (loading) loading.textContent = String(error && error.message ? error.message : error);
-  console.error(error);
-});
+startPage(window, start);
