@@ -266,18 +266,18 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
       for (std::size_t p = 1; p <= kCards.size(); ++p) record.order.push_back(order.poem[p]);
       if (plan.mode == ReadMode::Manual) {
         for (;;) {
-          waitUntil([&] { return state.running.load() == 0 || state.busy.load() == kIdle; });
+          waitUntil([&] { return state.running.load() == 0 || state.busy.load() == Busy::Idle; });
           if (state.running.load() == 0) break;
           // A player's hand, at no fixed phase to the device's buffers.
           std::this_thread::sleep_for(std::chrono::milliseconds(hesitation(random)));
           record.nextAtFrame.push_back(sound.framesOutput());
           engine.readNext();
-          waitUntil([&] { return state.busy.load() != kIdle || state.running.load() == 0; });
+          waitUntil([&] { return state.busy.load() != Busy::Idle || state.running.load() == 0; });
         }
       } else {
-        waitUntil([&] { return state.running.load() == 0 && state.busy.load() == kIdle; });
+        waitUntil([&] { return state.running.load() == 0 && state.busy.load() == Busy::Idle; });
       }
-      waitUntil([&] { return state.busy.load() == kIdle; });
+      waitUntil([&] { return state.busy.load() == Busy::Idle; });
       records.push_back(std::move(record));
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }

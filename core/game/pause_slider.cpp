@@ -14,7 +14,7 @@ void PauseSlider::moved(int position) {
   // Stored before `busy` is looked at: a step that clears it after our look
   // finds this position in readingDone.
   latest_ = position;
-  if (state_.busy.load() != kIdle) return;
+  if (state_.busy.load() != Busy::Idle) return;
   apply(true);
 }
 

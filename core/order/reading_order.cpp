@@ -91,9 +91,9 @@ void sortPositions(ReadingOrder& order, int first, int last) {
   }
 }
 
-void applyPairOrder(ReadingOrder& order, int variant) {
-  if (variant != kFirstPairOrder && variant != kSecondPairOrder) return;
-  const auto& pairs = variant == kFirstPairOrder ? kPairsVariant1 : kPairsVariant2;
+void applyPairOrder(ReadingOrder& order, OrderVariant variant) {
+  if (variant == OrderVariant::PlainShuffle) return;
+  const auto& pairs = variant == OrderVariant::FirstPairOrder ? kPairsVariant1 : kPairsVariant2;
   for (const CardPair& pair : pairs) {
     double& first = order.key[pair.first];
     double& second = order.key[pair.second];
@@ -102,7 +102,7 @@ void applyPairOrder(ReadingOrder& order, int variant) {
 }
 
 void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
-                       std::int16_t orderVariant, std::uint32_t seed) {
+                       OrderVariant orderVariant, std::uint32_t seed) {
   RandomGenerator random;
   random.randomize(seed);
   const bool selectionInForce = selection.selectionActive.load();

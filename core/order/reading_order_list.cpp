@@ -347,7 +347,7 @@ void readingOrderImport(ReadingOrder& order, CardSelection& selection,
   computeDecisiveLengths(order);
   selection.selectedCount = static_cast<std::int16_t>(list.count);
   selection.selectionActive = list.count != kPoemCount;
-  state.orderPrepared = kOrderLoaded;
+  state.orderPrepared = OrderPrepared::OrderLoaded;
   messages.showMessage(pick(language, texts::kListCaption),
                        pick(language, texts::kListRead));
 }

@@ -88,7 +88,8 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
       case Moment::IntervalWait:
         return waitFor(
             [&] {
-              return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
+              return state.mode.load() == ReadMode::AutoLoopRunning &&
+                     state.busy.load() == Busy::Idle;
             },
             limit);
       case Moment::Decode:

@@ -112,11 +112,11 @@ TEST_F(GameThreadsTest, AShortGameIsReadToItsEndOnRealThreads) {
   state.timingPause = 0;
   engine.startReading(Memorisation::Without);
   const std::vector<std::int16_t> poems = {order.poem[1], order.poem[2]};
-  ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == Busy::Idle; }));
   engine.readNext();
-  ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == Busy::Idle; }));
   engine.readNext();
-  ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == Busy::Idle; }));
 
   const PoemTable& table = PoemTable::forLanguage(Language::Japanese);
   EXPECT_EQ(view.upperVerses(),
@@ -174,7 +174,7 @@ TEST_F(GameThreadsTest, ShutdownDuringTheAutomaticIntervalWait) {
   state.timingPause = 0;
   engine.startReading(Memorisation::Without);
   ASSERT_TRUE(eventually([&] {
-    return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
+    return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == Busy::Idle;
   }));
   EXPECT_LT(timedShutdown(), 1000.0);
   EXPECT_EQ(view.callsAfterClose(), 0);

@@ -68,10 +68,10 @@ class GameEngineTest : public GameFixture {
   }
   void expectGameReset() {
     EXPECT_EQ(state.running, 0);
-    EXPECT_EQ(state.busy, kIdle);
-    EXPECT_EQ(state.memoState, kStartWithoutMemo);
-    EXPECT_EQ(state.orderVariant, 0);
-    EXPECT_EQ(state.orderPrepared, 0);
+    EXPECT_EQ(state.busy, Busy::Idle);
+    EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
+    EXPECT_EQ(state.orderVariant, OrderVariant::PlainShuffle);
+    EXPECT_EQ(state.orderPrepared, OrderPrepared::ShuffleAtStart);
     EXPECT_EQ(selection.selectionActive, 0);
     EXPECT_EQ(selection.selectedCount, 100);
     EXPECT_EQ(selection.countSelected(), 0);
@@ -116,7 +116,7 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   expectCardShownAt(11000, 17, 2);
 
   EXPECT_EQ(state.running, 1);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 1);
   EXPECT_EQ(view.pointerReleases, 0);  // only a game's end releases the lock
   EXPECT_EQ(memoTimer.opened, 0);
@@ -153,7 +153,7 @@ TEST_F(GameEngineTest, EmptySelectionInForceRefusesTheStart) {
   EXPECT_EQ(view.messages[0].caption, "未選択エラー");
   EXPECT_EQ(view.messages[0].text, "一首以上選択してください。");
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.memoState, kStartWithoutMemo);
+  EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
   EXPECT_EQ(memoTimer.opened, 0);
   EXPECT_EQ(threads.started, 0);
   EXPECT_TRUE(sound.events().empty());
@@ -178,8 +178,8 @@ TEST_F(GameEngineTest, SelectionCountFollowsTheSelectedCards) {
 TEST_F(GameEngineTest, MemorisationCountdownDecidesTheLeadIn) {
   useOrder({1, 2});
   memoTimer.countdown = [this] {
-    EXPECT_EQ(state.memoState, kStartWithMemo);
-    EXPECT_EQ(state.busy, kIdle);  // no reading thread yet
+    EXPECT_EQ(state.memoState, MemoState::StartWithMemo);
+    EXPECT_EQ(state.busy, Busy::Idle);  // no reading thread yet
     clock.advanceTo(clock.nowMs() + 15 * 60 * 1000.0);
     return MemoOutcome::RanOut;
   };
@@ -195,7 +195,7 @@ TEST_F(GameEngineTest, CountdownClosedEarlyWaitsOnlyTheLeadIn) {
     return MemoOutcome::ClosedEarly;
   };
   engine.startReading(Memorisation::With);
-  EXPECT_EQ(state.memoState, kStartWithMemo);
+  EXPECT_EQ(state.memoState, MemoState::StartWithMemo);
   EXPECT_EQ(played("I-000A").calledAtMs, 61000);
 }
 
@@ -229,7 +229,7 @@ TEST_F(GameEngineTest, ManualStepReadsLowerVersePauseAndNextUpperVerse) {
   expectCardShownAt(25000, 42, 2);
   EXPECT_EQ(enabledAt(29000), all(kReadingControls, kOn));
   EXPECT_EQ(state.position, 2);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(clock.nowMs(), 29000);
 }
 
@@ -275,7 +275,7 @@ TEST_F(GameEngineTest, RightButtonStopsTheLowerVerseWithinATickAndTheStepRepeats
   at(16700, [this] { engine.rightButtonCommand(); });
   engine.readNext();
 
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   const auto& events = sound.events();
   ASSERT_EQ(events.back().kind, Kind::Stop);
   EXPECT_EQ(events.back().calledAtMs, 17000);
@@ -296,7 +296,7 @@ TEST_F(GameEngineTest, SecondRightPressBeforeTheTickWithdrawsTheStop) {
   engine.startReading(Memorisation::Without);
   at(16600, [this] {
     engine.rightButtonCommand();
-    EXPECT_EQ(state.busy, kStopRequested);
+    EXPECT_EQ(state.busy, Busy::StopRequested);
   });
   at(16800, [this] { engine.rightButtonCommand(); });
   engine.readNext();
@@ -311,7 +311,7 @@ TEST_F(GameEngineTest, StopAskedDuringTheUpperVerseIsNotLookedAt) {
   at(21000, [this] { engine.rightButtonCommand(); });  // upper verse 20000..24000
   engine.readNext();
   EXPECT_EQ(stops(), 0);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 2);
 }
 
@@ -357,7 +357,7 @@ TEST_F(GameEngineTest, MissingVersesKeepTheRhythmWithoutCuttingTheOthers) {
   EXPECT_EQ(played("I-001B").heardUntilMs, 15000);
   expectCardShownAt(15000 + 1000, 2, 2);
   EXPECT_EQ(state.position, 2);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(stops(), 0);
 }
 
@@ -394,7 +394,7 @@ TEST_F(GameEngineTest, FinishQuitsWhenNoGameWaits) {
 
 TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
   useOrder({9, 96, 70});
-  state.orderVariant = 2;
+  state.orderVariant = OrderVariant::SecondPairOrder;
   memoTimer.countdown = [] { return MemoOutcome::RanOut; };
   engine.startReading(Memorisation::With);
   engine.readNext();
@@ -458,7 +458,7 @@ TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(clock.nowMs(), 18000);
   EXPECT_EQ(sound.played().size(), 3u);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.running, 1);
 
   engine.readNext();  // one manual step, no loop
@@ -588,8 +588,8 @@ TEST_F(GameEngineTest, RightButtonDuringThePrefaceAbortsTheGame) {
   EXPECT_THAT(sound.heard(), ElementsAre("I-000A"));
   EXPECT_EQ(state.position, 0);
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.busy, kIdle);
-  EXPECT_EQ(state.memoState, kStartWithoutMemo);
+  EXPECT_EQ(state.busy, Busy::Idle);
+  EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
   EXPECT_EQ(enabledAt(2500),
             concat(concat(all(kReadingControls, kOn),
                           all({kManualRadio, kAutoRadio, kQuickStartButton}, kOn)),
@@ -622,7 +622,7 @@ TEST_F(GameEngineTest, TestReadingBeforeAnyGameShowsThePreface) {
                               kOff));
   EXPECT_EQ(enabledAt(1000 + 3000 + 800 + 4000), kGameOverStates);
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 0);
 }
 
@@ -691,7 +691,7 @@ TEST_F(GameEngineTest, ShutdownDuringTheUpperVerse) {
   at(12000, [this] { engine.shutdown(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(played("I-017A").heardUntilMs, 12000);
-  EXPECT_EQ(state.busy, kPlaying);  // nothing was tidied up: the program ends
+  EXPECT_EQ(state.busy, Busy::Playing);  // nothing was tidied up: the program ends
   EXPECT_EQ(view.enabledChanges.size(), 10u);
 }
 

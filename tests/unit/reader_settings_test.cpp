@@ -35,7 +35,7 @@ TEST(LoadSettings, WithNoSettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual);
   EXPECT_EQ(loaded.view.radio, ReadMode::Manual);
   EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
-  EXPECT_EQ(loaded.state.memoState.load(), kStartWithMemo);
+  EXPECT_EQ(loaded.state.memoState.load(), MemoState::StartWithMemo);
   EXPECT_EQ(loaded.offsets.x, 180);
   EXPECT_EQ(loaded.offsets.y, 340);
 }
@@ -57,7 +57,7 @@ TEST(LoadSettings, OnlyTheExactTextOneSetsAFlag) {
     Loaded loaded(SettingsFile(folder.write(
         "fudayomi.ini", std::string("[Auto]\nAuto=") + value + "\n[Timer]\nUse=" + value + "\n")));
     EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual) << value;
-    EXPECT_EQ(loaded.state.memoState.load(), kStartWithoutMemo) << value;
+    EXPECT_EQ(loaded.state.memoState.load(), MemoState::StartWithoutMemo) << value;
   }
   Loaded loaded(SettingsFile(folder.write("fudayomi.ini", "[Auto]\nAuto= 1 \n")));
   EXPECT_EQ(loaded.state.mode.load(), ReadMode::Automatic);
