@@ -258,9 +258,9 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
       GameRecord record{plan, {}, {}};
       selection.selectionActive = 1;
       for (std::int16_t card : kCards) selection.selected[card] = 1;
-      state.timingPause = plan.pauseMs;
+      state.settings.timingPause = plan.pauseMs;
       state.mode = plan.mode;
-      state.interval = 0.5;
+      state.settings.interval = 0.5;
       engine.startReading(Memorisation::Without);
       waitUntil([&] { return state.running.load() == 1; });
       for (std::size_t p = 1; p <= kCards.size(); ++p) record.order.push_back(order.poem[p]);

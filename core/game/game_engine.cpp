@@ -206,7 +206,7 @@ void GameEngine::openingThread(int generation) {
 
   // The track bar is off while the opening plays, so the pause read now is
   // the one in force when the first upper verse comes.
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   const bool withPrefaceUpper =
       !selection_.selectionActive.load() || selection_.selected[0];
   if (withPrefaceUpper) {
@@ -295,7 +295,7 @@ GameEngine::StepResult GameEngine::readingStep(int generation) {
 
   // The track bar is off while a step plays: this is the pause in force
   // after the lower verse.
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
   // After the last card the pause ends with the preface poem's texts.
@@ -330,7 +330,7 @@ void GameEngine::testThread(int generation) {
   enterPhase(GamePhase::TestReading);
   Prepared lower = prepare(clipName(0, Verse::Lower));
   Prepared upper = prepare(clipName(1, Verse::Upper));
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
   // The texts are those of the position the game stands at.
@@ -410,7 +410,7 @@ GameEngine::WaitResult GameEngine::waitClip(double ms) {
 }
 
 void GameEngine::waitInterval() {
-  const double total = std::max(0.0, state_.interval.load() * 1000.0);
+  const double total = std::max(0.0, state_.settings.interval.load() * 1000.0);
   const double ticks = std::floor(total / kTickMs);
   state_.waitStep = kTickMs;
   state_.waitRest = total - kTickMs * ticks;

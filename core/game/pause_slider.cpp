@@ -26,8 +26,8 @@ void PauseSlider::apply(bool always) {
   const int position = latest_.load();
   if (!always && position == applied_) return;
   applied_ = position;
-  state_.timingPause = timingPauseFor(position);
-  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+  state_.settings.timingPause = timingPauseFor(position);
+  view_.setText(kTimingLabel, timingLabel(language_, state_.settings.timingPause));
 }
 
 }  // namespace fuda

@@ -1,8 +1,7 @@
 #pragma once
 // The game's state shared by the GUI thread and the reading thread. Each
 // field is atomic, read and written whole; no other locking is needed. The
-// reading mode, the interval and the pause are the player's settings; the
-// rest changes as a game goes on.
+// player's settings are kept apart from what changes as a game goes on.
 #include <atomic>
 #include <cstdint>
 
@@ -21,7 +20,17 @@ enum class OrderPrepared { ShuffleAtStart, OrderLoaded };
 // (then the match-start announcement comes first).
 enum class MemoState { StartWithoutMemo, StartWithMemo, MemoRanOut };
 
+// Written on the GUI thread only (settings file, menus, slider); the reading
+// thread reads them as it goes. The reading mode is not among them: an
+// automatic loop marks it as its own (AutoLoopRunning), and that claim and the
+// player's change back to manual must meet on one atomic.
+struct ReadingSettings {
+  std::atomic<double> interval{3.0};            // seconds between automatic readings
+  std::atomic<std::int32_t> timingPause{1000};  // ms between lower and upper verse
+};
+
 struct ReadingState {
+  ReadingSettings settings;
   // A game (or a test reading) is on, from its opening to its end.
   std::atomic<bool> running{false};
   std::atomic<Busy> busy{Busy::Idle};
@@ -31,10 +40,8 @@ struct ReadingState {
   // "Exit" to end the game after the current card.
   std::atomic<std::int16_t> lastPosition{kPoemCount};
   std::atomic<MemoState> memoState{MemoState::StartWithoutMemo};
-  std::atomic<double> interval{3.0};      // seconds
   std::atomic<double> waitStep{0.0};      // ms, interval wait tick
   std::atomic<double> waitRest{0.0};      // ms, interval wait remainder
-  std::atomic<std::int32_t> timingPause{1000};  // ms
   std::atomic<OrderVariant> orderVariant{OrderVariant::PlainShuffle};
   std::atomic<OrderPrepared> orderPrepared{OrderPrepared::ShuffleAtStart};
   // Published by the engine as a game moves on.

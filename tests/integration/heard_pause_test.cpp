@@ -86,7 +86,7 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     selection.selectionActive = 1;
     selection.selected[3] = 1;
     selection.selected[5] = 1;
-    state.timingPause = kPauseMs;
+    state.settings.timingPause = kPauseMs;
 
     engine.startReading(Memorisation::Without);
     order = {readingOrder.poem[1], readingOrder.poem[2]};

@@ -327,7 +327,7 @@ class Storm {
     checkState("before a command");
     if (id == kTimingTrackBar) {
       // As the window does: the pause does not change while a step plays.
-      if (state_.busy.load() == Busy::Idle) state_.timingPause = timingPauseFor(trackBar);
+      if (state_.busy.load() == Busy::Idle) state_.settings.timingPause = timingPauseFor(trackBar);
     } else {
       if (id == kCmdTestReading && state_.idle()) threads_.nextIsTest = true;
       std::optional<std::int16_t> voided;

@@ -239,7 +239,7 @@ TEST_F(GameEngineTest, ATrackBarMoveDuringAStepCountsWhenTheStepEnds) {
   at(20000, [this] { engine.pauseSlider().moved(75); });
   engine.readNext();  // a step, 15000..24000
   EXPECT_EQ(played("I-042A").gap, 1000.0);
-  EXPECT_EQ(state.timingPause, 1500);
+  EXPECT_EQ(state.settings.timingPause, 1500);
   const auto texts = textsAt(24000);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].id, kTimingLabel);
@@ -254,10 +254,10 @@ TEST_F(GameEngineTest, PauseHeardIsExactWhateverTheClipLengths) {
   clips.setLength("I-000B", 2999.9);
   clips.setLength("I-011B", 3333.3);
   clips.setLength("I-012B", 3100.45);
-  state.timingPause = 1180;
+  state.settings.timingPause = 1180;
   engine.startReading(Memorisation::Without);
   engine.readNext();
-  state.timingPause = 0;
+  state.settings.timingPause = 0;
   engine.readNext();
 
   EXPECT_NEAR(played("I-000B").heardFromMs - played("I-000A").heardUntilMs, 2000, 1e-9);
@@ -424,7 +424,7 @@ TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
 TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 2.5;
+  state.settings.interval = 2.5;
   engine.startReading(Memorisation::Without);
 
   // Opening until 15000, 2500 ms wait, then each step: 1000 ms lead-in,
@@ -441,7 +441,7 @@ TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
 TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.rightButtonCommand(); });  // wait 15000..25000
   at(30000, [this] { engine.readNext(); });             // wait 25000..35000
   engine.startReading(Memorisation::Without);
@@ -453,7 +453,7 @@ TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
 TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
+  state.settings.interval = 3;
   at(16000, [this] { state.mode = ReadMode::Manual; });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(clock.nowMs(), 18000);
@@ -469,7 +469,7 @@ TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
 TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoop) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.readNext(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(threads.started, 1);
@@ -481,7 +481,7 @@ TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoo
 TEST_F(GameEngineTest, FinishDuringTheAutomaticWaitEndsAfterTheCurrentCard) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.finishReading(); });
   engine.startReading(Memorisation::Without);
   EXPECT_THAT(sound.played(), ElementsAre("I-000A", "I-000B", "I-017A", "I-017B"));
@@ -502,7 +502,7 @@ TEST_F(GameEngineTest, AutomaticChosenBetweenManualStepsWaitsForNext) {
   EXPECT_EQ(threads.started, 1);
   EXPECT_EQ(sound.played().size(), 3u);
 
-  state.interval = 3;
+  state.settings.interval = 3;
   advanceTo(20000);
   engine.readNext();  // the loop, whose first step follows at once
   EXPECT_EQ(threads.started, 2);
@@ -516,7 +516,7 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
   // starts a new loop at once, and the old one reads nothing more.
   useOrder({17, 42, 8, 9});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] {
     state.mode = ReadMode::Automatic;
     engine.readNext();
@@ -531,7 +531,7 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
 TEST_F(GameEngineTest, StoppedAutomaticStepIsReadAgainAfterTheNextWait) {
   useOrder({17, 42});
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
+  state.settings.interval = 3;
   at(19700, [this] { engine.rightButtonCommand(); });  // lower verse from 19000
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(played("I-017B", 0).heardUntilMs, 20000);
@@ -549,8 +549,8 @@ TEST_F(GameEngineTest, WholeAutomaticGameOfAHundredCards) {
     clips.setLength(clipOf(n, 'B'), 2800 + n * 7.37);
   }
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
-  state.timingPause = 1340;
+  state.settings.interval = 3;
+  state.settings.timingPause = 1340;
   engine.startReading(Memorisation::Without);
 
   const auto& events = sound.events();
@@ -611,7 +611,7 @@ TEST_F(GameEngineTest, StopDuringThePrefaceLowerVerseAbortsToo) {
 // ---- Test reading
 
 TEST_F(GameEngineTest, TestReadingBeforeAnyGameShowsThePreface) {
-  state.timingPause = 800;
+  state.settings.timingPause = 800;
   engine.testReading();
   EXPECT_THAT(sound.played(), ElementsAre("I-000B", "I-001A"));
   EXPECT_EQ(played("I-000B").calledAtMs, 1000);
@@ -677,7 +677,7 @@ TEST_F(GameEngineTest, ShutdownDuringAVerseEndsTheThreadAtOnce) {
 TEST_F(GameEngineTest, ShutdownDuringTheIntervalWaitOrThePause) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(20000, [this] { engine.shutdown(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(sound.events().back().kind, Kind::Stop);

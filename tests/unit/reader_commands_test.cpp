@@ -108,7 +108,7 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
     ReadMode mode;  // the radio buttons' too
     double interval;
   };
-  state.interval = 4.5;
+  state.settings.interval = 4.5;
   const Row rows[] = {
       {kAutoRadio, ReadMode::Automatic, 4.5},
       {kManualRadio, ReadMode::Manual, 4.5},
@@ -124,20 +124,20 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
     dispatch(row.id);
     EXPECT_EQ(view.radio, row.mode) << row.id;
     EXPECT_EQ(state.mode.load(), row.mode) << row.id;
-    EXPECT_EQ(state.interval, row.interval) << row.id;
+    EXPECT_EQ(state.settings.interval, row.interval) << row.id;
   }
 }
 
 TEST_F(ReaderCommandsTest, IntervalDefaultReadsTheSettingsFileAgain) {
   dispatch(kCmdIntervalDefault);  // no file: "3"
-  EXPECT_EQ(state.interval, 3.0);
+  EXPECT_EQ(state.settings.interval, 3.0);
   EXPECT_EQ(state.mode.load(), ReadMode::Automatic);
   writeSettings("[Auto]\nItvl=2.5\n");
   dispatch(kCmdIntervalDefault);
-  EXPECT_EQ(state.interval, 2.5);
+  EXPECT_EQ(state.settings.interval, 2.5);
   writeSettings("[auto]\nitvl = x7\n");
   dispatch(kCmdIntervalDefault);
-  EXPECT_EQ(state.interval, 0.0);
+  EXPECT_EQ(state.settings.interval, 0.0);
 }
 
 TEST_F(ReaderCommandsTest, ModeAndReaderItemsActDuringAStep) {
@@ -149,7 +149,7 @@ TEST_F(ReaderCommandsTest, ModeAndReaderItemsActDuringAStep) {
   });
   dispatch(kNextButton);
   EXPECT_THAT(host.calls, ElementsAre("voice 2"));
-  EXPECT_EQ(state.interval, 7.0);
+  EXPECT_EQ(state.settings.interval, 7.0);
 }
 
 TEST_F(ReaderCommandsTest, ReaderListHelpItemsGoToTheHost) {
