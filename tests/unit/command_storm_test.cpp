@@ -263,8 +263,8 @@ class CheckedView : public RecordingReaderView {
 };
 
 const std::vector<int> kCommands = {
-    kAnkiStartButton, kQuickStartButton, kCmdAnkiStart, kCmdQuickStart, kNextButton, kNextButton,
-    kNextButton, kNextButton, kExitButton, kGestureRightButton, kGestureRightButton,
+    kStartWithMemoButton, kQuickStartButton, kCmdStartWithMemo, kCmdQuickStart, kNextButton,
+    kNextButton, kNextButton, kNextButton, kExitButton, kGestureRightButton, kGestureRightButton,
     kGestureRightButton, kGestureRightDoubleClick, kGestureMiddleDoubleClick, kTitlePicture,
     kManualRadio, kAutoRadio, kCmdManualMode, kCmdAutoMode, kCmdIntervalDefault, kCmdInterval3,
     kCmdInterval5, kCmdInterval7, kCmdInterval10, kCmdTestReading, kCmdCardSelection,

@@ -42,7 +42,7 @@ std::vector<std::pair<ControlId, Enablement>> concat(
 
 // Enabled states at a game's end and after a test reading.
 const auto kGameOverStates = concat(
-    concat(all({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton}, kOn),
+    concat(all({kManualRadio, kAutoRadio, kStartWithMemoButton, kQuickStartButton}, kOn),
            all({kNextButton}, kOff)),
     all({kExitButton, kTimingLabel, kTimingTrackBar}, kOn));
 
@@ -107,7 +107,7 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   // Controls: the start buttons and radios at once, the reading controls
   // after the lead-in, all of them back when the first card has been read.
   EXPECT_EQ(enabledAt(0),
-            all({kAnkiStartButton, kQuickStartButton, kManualRadio, kAutoRadio}, kOff));
+            all({kStartWithMemoButton, kQuickStartButton, kManualRadio, kAutoRadio}, kOff));
   EXPECT_EQ(enabledAt(1000), all(kReadingControls, kOff));
   EXPECT_EQ(enabledAt(15000), all(kReadingControls, kOn));
   EXPECT_FALSE(view.isEnabled(kQuickStartButton));
@@ -593,7 +593,7 @@ TEST_F(GameEngineTest, RightButtonDuringThePrefaceAbortsTheGame) {
   EXPECT_EQ(enabledAt(2500),
             concat(concat(all(kReadingControls, kOn),
                           all({kManualRadio, kAutoRadio, kQuickStartButton}, kOn)),
-                   all({kAnkiStartButton, kNextButton}, kOff)));
+                   all({kStartWithMemoButton, kNextButton}, kOff)));
   EXPECT_TRUE(view.textChanges.empty());
   // The selection stays for the next start, unlike at a game's end.
   EXPECT_EQ(selection.selectionActive, 1);
@@ -617,7 +617,7 @@ TEST_F(GameEngineTest, TestReadingBeforeAnyGameShowsThePreface) {
   EXPECT_EQ(played("I-000B").calledAtMs, 1000);
   EXPECT_EQ(played("I-001A").heardFromMs - played("I-000B").heardUntilMs, 800);
   expectPrefaceShownAt(1000 + 3000 + 800);
-  EXPECT_EQ(enabledAt(0), all({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton,
+  EXPECT_EQ(enabledAt(0), all({kManualRadio, kAutoRadio, kStartWithMemoButton, kQuickStartButton,
                                kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
                               kOff));
   EXPECT_EQ(enabledAt(1000 + 3000 + 800 + 4000), kGameOverStates);

@@ -64,7 +64,7 @@ TEST_F(ReaderCommandsTest, StartButtonsAndMenuItemsStartAGame) {
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
   }
-  for (int id : std::initializer_list<int>{kAnkiStartButton, kCmdAnkiStart}) {
+  for (int id : std::initializer_list<int>{kStartWithMemoButton, kCmdStartWithMemo}) {
     dispatch(id);
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
