@@ -258,26 +258,26 @@ std::optional<Figures> readGames(const std::filesystem::path& work, Padding padd
       GameRecord record{plan, {}, {}};
       selection.selectionActive = 1;
       for (std::int16_t card : kCards) selection.selected[card] = 1;
-      state.timingPause = plan.pauseMs;
+      state.settings.timingPause = plan.pauseMs;
       state.mode = plan.mode;
-      state.interval = 0.5;
+      state.settings.interval = 0.5;
       engine.startReading(Memorisation::Without);
       waitUntil([&] { return state.running.load() == 1; });
       for (std::size_t p = 1; p <= kCards.size(); ++p) record.order.push_back(order.poem[p]);
       if (plan.mode == ReadMode::Manual) {
         for (;;) {
-          waitUntil([&] { return state.running.load() == 0 || state.busy.load() == kIdle; });
+          waitUntil([&] { return state.running.load() == 0 || state.busy.load() == Busy::Idle; });
           if (state.running.load() == 0) break;
           // A player's hand, at no fixed phase to the device's buffers.
           std::this_thread::sleep_for(std::chrono::milliseconds(hesitation(random)));
           record.nextAtFrame.push_back(sound.framesOutput());
           engine.readNext();
-          waitUntil([&] { return state.busy.load() != kIdle || state.running.load() == 0; });
+          waitUntil([&] { return state.busy.load() != Busy::Idle || state.running.load() == 0; });
         }
       } else {
-        waitUntil([&] { return state.running.load() == 0 && state.busy.load() == kIdle; });
+        waitUntil([&] { return state.running.load() == 0 && state.busy.load() == Busy::Idle; });
       }
-      waitUntil([&] { return state.busy.load() == kIdle; });
+      waitUntil([&] { return state.busy.load() == Busy::Idle; });
       records.push_back(std::move(record));
       std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }

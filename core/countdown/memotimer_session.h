@@ -6,19 +6,18 @@
 // tick() every kCountdownTickMs, forwards its menu commands, and closes when
 // told.
 #include "core/countdown/announcer.h"
-#include "core/ports/clock.h"
-#include "core/countdown/countdown_face.h"
+#include "core/countdown/countdown_run.h"
 #include "core/countdown/memo_countdown.h"
+#include "core/countdown/timer_command.h"
+#include "core/ports/announcement_pause.h"
+#include "core/ports/clock.h"
 #include "core/ports/timer_face_view.h"
 
 namespace fuda {
 
 // What the memotimer asks of its window. GUI thread.
-class MemotimerFrontEnd {
+class MemotimerFrontEnd : public AnnouncementPause {
  public:
-  virtual ~MemotimerFrontEnd() = default;
-  // Waits `ms` while the window ignores the keyboard and the mouse.
-  virtual void pauseWithoutInput(double ms) = 0;
   // The countdown is over: no more ticks, and the face is painted now, as
   // the end announcement is heard before the program ends.
   virtual void stopTicking() = 0;
@@ -31,27 +30,22 @@ class MemotimerSession {
   MemotimerSession(Clock& clock, Announcer& announcer, MemotimerFrontEnd& frontEnd);
 
   // GUI thread, once the window has its face: shows "15:00".
-  void begin(TimerFaceView& face);
-  // kCmdMemoStart, kCmdMemoLengthen, kCmdMemoShorten, kCmdMemoExit; others
-  // ignored.
-  void dispatchCommand(int id);
+  void begin(TimerFaceView& face) { run_.begin(face); }
+  // Start, Lengthen, Shorten; EndNow ends the program.
+  void dispatchCommand(TimerCommand command);
   // Every kCountdownTickMs.
   void tick();
   // The window is closing (close box, exit, signal): a start still waiting
   // out its announcement starts nothing.
-  void closing() { closing_ = true; }
+  void closing() { run_.closeBox(); }
 
   const MemoCountdown& countdown() const { return countdown_; }
 
  private:
-  void start();
-
-  Clock& clock_;
   Announcer& announcer_;
   MemotimerFrontEnd& frontEnd_;
-  TimerFaceView* face_ = nullptr;
   MemoCountdown countdown_;
-  bool closing_ = false;
+  CountdownRun run_;
 };
 
 }  // namespace fuda

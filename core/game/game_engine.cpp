@@ -50,20 +50,20 @@ GameEngine::~GameEngine() { shutdown(); }
 // ---- Commands (GUI thread)
 
 void GameEngine::startReading(Memorisation memorisation) {
-  if (state_.running.load() || state_.busy.load() != kIdle) return;
+  if (state_.running.load() || state_.busy.load() != Busy::Idle) return;
   // A loaded list plays its own cards; the flags of the selection matter only
   // to a new shuffle.
-  if (state_.orderPrepared.load() == kShuffleAtStart &&
-      selection_.selectionActive.load() &&
-      selection_.countSelected() == 0) {
+  if (state_.orderPrepared.load() == OrderPrepared::ShuffleAtStart &&
+      selection_.selectionActive.load() && selection_.countSelected() == 0) {
     // Only the selection dialog's close box leaves an empty selection in force.
     ports_.view.showMessage(pick(language_, texts::kNoCardsCaption),
                             pick(language_, texts::kNoCardsText),
                             MessageOwner::None);
     return;
   }
-  state_.memoState = memorisation == Memorisation::With ? kStartWithMemo : kStartWithoutMemo;
-  if (state_.orderPrepared.load() == kShuffleAtStart) {
+  state_.memoState =
+      memorisation == Memorisation::With ? MemoState::StartWithMemo : MemoState::StartWithoutMemo;
+  if (state_.orderPrepared.load() == OrderPrepared::ShuffleAtStart) {
     // The game ends after the last card the new order holds, whatever count
     // a closed-by-the-box selection dialog left behind.
     state_.lastPosition = static_cast<std::int16_t>(
@@ -80,12 +80,12 @@ void GameEngine::startReading(Memorisation memorisation) {
     const int count = selection_.selectedCount.load();
     state_.lastPosition = static_cast<std::int16_t>(count < 1 || count > listed ? listed : count);
   }
-  if (state_.memoState.load() == kStartWithMemo &&
+  if (state_.memoState.load() == MemoState::StartWithMemo &&
       ports_.memoTimer.openMemoTimer() == MemoOutcome::RanOut) {
-    state_.memoState = kMemoRanOut;
+    state_.memoState = MemoState::MemoRanOut;
   }
   if (shuttingDown_.load()) return;
-  state_.busy = kPlaying;
+  state_.busy = Busy::Playing;
   startThread(&GameEngine::openingThread);
 }
 
@@ -93,7 +93,7 @@ void GameEngine::readNext() {
   if (!state_.running.load()) return;
   const ReadMode mode = state_.mode.load();
   if (mode == ReadMode::AutoLoopRunning) {
-    if (state_.busy.load() == kIdle) skipInterval();
+    if (state_.busy.load() == Busy::Idle) skipInterval();
     return;
   }
   if (!claimBusy()) return;
@@ -101,7 +101,7 @@ void GameEngine::readNext() {
 }
 
 void GameEngine::finishReading() {
-  if (state_.busy.load() != kIdle || !state_.running.load()) {
+  if (state_.busy.load() != Busy::Idle || !state_.running.load()) {
     ports_.view.quitProgram();
     return;
   }
@@ -111,34 +111,34 @@ void GameEngine::finishReading() {
 
 void GameEngine::rightButtonCommand() {
   if (!state_.running.load()) return;
-  if (state_.mode.load() != ReadMode::Manual && state_.busy.load() == kIdle) {
+  if (state_.mode.load() != ReadMode::Manual && state_.busy.load() == Busy::Idle) {
     skipInterval();
     return;
   }
   // Exchanges, not stores: the step may clear `busy` between our look and
   // our write, and a stale stop request would then block the game.
-  Busy expected = kPlaying;
-  if (state_.busy.compare_exchange_strong(expected, kStopRequested)) return;
-  expected = kStopRequested;
-  if (state_.busy.compare_exchange_strong(expected, kPlaying)) return;
+  Busy expected = Busy::Playing;
+  if (state_.busy.compare_exchange_strong(expected, Busy::StopRequested)) return;
+  expected = Busy::StopRequested;
+  if (state_.busy.compare_exchange_strong(expected, Busy::Playing)) return;
   readNext();
 }
 
 void GameEngine::testReading() {
-  if (state_.running.load() || state_.busy.load() != kIdle) return;
+  if (state_.running.load() || state_.busy.load() != Busy::Idle) return;
   state_.running = true;
-  state_.busy = kPlaying;
+  state_.busy = Busy::Playing;
   startThread(&GameEngine::testThread);
 }
 
 void GameEngine::withdrawLastReading() {
-  if (state_.busy.load() != kIdle) return;
+  if (state_.busy.load() != Busy::Idle) return;
   std::optional<std::int16_t> voided;
   {
     std::lock_guard lock(orderMutex_);
     // A loop step claims `busy` before it takes the lock, so once we hold the
     // lock with `busy` clear, no step reads the order until we are done.
-    if (state_.busy.load() != kIdle) return;
+    if (state_.busy.load() != Busy::Idle) return;
     voided = withdrawFromOrder(state_, order_, tickCount());
   }
   if (!voided) return;
@@ -147,15 +147,15 @@ void GameEngine::withdrawLastReading() {
 }
 
 void GameEngine::resetGame() {
-  state_.memoState = kStartWithoutMemo;
-  state_.orderVariant = kPlainShuffle;
-  state_.orderPrepared = kShuffleAtStart;
+  state_.memoState = MemoState::StartWithoutMemo;
+  state_.orderVariant = OrderVariant::PlainShuffle;
+  state_.orderPrepared = OrderPrepared::ShuffleAtStart;
   selection_.reset();
   ports_.view.releasePointer();
   // The flags last: until they clear, the GUI thread treats the game as on
   // and leaves the selection alone.
   state_.running = false;
-  state_.busy = kIdle;
+  state_.busy = Busy::Idle;
 }
 
 void GameEngine::showPrefacePoem() {
@@ -188,7 +188,7 @@ void GameEngine::openingThread(int generation) {
   state_.position = 0;
   state_.running = true;
   enterPhase(GamePhase::Opening);
-  if (state_.memoState.load() == kMemoRanOut) pause(kMatchAnnouncementMs);
+  if (state_.memoState.load() == MemoState::MemoRanOut) pause(kMatchAnnouncementMs);
   pause(kLeadInMs);
   enterPhase(GamePhase::Reading);
 
@@ -207,7 +207,7 @@ void GameEngine::openingThread(int generation) {
 
   // The track bar is off while the opening plays, so the pause read now is
   // the one in force when the first upper verse comes.
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   const bool withPrefaceUpper =
       !selection_.selectionActive.load() || selection_.selected[0];
   if (withPrefaceUpper) {
@@ -296,7 +296,7 @@ GameEngine::StepResult GameEngine::readingStep(int generation) {
 
   // The track bar is off while a step plays: this is the pause in force
   // after the lower verse.
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
   // After the last card the pause ends with the preface poem's texts.
@@ -331,7 +331,7 @@ void GameEngine::testThread(int generation) {
   enterPhase(GamePhase::TestReading);
   Prepared lower = prepare(clipName(0, Verse::Lower));
   Prepared upper = prepare(clipName(1, Verse::Upper));
-  const double pauseMs = state_.timingPause.load();
+  const double pauseMs = state_.settings.timingPause.load();
   pause(kLeadInMs);
   play(lower.clip);
   // The texts are those of the position the game stands at.
@@ -367,7 +367,7 @@ void GameEngine::abortOpening(int generation) {
   }
   enterPhase(GamePhase::BetweenCards);
   enterPhase(GamePhase::OpeningStopped);
-  state_.memoState = kStartWithoutMemo;
+  state_.memoState = MemoState::StartWithoutMemo;
   state_.running = false;
   becomeIdle(generation);
 }
@@ -386,8 +386,8 @@ bool GameEngine::loopGoesOn(int generation) const {
 }
 
 bool GameEngine::claimBusy() {
-  Busy idle = kIdle;
-  return state_.busy.compare_exchange_strong(idle, kPlaying);
+  Busy idle = Busy::Idle;
+  return state_.busy.compare_exchange_strong(idle, Busy::Playing);
 }
 
 GameEngine::Prepared GameEngine::prepare(std::string_view name) {
@@ -404,14 +404,14 @@ GameEngine::WaitResult GameEngine::waitClip(double ms) {
   const double ticks = std::floor(ms / kTickMs);
   for (double i = 0; i < ticks; ++i) {
     pause(kTickMs);
-    if (state_.busy.load() == kStopRequested) return WaitResult::Stopped;
+    if (state_.busy.load() == Busy::StopRequested) return WaitResult::Stopped;
   }
   pause(ms - kTickMs * ticks);
   return WaitResult::Played;
 }
 
 void GameEngine::waitInterval() {
-  const double total = std::max(0.0, state_.interval.load() * 1000.0);
+  const double total = std::max(0.0, state_.settings.interval.load() * 1000.0);
   const double ticks = std::floor(total / kTickMs);
   state_.waitStep = kTickMs;
   state_.waitRest = total - kTickMs * ticks;
@@ -512,7 +512,7 @@ void GameEngine::enterPhase(GamePhase phase) {
 }
 
 void GameEngine::becomeIdle(int generation) {
-  state_.busy = kIdle;
+  state_.busy = Busy::Idle;
   // A thread that a newer one overtook leaves the window alone: the newer
   // one clears `busy` in its turn and brings the move in then.
   if (generation == generation_.load()) pauseSlider_.readingDone();

@@ -14,7 +14,7 @@ void PauseSlider::moved(int position) {
   // Stored before `busy` is looked at: a step that clears it after our look
   // finds this position in readingDone.
   latest_ = position;
-  if (state_.busy.load() != kIdle) return;
+  if (state_.busy.load() != Busy::Idle) return;
   apply(true);
 }
 
@@ -26,8 +26,8 @@ void PauseSlider::apply(bool always) {
   const int position = latest_.load();
   if (!always && position == applied_) return;
   applied_ = position;
-  state_.timingPause = timingPauseFor(position);
-  view_.setText(kTimingLabel, timingLabel(language_, state_.timingPause));
+  state_.settings.timingPause = timingPauseFor(position);
+  view_.setText(kTimingLabel, timingLabel(language_, state_.settings.timingPause));
 }
 
 }  // namespace fuda

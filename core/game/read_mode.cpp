@@ -4,7 +4,7 @@ namespace fuda {
 
 void setReadMode(ReadingState& state, ReaderView& view, ReadMode mode,
                  std::optional<double> intervalSeconds) {
-  if (intervalSeconds) state.interval = *intervalSeconds;
+  if (intervalSeconds) state.settings.interval = *intervalSeconds;
   view.setReadModeRadio(mode);
   state.mode = mode;
 }

@@ -20,7 +20,7 @@ ReaderCommands::ReaderCommands(GameEngine& engine, ReadingState& state, ReaderVi
 void ReaderCommands::dispatchCommand(ReaderCommand command) {
   switch (command) {
     case ReaderCommand::TitlePictureDoubleClick:
-      if (state_.idle()) state_.orderVariant = kSecondPairOrder;
+      if (state_.idle()) state_.orderVariant = OrderVariant::SecondPairOrder;
       break;
     case ReaderCommand::StartWithMemorisation:
       engine_.startReading(Memorisation::With);
@@ -109,12 +109,12 @@ void ReaderCommands::dispatchCommand(ReaderCommand command) {
 
 void ReaderCommands::rightDoubleClick() {
   if (!state_.idle()) return;
-  engine_.startReading(state_.memoState.load() == kStartWithMemo ? Memorisation::With
-                                                                 : Memorisation::Without);
+  engine_.startReading(state_.memoState.load() == MemoState::StartWithMemo ? Memorisation::With
+                                                                           : Memorisation::Without);
 }
 
 void ReaderCommands::middleDoubleClick() {
-  if (state_.idle()) state_.orderVariant = kFirstPairOrder;
+  if (state_.idle()) state_.orderVariant = OrderVariant::FirstPairOrder;
 }
 
 void ReaderCommands::setMode(ReadMode mode, std::optional<double> intervalSeconds) {

@@ -1,8 +1,7 @@
 #pragma once
 // The game's state shared by the GUI thread and the reading thread. Each
 // field is atomic, read and written whole; no other locking is needed. The
-// reading mode, the interval and the pause are the player's settings; the
-// rest changes as a game goes on.
+// player's settings are kept apart from what changes as a game goes on.
 #include <atomic>
 #include <cstdint>
 
@@ -13,19 +12,28 @@
 
 namespace fuda {
 
-enum Busy : std::int16_t { kIdle = 0, kPlaying = 1, kStopRequested = 2 };
+// Whether a reading thread plays, and whether it has been asked to stop.
+enum class Busy { Idle, Playing, StopRequested };
 // Whether the next game shuffles its cards or reads a loaded list's order.
-enum OrderPrepared : std::int16_t { kShuffleAtStart = 0, kOrderLoaded = 1 };
-enum MemoState : std::int16_t {
-  kStartWithoutMemo = 0,
-  kStartWithMemo = 1,
-  kMemoRanOut = 2,
+enum class OrderPrepared { ShuffleAtStart, OrderLoaded };
+// Whether the next game opens with the memorisation, and whether it ran out
+// (then the match-start announcement comes first).
+enum class MemoState { StartWithoutMemo, StartWithMemo, MemoRanOut };
+
+// Written on the GUI thread only (settings file, menus, slider); the reading
+// thread reads them as it goes. The reading mode is not among them: an
+// automatic loop marks it as its own (AutoLoopRunning), and that claim and the
+// player's change back to manual must meet on one atomic.
+struct ReadingSettings {
+  std::atomic<double> interval{3.0};            // seconds between automatic readings
+  std::atomic<std::int32_t> timingPause{1000};  // ms between lower and upper verse
 };
 
 struct ReadingState {
+  ReadingSettings settings;
   // A game (or a test reading) is on, from its opening to its end.
   std::atomic<bool> running{false};
-  std::atomic<Busy> busy{kIdle};
+  std::atomic<Busy> busy{Busy::Idle};
   std::atomic<ReadMode> mode{ReadMode::Manual};
   std::atomic<std::int16_t> position{0};
   // The position the next game's opening reads first: 1, or the current
@@ -34,17 +42,15 @@ struct ReadingState {
   // The last position the game reads: the cards of its order, lowered by
   // "Exit" to end the game after the current card.
   std::atomic<std::int16_t> lastPosition{kPoemCount};
-  std::atomic<MemoState> memoState{kStartWithoutMemo};
-  std::atomic<double> interval{3.0};      // seconds
+  std::atomic<MemoState> memoState{MemoState::StartWithoutMemo};
   std::atomic<double> waitStep{0.0};      // ms, interval wait tick
   std::atomic<double> waitRest{0.0};      // ms, interval wait remainder
-  std::atomic<std::int32_t> timingPause{1000};  // ms
-  std::atomic<std::int16_t> orderVariant{kPlainShuffle};
-  std::atomic<OrderPrepared> orderPrepared{kShuffleAtStart};
+  std::atomic<OrderVariant> orderVariant{OrderVariant::PlainShuffle};
+  std::atomic<OrderPrepared> orderPrepared{OrderPrepared::ShuffleAtStart};
   // Published by the engine as a game moves on.
   std::atomic<GamePhase> phase{GamePhase::NoGame};
 
-  bool idle() const { return !running.load() && busy.load() == kIdle; }
+  bool idle() const { return !running.load() && busy.load() == Busy::Idle; }
 };
 
 }  // namespace fuda

@@ -23,7 +23,7 @@ struct CardPair {
 
 // The two fixed pair lists; pairs are applied one after the other, so a later
 // pair may move a key an earlier one has set.
-constexpr std::array<CardPair, 44> kPairsVariant1 = {{
+constexpr std::array<CardPair, 44> kFirstPairOrderPairs = {{
     {87, 57}, {18, 77}, {74, 65}, {23, 13}, {40, 37}, {100, 66}, {71, 46},
     {21, 63}, {75, 42}, {35, 99}, {50, 15}, {96, 9},   {2, 67},  {59, 47},
     {32, 28}, {85, 62}, {93, 83}, {51, 6},  {98, 48},  {90, 14}, {14, 94},
@@ -33,7 +33,7 @@ constexpr std::array<CardPair, 44> kPairsVariant1 = {{
     {30, 58}, {56, 69},
 }};
 
-constexpr std::array<CardPair, 44> kPairsVariant2 = {{
+constexpr std::array<CardPair, 44> kSecondPairOrderPairs = {{
     {87, 57}, {77, 18}, {65, 74}, {13, 23}, {37, 40},  {66, 100}, {46, 71},
     {63, 21}, {42, 75}, {99, 35}, {15, 50}, {96, 9},   {67, 2},   {59, 47},
     {32, 28}, {85, 62}, {83, 93}, {51, 6},  {48, 98},  {90, 14},  {14, 94},
@@ -91,9 +91,10 @@ void sortPositions(ReadingOrder& order, int first, int last) {
   }
 }
 
-void applyPairOrder(ReadingOrder& order, int variant) {
-  if (variant != kFirstPairOrder && variant != kSecondPairOrder) return;
-  const auto& pairs = variant == kFirstPairOrder ? kPairsVariant1 : kPairsVariant2;
+void applyPairOrder(ReadingOrder& order, OrderVariant variant) {
+  if (variant == OrderVariant::PlainShuffle) return;
+  const auto& pairs =
+      variant == OrderVariant::FirstPairOrder ? kFirstPairOrderPairs : kSecondPairOrderPairs;
   for (const CardPair& pair : pairs) {
     double& first = order.key[pair.first];
     double& second = order.key[pair.second];
@@ -102,7 +103,7 @@ void applyPairOrder(ReadingOrder& order, int variant) {
 }
 
 void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
-                       std::int16_t orderVariant, std::uint32_t seed) {
+                       OrderVariant orderVariant, std::uint32_t seed) {
   RandomGenerator random;
   random.randomize(seed);
   const bool selectionInForce = selection.selectionActive.load();

@@ -11,7 +11,7 @@ namespace fuda {
 inline constexpr std::int16_t kNoCard = 999;  // a position without a card
 
 // The fixed pair orders a gesture may ask the next shuffle for.
-enum OrderVariant : std::int16_t { kPlainShuffle = 0, kFirstPairOrder = 1, kSecondPairOrder = 2 };
+enum class OrderVariant { PlainShuffle, FirstPairOrder, SecondPairOrder };
 
 struct ReadingOrder {
   // Index = reading position; 1..100 make up a game, 0 is the preface poem.
@@ -34,15 +34,15 @@ class RandomGenerator {
 
 // Sorts positions first..last ascending by key, moving the poems along.
 void sortPositions(ReadingOrder& order, int first, int last);
-// Puts the pairs of variant 1 or 2 in their fixed order (keys by poem number).
-void applyPairOrder(ReadingOrder& order, int variant);
+// Puts the pairs of a pair order in their fixed order (keys by poem number).
+void applyPairOrder(ReadingOrder& order, OrderVariant variant);
 // Fills decisiveLength[1..100] from poem[1..100]; 0 for positions without a
 // card.
 void computeDecisiveLengths(ReadingOrder& order);
 // A new shuffle of the selected cards; `seed` is the tick count in the
 // program and chosen by tests.
 void buildReadingOrder(ReadingOrder& order, const CardSelection& selection,
-                       std::int16_t orderVariant, std::uint32_t seed);
+                       OrderVariant orderVariant, std::uint32_t seed);
 // The withdraw's reshuffle: new keys for positions `position`..100 (fillers
 // keep sorting last), sorted, then the decisive lengths of the whole order
 // recomputed. Stepping the reading position back is the caller's part.

@@ -336,7 +336,7 @@ void loadReadingList(ReadingOrder& order, CardSelection& selection, ReadingState
   computeDecisiveLengths(order);
   selection.selectedCount = static_cast<std::int16_t>(list.count);
   selection.selectionActive = list.count != kPoemCount;
-  state.orderPrepared = kOrderLoaded;
+  state.orderPrepared = OrderPrepared::OrderLoaded;
   state.openingPosition = 1;
 }
 

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/ports/announcement_pause.h"
+
 namespace fuda {
 
-class ReaderFrontEnd {
+class ReaderFrontEnd : public AnnouncementPause {
  public:
   virtual ~ReaderFrontEnd() = default;
   // Opens "Timer", "CSelect" or "HSelect" modally over the main window and
@@ -16,9 +18,6 @@ class ReaderFrontEnd {
   // Opens the help file with the system's viewer; a missing file opens
   // nothing and is not reported.
   virtual void openHelp(const std::filesystem::path& file) = 0;
-  // Waits `ms` while the windows ignore the keyboard and the mouse; paints
-  // and timers go on.
-  virtual void pauseWithoutInput(double ms) = 0;
 };
 
 }  // namespace fuda

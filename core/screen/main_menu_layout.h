@@ -28,7 +28,7 @@ inline constexpr MenuItemLayout kOperationItems[] = {
     {kCmdTestReading, texts::kItemTestReading}, kSeparator,
     {kCmdCardSelection, texts::kItemCardSelection},
     {kCmdThirdGame, texts::kItemThirdGame}, kSeparator,
-    {kCmdAnkiStart, texts::kItemAnkiStart}, kSeparator,
+    {kCmdStartWithMemo, texts::kItemStartWithMemo}, kSeparator,
     {kCmdQuickStart, texts::kItemQuickStart}, kSeparator,
     {kCmdExit, texts::kItemExit}};
 inline constexpr MenuItemLayout kReaderItems[] = {

@@ -22,10 +22,13 @@ inline constexpr auto kOn = Enablement::Enabled;
 inline constexpr auto kOff = Enablement::Disabled;
 
 inline constexpr ControlEnabling kNoGame[] = {
-    {kManualRadio, kOn}, {kAutoRadio, kOn},  {kAnkiStartButton, kOn}, {kQuickStartButton, kOn},
+    {kManualRadio, kOn}, {kAutoRadio, kOn},  {kStartWithMemoButton, kOn}, {kQuickStartButton, kOn},
     {kNextButton, kOff}, {kExitButton, kOn}, {kTimingLabel, kOn},     {kTimingTrackBar, kOn}};
 inline constexpr ControlEnabling kOpening[] = {
-    {kAnkiStartButton, kOff}, {kQuickStartButton, kOff}, {kManualRadio, kOff}, {kAutoRadio, kOff}};
+    {kStartWithMemoButton, kOff},
+    {kQuickStartButton, kOff},
+    {kManualRadio, kOff},
+    {kAutoRadio, kOff}};
 // The track bar is off while a step plays: a move then counts once it ends.
 inline constexpr ControlEnabling kReading[] = {
     {kManualRadio, kOff}, {kAutoRadio, kOff},   {kNextButton, kOff},
@@ -38,11 +41,12 @@ inline constexpr ControlEnabling kOpeningStopped[] = {
     {kManualRadio, kOn},
     {kAutoRadio, kOn},
     {kQuickStartButton, kOn},
-    {kAnkiStartButton, kOff},
+    {kStartWithMemoButton, kOff},
     {kNextButton, kOff}};
 inline constexpr ControlEnabling kTestReading[] = {
-    {kManualRadio, kOff}, {kAutoRadio, kOff},  {kAnkiStartButton, kOff}, {kQuickStartButton, kOff},
-    {kNextButton, kOff},  {kExitButton, kOff}, {kTimingLabel, kOff},     {kTimingTrackBar, kOff}};
+    {kManualRadio, kOff},         {kAutoRadio, kOff},  {kStartWithMemoButton, kOff},
+    {kQuickStartButton, kOff},    {kNextButton, kOff}, {kExitButton, kOff},
+    {kTimingLabel, kOff},         {kTimingTrackBar, kOff}};
 
 }  // namespace phase_controls_detail
 

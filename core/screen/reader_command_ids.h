@@ -14,8 +14,8 @@ struct ReaderCommandId {
 };
 
 inline constexpr ReaderCommandId kReaderCommandIds[] = {
-    {kAnkiStartButton, ReaderCommand::StartWithMemorisation},
-    {kCmdAnkiStart, ReaderCommand::StartWithMemorisation},
+    {kStartWithMemoButton, ReaderCommand::StartWithMemorisation},
+    {kCmdStartWithMemo, ReaderCommand::StartWithMemorisation},
     {kQuickStartButton, ReaderCommand::StartWithoutMemorisation},
     {kCmdQuickStart, ReaderCommand::StartWithoutMemorisation},
     {kNextButton, ReaderCommand::ReadNext},

@@ -27,8 +27,8 @@ TimerOffsets loadSettings(const SettingsFile& settings, ReadingState& state,
   setReadMode(state, view,
               settings.read("Auto", "Auto", "0") == "1" ? ReadMode::Automatic : ReadMode::Manual,
               numberFromText(settings.read("Auto", "Itvl", "3")));
-  state.memoState =
-      settings.read("Timer", "Use", "1") == "1" ? kStartWithMemo : kStartWithoutMemo;
+  state.memoState = settings.read("Timer", "Use", "1") == "1" ? MemoState::StartWithMemo
+                                                              : MemoState::StartWithoutMemo;
 
   return timerOffsets(settings);
 }

@@ -10,7 +10,7 @@ inline constexpr LocalText kMakerNotice{
     "札読みひばりくん  競技かるた読み上げ  © fudayomi の作者たち",
     "fudayomi hibari kun  karuta reading machine  (c) the fudayomi authors"};
 
-inline constexpr LocalText kAnkiStartButton{"暗記～開始", "Anki and Start"};
+inline constexpr LocalText kStartWithMemoButton{"暗記～開始", "Anki and Start"};
 inline constexpr LocalText kQuickStartButton{"すぐに開始", "Start quickly"};
 inline constexpr LocalText kNextButton{"次へ", "Next Read"};
 inline constexpr LocalText kExitButton{"終了", "Exit"};
@@ -28,7 +28,7 @@ inline constexpr LocalText kMenuHelp{"ヘルプ(&H)", "Help(&H)"};
 inline constexpr LocalText kItemTestReading{"テスト読唱(&T)", "Test_Read(&T)"};
 inline constexpr LocalText kItemCardSelection{"使用札選択(&L)", "Selection(&L)"};
 inline constexpr LocalText kItemThirdGame{"三分の百首", "100/3 Game"};
-inline constexpr LocalText kItemAnkiStart{"暗記～開始(&A)", "Anki and Start(&A)"};
+inline constexpr LocalText kItemStartWithMemo{"暗記～開始(&A)", "Anki and Start(&A)"};
 inline constexpr LocalText kItemQuickStart{"すぐに開始(&S)", "Start(&S)"};
 inline constexpr LocalText kItemExit{"終了(&X)", "Exit(&X)"};
 inline constexpr LocalText kItemReader1{"ひばりくん", "hibari kun"};

@@ -199,7 +199,7 @@ void MainWindow::buildControls() {
   kimariji->setPalette(red);
 
   // Tab walks the four buttons in creation order.
-  setTabOrder(control(kAnkiStartButton), control(kQuickStartButton));
+  setTabOrder(control(kStartWithMemoButton), control(kQuickStartButton));
   setTabOrder(control(kQuickStartButton), control(kNextButton));
   setTabOrder(control(kNextButton), control(kExitButton));
 }

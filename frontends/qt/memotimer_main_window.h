@@ -35,7 +35,10 @@ class MemotimerMainWindow : public QMainWindow, private MemotimerFrontEnd {
   MemotimerMainWindow(Language language, MemotimerPorts ports);
 
   // GUI thread: a menu or popup command by id; unknown ids do nothing.
-  void dispatchCommand(int id) { session_.dispatchCommand(id); }
+  void dispatchCommand(int id) {
+    if (const auto command = timerCommandFor(kMemotimerMenu, id))
+      session_.dispatchCommand(*command);
+  }
   // GUI thread: one tick of the 10 ms timer.
   void tick() { session_.tick(); }
 

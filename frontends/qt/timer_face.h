@@ -7,11 +7,11 @@
 #include <QWidget>
 #include <string_view>
 
-#include "core/ports/clock.h"
 #include "core/countdown/clock_hands.h"
-#include "core/countdown/countdown_face.h"
-#include "core/texts/language.h"
+#include "core/countdown/countdown_run.h"
+#include "core/ports/clock.h"
 #include "core/ports/timer_face_view.h"
+#include "core/texts/language.h"
 
 class QLabel;
 class QMenu;

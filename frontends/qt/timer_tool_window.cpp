@@ -3,16 +3,17 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "core/screen/control_ids.h"
+#include "core/screen/timer_window_layout.h"
+#include "core/screen/tool_window_names.h"
+#include "core/texts/timer_texts.h"
 #include "frontends/qt/timer_face.h"
 #include "frontends/qt/timer_menu.h"
 #include "frontends/qt/window_placement.h"
-#include "core/screen/control_ids.h"
-#include "core/screen/tool_window_names.h"
-#include "core/texts/timer_texts.h"
 
 namespace fuda {
 
-TimerToolWindow::TimerToolWindow(ToolWindow& window, TimerOffsets offsets, MemoTimerRun& run)
+TimerToolWindow::TimerToolWindow(ToolWindow& window, TimerOffsets offsets, CountdownRun& run)
     : QObject(&window), window_(window), run_(run) {
   const Language language = window.language();
   face_ = new TimerFace(language, kTimerDisplay, ClockArea::WholeClient);
@@ -21,7 +22,10 @@ TimerToolWindow::TimerToolWindow(ToolWindow& window, TimerOffsets offsets, MemoT
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(face_);
 
-  QMenu* popup = buildTimerPopup(language, kReaderTimerMenu, &window, [this](int id) { act(run_.dispatchCommand(id)); });
+  QMenu* popup = buildTimerPopup(language, kReaderTimerMenu, &window, [this](int id) {
+    if (const auto command = timerCommandFor(kReaderTimerMenu, id))
+      act(run_.dispatchCommand(*command));
+  });
   attachTimerMenuBar(window.menuBar(), popup, language);
   face_->setPopup(popup);
 
@@ -46,7 +50,7 @@ void TimerToolWindow::act(TimerWindowAction action) {
 void registerTimerToolWindow(ToolWindowRegistry& registry, MemoTimer& timer) {
   registry.add(kTimerWindowName, [&timer](ToolWindow& window) {
     // The window belongs to a run that the timer has just begun.
-    if (MemoTimerRun* run = timer.current()) new TimerToolWindow(window, timer.offsets(), *run);
+    if (CountdownRun* run = timer.current()) new TimerToolWindow(window, timer.offsets(), *run);
   });
 }
 

@@ -2,7 +2,7 @@
 // The reader's memorisation timer window ("Timer"), built into its tool
 // window: the countdown display, the clock hands, and the menu " " with
 // +1 minute, -1 minute and start at once, which also opens on a right click.
-// It draws and forwards: the countdown itself is the MemoTimerRun's.
+// It draws and forwards: the countdown itself is the CountdownRun's.
 #include <QObject>
 
 #include "core/countdown/timer_offsets.h"
@@ -22,7 +22,7 @@ class TimerToolWindow : public QObject {
   // Builds the controls and the menu bar into `window` (which owns this),
   // places it at its owner's top-left corner plus `offsets` and begins the
   // run. GUI thread, like everything here.
-  TimerToolWindow(ToolWindow& window, TimerOffsets offsets, MemoTimerRun& run);
+  TimerToolWindow(ToolWindow& window, TimerOffsets offsets, CountdownRun& run);
 
   TimerFace* face() const { return face_; }
 
@@ -30,7 +30,7 @@ class TimerToolWindow : public QObject {
   void act(TimerWindowAction action);
 
   ToolWindow& window_;
-  MemoTimerRun& run_;
+  CountdownRun& run_;
   TimerFace* face_ = nullptr;
 };
 

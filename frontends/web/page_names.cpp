@@ -14,7 +14,7 @@ constexpr ControlName kControlNames[] = {
     {kTitlePicture, "TitlePicture"},
     {kButtonFrame, "ButtonFrame"},
     {kTimingFrame, "TimingFrame"},
-    {kAnkiStartButton, "AnkiStartButton"},
+    {kStartWithMemoButton, "AnkiStartButton"},
     {kQuickStartButton, "QuickStartButton"},
     {kNextButton, "NextButton"},
     {kExitButton, "ExitButton"},

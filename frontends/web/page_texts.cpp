@@ -17,7 +17,8 @@ struct ControlCaption {
 };
 
 constexpr ControlCaption kControlCaptions[] = {
-    {kAnkiStartButton, texts::kAnkiStartButton}, {kQuickStartButton, texts::kQuickStartButton},
+    {kStartWithMemoButton, texts::kStartWithMemoButton},
+    {kQuickStartButton, texts::kQuickStartButton},
     {kNextButton, texts::kNextButton},           {kExitButton, texts::kExitButton},
     {kManualRadio, texts::kManualRadio},         {kAutoRadio, texts::kAutoRadio},
 };

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "core/countdown/countdown_face.h"
+#include "core/countdown/countdown_run.h"
+#include "core/screen/timer_window_layout.h"
 #include "frontends/web/page_call.h"
 
 namespace fuda {
@@ -10,6 +11,10 @@ namespace fuda {
 void WebMemotimer::run() {
   session_.begin(face_);
   core_.runTicking([this] { return quit_.load(); }, kCountdownTickMs, [this] { tick(); });
+}
+
+void WebMemotimer::dispatchCommand(int id) {
+  if (const auto command = timerCommandFor(kMemotimerMenu, id)) session_.dispatchCommand(*command);
 }
 
 void WebMemotimer::quit() {

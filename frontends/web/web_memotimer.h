@@ -21,7 +21,7 @@ class WebMemotimer : private MemotimerFrontEnd {
   // until the program ends.
   void run();
   // Core thread: kCmdMemoStart...; others do nothing.
-  void dispatchCommand(int id) { session_.dispatchCommand(id); }
+  void dispatchCommand(int id);
   // Any thread: the page is going away.
   void quit();
 

@@ -1,7 +1,8 @@
 #include "frontends/web/web_tool_windows.h"
 
 #include "core/cards/selection_clicks.h"
-#include "core/countdown/countdown_face.h"
+#include "core/countdown/countdown_run.h"
+#include "core/screen/timer_window_layout.h"
 #include "core/screen/tool_window_names.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_selection.h"
@@ -9,7 +10,7 @@
 namespace fuda {
 
 void WebToolWindows::open(std::string_view name, const std::function<bool()>& quitting) {
-  MemoTimerRun* run = name == kTimerWindowName ? timer_.current() : nullptr;
+  CountdownRun* run = name == kTimerWindowName ? timer_.current() : nullptr;
   // The timer's window belongs to a run that the timer has just begun.
   if (name == kTimerWindowName && run == nullptr) return;
   open_ = name;
@@ -41,13 +42,14 @@ std::string WebToolWindows::selectionClick(int id, bool boxChecked) {
 }
 
 void WebToolWindows::timerCommand(int id) {
-  MemoTimerRun* run = timer_.current();
-  if (open_ != kTimerWindowName || run == nullptr) return;
-  if (run->dispatchCommand(id) == TimerWindowAction::Close) closeFromCore();
+  CountdownRun* run = timer_.current();
+  const auto command = timerCommandFor(kReaderTimerMenu, id);
+  if (open_ != kTimerWindowName || run == nullptr || !command) return;
+  if (run->dispatchCommand(*command) == TimerWindowAction::Close) closeFromCore();
 }
 
 void WebToolWindows::closedByPlayer() {
-  MemoTimerRun* run = timer_.current();
+  CountdownRun* run = timer_.current();
   if (open_ == kTimerWindowName && run != nullptr) run->closeBox();
   open_.clear();
 }

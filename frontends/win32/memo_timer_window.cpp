@@ -1,13 +1,14 @@
 #include "frontends/win32/memo_timer_window.h"
 
 #include "core/screen/control_ids.h"
+#include "core/screen/timer_window_layout.h"
 #include "core/texts/timer_texts.h"
 #include "frontends/win32/timer_menu.h"
 #include "frontends/win32/window_placement.h"
 
 namespace fuda {
 
-MemoTimerWindow::MemoTimerWindow(ToolWindow& window, MemoTimerRun& run, TimerOffsets offsets)
+MemoTimerWindow::MemoTimerWindow(ToolWindow& window, CountdownRun& run, TimerOffsets offsets)
     : window_(window), run_(run) {
   const Language language = window.language();
   const TimerMenus menus = createTimerMenus(language, kReaderTimerMenu);
@@ -25,7 +26,9 @@ MemoTimerWindow::MemoTimerWindow(ToolWindow& window, MemoTimerRun& run, TimerOff
 std::optional<LRESULT> MemoTimerWindow::handle(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_COMMAND:
-      act(run_.dispatchCommand(LOWORD(wParam)));
+      if (const auto command = timerCommandFor(kReaderTimerMenu, LOWORD(wParam))) {
+        act(run_.dispatchCommand(*command));
+      }
       return 0;
     case WM_CLOSE:
       act(run_.closeBox());
@@ -47,7 +50,7 @@ void MemoTimerWindow::act(TimerWindowAction action) {
 
 void registerMemoTimerWindow(ToolWindowRegistry& registry, MemoTimer& timer) {
   registry.add(kTimerWindowName, [&timer](ToolWindow& window) -> std::unique_ptr<ToolWindowContent> {
-    MemoTimerRun* run = timer.current();
+    CountdownRun* run = timer.current();
     // No countdown to show: the window goes at once.
     if (!run) {
       closeToolWindow(window, 0);

@@ -2,7 +2,7 @@
 // The reader's memorisation timer window ("Timer"), built into its tool
 // window: the countdown display, the clock hands, and the menu " " with
 // +1 minute, -1 minute and start at once, which also opens on a right click.
-// It draws the MemoTimerRun of the open countdown and forwards the ticks,
+// It draws the CountdownRun of the open countdown and forwards the ticks,
 // the commands and the close box to it; it closes when the run says so.
 #include <optional>
 
@@ -20,7 +20,7 @@ class MemoTimerWindow : public ToolWindowContent {
   // Builds the face and the menu bar into `window`, places it at its
   // owner's top-left corner plus `offsets` and begins the run. GUI thread,
   // like everything here.
-  MemoTimerWindow(ToolWindow& window, MemoTimerRun& run, TimerOffsets offsets);
+  MemoTimerWindow(ToolWindow& window, CountdownRun& run, TimerOffsets offsets);
 
   std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -28,7 +28,7 @@ class MemoTimerWindow : public ToolWindowContent {
   void act(TimerWindowAction action);
 
   ToolWindow& window_;
-  MemoTimerRun& run_;
+  CountdownRun& run_;
   std::optional<TimerFace> face_;
 };
 

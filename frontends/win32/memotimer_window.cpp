@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/countdown/memotimer_ids.h"
+#include "core/screen/timer_window_layout.h"
 #include "core/texts/timer_texts.h"
 #include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/input_free_pause.h"
@@ -73,7 +74,10 @@ LRESULT MemotimerWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0) session_.dispatchCommand(LOWORD(wParam));
+      if (HIWORD(wParam) != 0) return 0;
+      if (const auto command = timerCommandFor(kMemotimerMenu, LOWORD(wParam))) {
+        session_.dispatchCommand(*command);
+      }
       return 0;
     case WM_CLOSE:
       session_.closing();

@@ -72,7 +72,7 @@ DWORD extendedStyleOf(ControlKind kind) {
 
 bool isClickCommand(int id) {
   switch (id) {
-    case kAnkiStartButton:
+    case kStartWithMemoButton:
     case kQuickStartButton:
     case kNextButton:
     case kExitButton:

@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "core/countdown/countdown_face.h"
+#include "core/countdown/countdown_run.h"
 #include "core/screen/timer_window_layout.h"
 #include "frontends/win32/dpi_scaling.h"
 #include "frontends/win32/wide_text.h"

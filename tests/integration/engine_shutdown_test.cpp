@@ -72,7 +72,7 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
   bool reach(Moment moment) {
     if (moment == Moment::IntervalWait) {
       state.mode = ReadMode::Automatic;
-      state.interval = 30.0;
+      state.settings.interval = 30.0;
     }
     engine.startReading(Memorisation::Without);
     const Millis limit{20000};
@@ -88,7 +88,8 @@ class EngineShutdownTest : public ::testing::TestWithParam<Moment> {
       case Moment::IntervalWait:
         return waitFor(
             [&] {
-              return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
+              return state.mode.load() == ReadMode::AutoLoopRunning &&
+                     state.busy.load() == Busy::Idle;
             },
             limit);
       case Moment::Decode:

@@ -46,7 +46,7 @@ class GameThreadsTest : public ::testing::Test {
     selection.selected[0] = 0;
     selection.selected[3] = 1;
     selection.selected[5] = 1;
-    state.timingPause = 100;
+    state.settings.timingPause = 100;
   }
   ~GameThreadsTest() override { shutdown(); }
 
@@ -109,14 +109,14 @@ class GameThreadsTest : public ::testing::Test {
 TEST_F(GameThreadsTest, AShortGameIsReadToItsEndOnRealThreads) {
   ASSERT_EQ(sound.state(), SoundDeviceState::Open);
   writeClip("I-000B.WAV", 0.15, 350);
-  state.timingPause = 0;
+  state.settings.timingPause = 0;
   engine.startReading(Memorisation::Without);
   const std::vector<std::int16_t> poems = {order.poem[1], order.poem[2]};
-  ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == Busy::Idle; }));
   engine.readNext();
-  ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == Busy::Idle; }));
   engine.readNext();
-  ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == 0; }));
+  ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == Busy::Idle; }));
 
   const PoemTable& table = PoemTable::forLanguage(Language::Japanese);
   EXPECT_EQ(view.upperVerses(),
@@ -146,7 +146,7 @@ TEST_F(GameThreadsTest, ShutdownInTheMiddleOfAVerseEndsTheReadingAtOnce) {
 }
 
 TEST_F(GameThreadsTest, ShutdownDuringThePauseDropsTheWaitingVerse) {
-  state.timingPause = 2000;
+  state.settings.timingPause = 2000;
   engine.startReading(Memorisation::Without);
   // The first card's upper verse waits behind the lower one; catch the pause.
   ASSERT_TRUE(eventually([&] {
@@ -170,11 +170,11 @@ TEST_F(GameThreadsTest, ShutdownDuringTheLeadIn) {
 
 TEST_F(GameThreadsTest, ShutdownDuringTheAutomaticIntervalWait) {
   state.mode = ReadMode::Automatic;
-  state.interval = 10.0;
-  state.timingPause = 0;
+  state.settings.interval = 10.0;
+  state.settings.timingPause = 0;
   engine.startReading(Memorisation::Without);
   ASSERT_TRUE(eventually([&] {
-    return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == kIdle;
+    return state.mode.load() == ReadMode::AutoLoopRunning && state.busy.load() == Busy::Idle;
   }));
   EXPECT_LT(timedShutdown(), 1000.0);
   EXPECT_EQ(view.callsAfterClose(), 0);

@@ -86,15 +86,15 @@ TEST_F(DiskDriverTest, EveryPauseHeardIsThePauseSetWhateverTheClipsSilences) {
     selection.selectionActive = 1;
     selection.selected[3] = 1;
     selection.selected[5] = 1;
-    state.timingPause = kPauseMs;
+    state.settings.timingPause = kPauseMs;
 
     engine.startReading(Memorisation::Without);
     order = {readingOrder.poem[1], readingOrder.poem[2]};
-    ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == 0; }));
+    ASSERT_TRUE(eventually([&] { return state.running.load() == 1 && state.busy.load() == Busy::Idle; }));
     engine.readNext();
-    ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == 0; }));
+    ASSERT_TRUE(eventually([&] { return state.position.load() == 2 && state.busy.load() == Busy::Idle; }));
     engine.readNext();
-    ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == 0; }));
+    ASSERT_TRUE(eventually([&] { return state.running.load() == 0 && state.busy.load() == Busy::Idle; }));
     engine.shutdown();
     threads.joinAll();
     EXPECT_EQ(view.messages.count(), 0u);

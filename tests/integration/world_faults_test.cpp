@@ -55,7 +55,7 @@ class WorldFaultsTest : public ::testing::Test {
     order.poem[0] = 0;
     for (std::int16_t position = 1; position <= 3; ++position) order.poem[position] = position;
     computeDecisiveLengths(order);
-    state.orderPrepared = kOrderLoaded;
+    state.orderPrepared = OrderPrepared::OrderLoaded;
     selection.selectedCount = 3;
     selection.selectionActive = 1;
     selection.selected.fill(0);
@@ -74,8 +74,8 @@ class WorldFaultsTest : public ::testing::Test {
   // left in the temporary folder.
   void expectCleanEnd() {
     EXPECT_EQ(state.running.load(), 0);
-    EXPECT_EQ(state.busy.load(), kIdle);
-    EXPECT_EQ(state.orderPrepared.load(), 0);
+    EXPECT_EQ(state.busy.load(), Busy::Idle);
+    EXPECT_EQ(state.orderPrepared.load(), OrderPrepared::ShuffleAtStart);
     EXPECT_EQ(selection.selectedCount.load(), 100);
     EXPECT_EQ(state.position.load(), 4);
     EXPECT_TRUE(fs::is_empty(temp.path()));
@@ -251,7 +251,7 @@ TEST_F(ListFileFaultsTest, AListThatCannotBeReadChangesNothing) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_NE(messages.messages[0].text.find("Could not read readlist.txt."), std::string::npos);
   EXPECT_EQ(order.poem, before.poem);
-  EXPECT_EQ(state.orderPrepared.load(), 0);
+  EXPECT_EQ(state.orderPrepared.load(), OrderPrepared::ShuffleAtStart);
   EXPECT_EQ(selection.selectedCount.load(), 100);
   EXPECT_EQ(selection.selectionActive.load(), 0);
 }

@@ -55,7 +55,7 @@ TEST_P(StartUp, ShowsThePrefacePoemWithNextDisabledAndTheTrackBarAtFifty) {
   EXPECT_EQ(labelText(window, kTimingLabel), QString::fromUtf8(e.timingLabel));
   EXPECT_EQ(labelText(window, kKimarijiLabel), QString::fromUtf8(e.kimariji));
   EXPECT_FALSE(window.control(kNextButton)->isEnabled());
-  EXPECT_TRUE(window.control(kAnkiStartButton)->isEnabled());
+  EXPECT_TRUE(window.control(kStartWithMemoButton)->isEnabled());
   EXPECT_EQ(window.trackBar()->value(), 50);
   EXPECT_TRUE(qobject_cast<QRadioButton*>(window.control(kManualRadio))->isChecked());
   EXPECT_FALSE(qobject_cast<QRadioButton*>(window.control(kAutoRadio))->isChecked());
@@ -68,7 +68,7 @@ TEST_P(StartUp, EveryControlHasItsIdCaptionAndPlace) {
   MainWindow& window = reader.window();
 
   const auto button = [&](int id) { return qobject_cast<QPushButton*>(window.control(id)); };
-  EXPECT_EQ(button(kAnkiStartButton)->text(), QString::fromUtf8(e.anki));
+  EXPECT_EQ(button(kStartWithMemoButton)->text(), QString::fromUtf8(e.anki));
   EXPECT_EQ(button(kQuickStartButton)->text(), QString::fromUtf8(e.quick));
   EXPECT_EQ(button(kNextButton)->text(), QString::fromUtf8(e.next));
   EXPECT_EQ(button(kExitButton)->text(), QString::fromUtf8(e.exit));
@@ -76,7 +76,7 @@ TEST_P(StartUp, EveryControlHasItsIdCaptionAndPlace) {
   EXPECT_EQ(window.control(kTitlePicture)->geometry(), QRect(125, 10, 260, 30));
   EXPECT_EQ(window.control(kButtonFrame)->geometry(), QRect(30, 100, 140, 210));
   EXPECT_EQ(window.control(kTimingFrame)->geometry(), e.timingFrame);
-  EXPECT_EQ(window.control(kAnkiStartButton)->geometry(), QRect(50, 110, 100, 30));
+  EXPECT_EQ(window.control(kStartWithMemoButton)->geometry(), QRect(50, 110, 100, 30));
   EXPECT_EQ(window.control(kQuickStartButton)->geometry(), QRect(50, 160, 100, 30));
   EXPECT_EQ(window.control(kNextButton)->geometry(), QRect(50, 215, 100, 30));
   EXPECT_EQ(window.control(kExitButton)->geometry(), QRect(50, 270, 100, 30));
@@ -123,7 +123,7 @@ const std::vector<PopUp> kMenuBar = {
      {{kCmdTestReading, "テスト読唱(&T)", "Test_Read(&T)"}, kLine,
       {kCmdCardSelection, "使用札選択(&L)", "Selection(&L)"},
       {kCmdThirdGame, "三分の百首", "100/3 Game"}, kLine,
-      {kCmdAnkiStart, "暗記～開始(&A)", "Anki and Start(&A)"}, kLine,
+      {kCmdStartWithMemo, "暗記～開始(&A)", "Anki and Start(&A)"}, kLine,
       {kCmdQuickStart, "すぐに開始(&S)", "Start(&S)"}, kLine,
       {kCmdExit, "終了(&X)", "Exit(&X)"}}},
     {"読手(&R)", "Reader(&R)",
@@ -240,7 +240,7 @@ TEST(MainWindowLayout, TabWalksTheEnabledButtonsOnly) {
   MainWindow& window = reader.window();
   // The focus chain as Tab walks it: enabled widgets that take Tab focus.
   std::vector<int> visited;
-  QWidget* widget = window.control(kAnkiStartButton);
+  QWidget* widget = window.control(kStartWithMemoButton);
   for (int steps = 0; steps < 200 && visited.size() < 4; ++steps) {
     const bool tabStop = (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
     if (tabStop && widget->isEnabled() && widget->parentWidget() == window.client()) {

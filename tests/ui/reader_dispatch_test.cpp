@@ -41,7 +41,8 @@ TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   // controls are off.
   bool offDuringTheOpening = false;
   reader.at(1020, [&] {  // the lead-in is over, the preface reads
-    offDuringTheOpening = !reader.enabled(kQuickStartButton) && !reader.enabled(kAnkiStartButton) &&
+    offDuringTheOpening = !reader.enabled(kQuickStartButton) &&
+                          !reader.enabled(kStartWithMemoButton) &&
                           !reader.enabled(kManualRadio) && !reader.enabled(kAutoRadio) &&
                           !reader.enabled(kExitButton) && !reader.enabled(kTimingTrackBar) &&
                           !reader.enabled(kTimingLabel);
@@ -56,7 +57,7 @@ TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   EXPECT_TRUE(reader.enabled(kExitButton));
   EXPECT_TRUE(reader.enabled(kManualRadio));
   EXPECT_TRUE(reader.enabled(kTimingTrackBar));
-  EXPECT_FALSE(reader.enabled(kAnkiStartButton));
+  EXPECT_FALSE(reader.enabled(kStartWithMemoButton));
 
   reader.click(kNextButton);
   ASSERT_TRUE(reader.waitingForNext());
@@ -66,7 +67,7 @@ TEST(ReaderDispatch, StartQuicklyThenNextThenTheGameEndsAsThePlayerSeesIt) {
   reader.click(kNextButton);
   ASSERT_TRUE(reader.gameOver());
   EXPECT_EQ(reader.text(kUpperVerseLabel), reader.upperVerseOf(0));
-  EXPECT_TRUE(reader.enabled(kAnkiStartButton));
+  EXPECT_TRUE(reader.enabled(kStartWithMemoButton));
   EXPECT_TRUE(reader.enabled(kExitButton));
   EXPECT_TRUE(reader.enabled(kAutoRadio));
   EXPECT_TRUE(reader.window().isVisible());
@@ -113,7 +114,7 @@ TEST(ReaderDispatch, TestReadingDisablesEveryControlUntilItEnds) {
   ReaderWithVoice reader;
   std::vector<int> onDuringTheReading;
   reader.at(10, [&] {
-    for (int id : {kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton, kNextButton,
+    for (int id : {kManualRadio, kAutoRadio, kStartWithMemoButton, kQuickStartButton, kNextButton,
                    kExitButton, kTimingLabel, kTimingTrackBar}) {
       if (reader.enabled(id)) onDuringTheReading.push_back(id);
     }

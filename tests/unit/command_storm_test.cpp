@@ -263,8 +263,8 @@ class CheckedView : public RecordingReaderView {
 };
 
 const std::vector<int> kCommands = {
-    kAnkiStartButton, kQuickStartButton, kCmdAnkiStart, kCmdQuickStart, kNextButton, kNextButton,
-    kNextButton, kNextButton, kExitButton, kGestureRightButton, kGestureRightButton,
+    kStartWithMemoButton, kQuickStartButton, kCmdStartWithMemo, kCmdQuickStart, kNextButton,
+    kNextButton, kNextButton, kNextButton, kExitButton, kGestureRightButton, kGestureRightButton,
     kGestureRightButton, kGestureRightDoubleClick, kGestureMiddleDoubleClick, kTitlePicture,
     kManualRadio, kAutoRadio, kCmdManualMode, kCmdAutoMode, kCmdIntervalDefault, kCmdInterval3,
     kCmdInterval5, kCmdInterval7, kCmdInterval10, kCmdTestReading, kCmdCardSelection,
@@ -327,7 +327,7 @@ class Storm {
     checkState("before a command");
     if (id == kTimingTrackBar) {
       // As the window does: the pause does not change while a step plays.
-      if (state_.busy.load() == kIdle) state_.timingPause = timingPauseFor(trackBar);
+      if (state_.busy.load() == Busy::Idle) state_.settings.timingPause = timingPauseFor(trackBar);
     } else {
       if (id == kCmdTestReading && state_.idle()) threads_.nextIsTest = true;
       std::optional<std::int16_t> voided;
@@ -352,26 +352,29 @@ class Storm {
     std::ostringstream out;
     out << "seed " << seed_ << " at " << clock_.nowMs() << " ms, last command " << lastCommand_
         << ": " << what << " [running " << state_.running.load() << " busy "
-        << state_.busy.load() << " mode " << static_cast<int>(state_.mode.load()) << " position "
-        << state_.position.load() << " last " << state_.lastPosition.load() << "]";
+        << static_cast<int>(state_.busy.load()) << " mode " << static_cast<int>(state_.mode.load())
+        << " position " << state_.position.load() << " last " << state_.lastPosition.load() << "]";
     findings_.add(out.str());
   }
 
   // The states of the reading, as its state table lists them.
   void checkState(const std::string& when) {
     const int running = state_.running.load();
-    const int busy = state_.busy.load();
+    const Busy busy = state_.busy.load();
     const int mode = static_cast<int>(state_.mode.load());
     const int position = state_.position.load();
     const int count = state_.lastPosition.load();
     const TrackedThreads::Body* body = threads_.current();
     const bool reading = body != nullptr && !body->overtaken;
-    if (running < 0 || running > 1 || busy < 0 || busy > 2 || mode < 0 || mode > 2)
+    if (running < 0 || running > 1 || static_cast<int>(busy) < 0 || static_cast<int>(busy) > 2 ||
+        mode < 0 || mode > 2)
       fail(when + ": flag out of range");
-    if (state_.memoState.load() < 0 || state_.memoState.load() > 2) fail(when + ": memoState");
-    if (running == 0 && busy != kIdle) fail(when + ": busy without a game");
-    if (busy != kIdle && !reading) fail(when + ": busy with no reading thread");
-    if (running == 1 && busy == kIdle && mode == static_cast<int>(ReadMode::AutoLoopRunning) && !reading)
+    const int memoState = static_cast<int>(state_.memoState.load());
+    if (memoState < 0 || memoState > 2) fail(when + ": memoState");
+    if (running == 0 && busy != Busy::Idle) fail(when + ": busy without a game");
+    if (busy != Busy::Idle && !reading) fail(when + ": busy with no reading thread");
+    if (running == 1 && busy == Busy::Idle && mode == static_cast<int>(ReadMode::AutoLoopRunning) &&
+        !reading)
       fail(when + ": automatic loop flagged but no thread waits: the game is stuck");
     // A test reading reads a fixed sample and leaves the position alone.
     const bool testReading = body != nullptr && body->test;
@@ -379,7 +382,7 @@ class Storm {
       fail(when + ": position outside the game");
     if (running == 0 && (position < 0 || position > kPoemCount + 1))
       fail(when + ": position outside the order");
-    if (busy == kIdle && clips_.liveClips() != 0) fail(when + ": clip held while idle");
+    if (busy == Busy::Idle && clips_.liveClips() != 0) fail(when + ": clip held while idle");
     if (running == 0) readThisGame_.clear();
   }
 
@@ -412,7 +415,7 @@ class Storm {
     checkCaller("sound");
     const TrackedThreads::Body* body = threads_.current();
     if (body == nullptr) fail("sound played outside a reading thread");
-    if (state_.running.load() != 1 || state_.busy.load() == kIdle)
+    if (state_.running.load() != 1 || state_.busy.load() == Busy::Idle)
       fail("sound played while no game or test reading runs");
     const bool async = std::string(kind) == "async";
     const int position = state_.position.load();
@@ -515,7 +518,7 @@ class LoadedListThenSelection : public ::testing::Test {
     for (std::int16_t poem : poems) text += std::to_string(poem) + "\r\n";
     folder.write("readlist.txt", text);
     readingOrderImport(order, selection, state, folder.path(), Language::English, view);
-    ASSERT_EQ(state.orderPrepared.load(), 1);
+    ASSERT_EQ(state.orderPrepared.load(), OrderPrepared::OrderLoaded);
   }
   // Next until the game is over; the upper verses heard, in order.
   std::vector<std::string> playToTheEnd() {

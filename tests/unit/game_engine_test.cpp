@@ -42,7 +42,7 @@ std::vector<std::pair<ControlId, Enablement>> concat(
 
 // Enabled states at a game's end and after a test reading.
 const auto kGameOverStates = concat(
-    concat(all({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton}, kOn),
+    concat(all({kManualRadio, kAutoRadio, kStartWithMemoButton, kQuickStartButton}, kOn),
            all({kNextButton}, kOff)),
     all({kExitButton, kTimingLabel, kTimingTrackBar}, kOn));
 
@@ -68,10 +68,10 @@ class GameEngineTest : public GameFixture {
   }
   void expectGameReset() {
     EXPECT_EQ(state.running, 0);
-    EXPECT_EQ(state.busy, kIdle);
-    EXPECT_EQ(state.memoState, kStartWithoutMemo);
-    EXPECT_EQ(state.orderVariant, 0);
-    EXPECT_EQ(state.orderPrepared, 0);
+    EXPECT_EQ(state.busy, Busy::Idle);
+    EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
+    EXPECT_EQ(state.orderVariant, OrderVariant::PlainShuffle);
+    EXPECT_EQ(state.orderPrepared, OrderPrepared::ShuffleAtStart);
     EXPECT_EQ(selection.selectionActive, 0);
     EXPECT_EQ(selection.selectedCount, 100);
     EXPECT_EQ(selection.countSelected(), 0);
@@ -107,7 +107,7 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   // Controls: the start buttons and radios at once, the reading controls
   // after the lead-in, all of them back when the first card has been read.
   EXPECT_EQ(enabledAt(0),
-            all({kAnkiStartButton, kQuickStartButton, kManualRadio, kAutoRadio}, kOff));
+            all({kStartWithMemoButton, kQuickStartButton, kManualRadio, kAutoRadio}, kOff));
   EXPECT_EQ(enabledAt(1000), all(kReadingControls, kOff));
   EXPECT_EQ(enabledAt(15000), all(kReadingControls, kOn));
   EXPECT_FALSE(view.isEnabled(kQuickStartButton));
@@ -116,7 +116,7 @@ TEST_F(GameEngineTest, OpeningReadsThePrefaceThenTheFirstUpperVerse) {
   expectCardShownAt(11000, 17, 2);
 
   EXPECT_EQ(state.running, 1);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 1);
   EXPECT_EQ(view.pointerReleases, 0);  // only a game's end releases the lock
   EXPECT_EQ(memoTimer.opened, 0);
@@ -162,7 +162,7 @@ TEST_F(GameEngineTest, EmptySelectionInForceRefusesTheStart) {
   EXPECT_EQ(view.messages[0].caption, "未選択エラー");
   EXPECT_EQ(view.messages[0].text, "一首以上選択してください。");
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.memoState, kStartWithoutMemo);
+  EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
   EXPECT_EQ(memoTimer.opened, 0);
   EXPECT_EQ(threads.started, 0);
   EXPECT_TRUE(sound.events().empty());
@@ -187,8 +187,8 @@ TEST_F(GameEngineTest, SelectionCountFollowsTheSelectedCards) {
 TEST_F(GameEngineTest, MemorisationCountdownDecidesTheLeadIn) {
   useOrder({1, 2});
   memoTimer.countdown = [this] {
-    EXPECT_EQ(state.memoState, kStartWithMemo);
-    EXPECT_EQ(state.busy, kIdle);  // no reading thread yet
+    EXPECT_EQ(state.memoState, MemoState::StartWithMemo);
+    EXPECT_EQ(state.busy, Busy::Idle);  // no reading thread yet
     clock.advanceTo(clock.nowMs() + 15 * 60 * 1000.0);
     return MemoOutcome::RanOut;
   };
@@ -204,7 +204,7 @@ TEST_F(GameEngineTest, CountdownClosedEarlyWaitsOnlyTheLeadIn) {
     return MemoOutcome::ClosedEarly;
   };
   engine.startReading(Memorisation::With);
-  EXPECT_EQ(state.memoState, kStartWithMemo);
+  EXPECT_EQ(state.memoState, MemoState::StartWithMemo);
   EXPECT_EQ(played("I-000A").calledAtMs, 61000);
 }
 
@@ -238,7 +238,7 @@ TEST_F(GameEngineTest, ManualStepReadsLowerVersePauseAndNextUpperVerse) {
   expectCardShownAt(25000, 42, 2);
   EXPECT_EQ(enabledAt(29000), all(kReadingControls, kOn));
   EXPECT_EQ(state.position, 2);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(clock.nowMs(), 29000);
 }
 
@@ -248,7 +248,7 @@ TEST_F(GameEngineTest, ATrackBarMoveDuringAStepCountsWhenTheStepEnds) {
   at(20000, [this] { engine.pauseSlider().moved(75); });
   engine.readNext();  // a step, 15000..24000
   EXPECT_EQ(played("I-042A").gap, 1000.0);
-  EXPECT_EQ(state.timingPause, 1500);
+  EXPECT_EQ(state.settings.timingPause, 1500);
   const auto texts = textsAt(24000);
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].id, kTimingLabel);
@@ -263,10 +263,10 @@ TEST_F(GameEngineTest, PauseHeardIsExactWhateverTheClipLengths) {
   clips.setLength("I-000B", 2999.9);
   clips.setLength("I-011B", 3333.3);
   clips.setLength("I-012B", 3100.45);
-  state.timingPause = 1180;
+  state.settings.timingPause = 1180;
   engine.startReading(Memorisation::Without);
   engine.readNext();
-  state.timingPause = 0;
+  state.settings.timingPause = 0;
   engine.readNext();
 
   EXPECT_NEAR(played("I-000B").heardFromMs - played("I-000A").heardUntilMs, 2000, 1e-9);
@@ -284,7 +284,7 @@ TEST_F(GameEngineTest, RightButtonStopsTheLowerVerseWithinATickAndTheStepRepeats
   at(16700, [this] { engine.rightButtonCommand(); });
   engine.readNext();
 
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   const auto& events = sound.events();
   ASSERT_EQ(events.back().kind, Kind::Stop);
   EXPECT_EQ(events.back().calledAtMs, 17000);
@@ -305,7 +305,7 @@ TEST_F(GameEngineTest, SecondRightPressBeforeTheTickWithdrawsTheStop) {
   engine.startReading(Memorisation::Without);
   at(16600, [this] {
     engine.rightButtonCommand();
-    EXPECT_EQ(state.busy, kStopRequested);
+    EXPECT_EQ(state.busy, Busy::StopRequested);
   });
   at(16800, [this] { engine.rightButtonCommand(); });
   engine.readNext();
@@ -320,7 +320,7 @@ TEST_F(GameEngineTest, StopAskedDuringTheUpperVerseIsNotLookedAt) {
   at(21000, [this] { engine.rightButtonCommand(); });  // upper verse 20000..24000
   engine.readNext();
   EXPECT_EQ(stops(), 0);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 2);
 }
 
@@ -366,7 +366,7 @@ TEST_F(GameEngineTest, MissingVersesKeepTheRhythmWithoutCuttingTheOthers) {
   EXPECT_EQ(played("I-001B").heardUntilMs, 15000);
   expectCardShownAt(15000 + 1000, 2, 2);
   EXPECT_EQ(state.position, 2);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(stops(), 0);
 }
 
@@ -403,7 +403,7 @@ TEST_F(GameEngineTest, FinishQuitsWhenNoGameWaits) {
 
 TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
   useOrder({9, 96, 70});
-  state.orderVariant = 2;
+  state.orderVariant = OrderVariant::SecondPairOrder;
   memoTimer.countdown = [] { return MemoOutcome::RanOut; };
   engine.startReading(Memorisation::With);
   engine.readNext();
@@ -433,7 +433,7 @@ TEST_F(GameEngineTest, PartialGameEndsAfterItsLastCard) {
 TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 2.5;
+  state.settings.interval = 2.5;
   engine.startReading(Memorisation::Without);
 
   // Opening until 15000, 2500 ms wait, then each step: 1000 ms lead-in,
@@ -450,7 +450,7 @@ TEST_F(GameEngineTest, AutomaticGameWaitsTheIntervalBetweenSteps) {
 TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.rightButtonCommand(); });  // wait 15000..25000
   at(30000, [this] { engine.readNext(); });             // wait 25000..35000
   engine.startReading(Memorisation::Without);
@@ -462,12 +462,12 @@ TEST_F(GameEngineTest, RightButtonOrNextSkipTheIntervalWait) {
 TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
+  state.settings.interval = 3;
   at(16000, [this] { state.mode = ReadMode::Manual; });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(clock.nowMs(), 18000);
   EXPECT_EQ(sound.played().size(), 3u);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.running, 1);
 
   engine.readNext();  // one manual step, no loop
@@ -478,7 +478,7 @@ TEST_F(GameEngineTest, ManualChosenDuringTheWaitEndsTheLoopAfterTheWait) {
 TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoop) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.readNext(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(threads.started, 1);
@@ -490,7 +490,7 @@ TEST_F(GameEngineTest, NextDuringTheFirstWaitSkipsItRatherThanStartingASecondLoo
 TEST_F(GameEngineTest, FinishDuringTheAutomaticWaitEndsAfterTheCurrentCard) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] { engine.finishReading(); });
   engine.startReading(Memorisation::Without);
   EXPECT_THAT(sound.played(), ElementsAre("I-000A", "I-000B", "I-017A", "I-017B"));
@@ -511,7 +511,7 @@ TEST_F(GameEngineTest, AutomaticChosenBetweenManualStepsWaitsForNext) {
   EXPECT_EQ(threads.started, 1);
   EXPECT_EQ(sound.played().size(), 3u);
 
-  state.interval = 3;
+  state.settings.interval = 3;
   advanceTo(20000);
   engine.readNext();  // the loop, whose first step follows at once
   EXPECT_EQ(threads.started, 2);
@@ -525,7 +525,7 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
   // starts a new loop at once, and the old one reads nothing more.
   useOrder({17, 42, 8, 9});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(16000, [this] {
     state.mode = ReadMode::Automatic;
     engine.readNext();
@@ -540,7 +540,7 @@ TEST_F(GameEngineTest, AutoChosenAndNextDuringTheWaitStartANewLoopAtOnce) {
 TEST_F(GameEngineTest, StoppedAutomaticStepIsReadAgainAfterTheNextWait) {
   useOrder({17, 42});
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
+  state.settings.interval = 3;
   at(19700, [this] { engine.rightButtonCommand(); });  // lower verse from 19000
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(played("I-017B", 0).heardUntilMs, 20000);
@@ -558,8 +558,8 @@ TEST_F(GameEngineTest, WholeAutomaticGameOfAHundredCards) {
     clips.setLength(clipOf(n, 'B'), 2800 + n * 7.37);
   }
   state.mode = ReadMode::Automatic;
-  state.interval = 3;
-  state.timingPause = 1340;
+  state.settings.interval = 3;
+  state.settings.timingPause = 1340;
   engine.startReading(Memorisation::Without);
 
   const auto& events = sound.events();
@@ -597,12 +597,12 @@ TEST_F(GameEngineTest, RightButtonDuringThePrefaceAbortsTheGame) {
   EXPECT_THAT(sound.heard(), ElementsAre("I-000A"));
   EXPECT_EQ(state.position, 0);
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.busy, kIdle);
-  EXPECT_EQ(state.memoState, kStartWithoutMemo);
+  EXPECT_EQ(state.busy, Busy::Idle);
+  EXPECT_EQ(state.memoState, MemoState::StartWithoutMemo);
   EXPECT_EQ(enabledAt(2500),
             concat(concat(all(kReadingControls, kOn),
                           all({kManualRadio, kAutoRadio, kQuickStartButton}, kOn)),
-                   all({kAnkiStartButton, kNextButton}, kOff)));
+                   all({kStartWithMemoButton, kNextButton}, kOff)));
   EXPECT_TRUE(view.textChanges.empty());
   // The selection stays for the next start, unlike at a game's end.
   EXPECT_EQ(selection.selectionActive, 1);
@@ -620,18 +620,18 @@ TEST_F(GameEngineTest, StopDuringThePrefaceLowerVerseAbortsToo) {
 // ---- Test reading
 
 TEST_F(GameEngineTest, TestReadingBeforeAnyGameShowsThePreface) {
-  state.timingPause = 800;
+  state.settings.timingPause = 800;
   engine.testReading();
   EXPECT_THAT(sound.played(), ElementsAre("I-000B", "I-001A"));
   EXPECT_EQ(played("I-000B").calledAtMs, 1000);
   EXPECT_EQ(played("I-001A").heardFromMs - played("I-000B").heardUntilMs, 800);
   expectPrefaceShownAt(1000 + 3000 + 800);
-  EXPECT_EQ(enabledAt(0), all({kManualRadio, kAutoRadio, kAnkiStartButton, kQuickStartButton,
+  EXPECT_EQ(enabledAt(0), all({kManualRadio, kAutoRadio, kStartWithMemoButton, kQuickStartButton,
                                kNextButton, kExitButton, kTimingLabel, kTimingTrackBar},
                               kOff));
   EXPECT_EQ(enabledAt(1000 + 3000 + 800 + 4000), kGameOverStates);
   EXPECT_EQ(state.running, 0);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
   EXPECT_EQ(state.position, 0);
 }
 
@@ -686,7 +686,7 @@ TEST_F(GameEngineTest, ShutdownDuringAVerseEndsTheThreadAtOnce) {
 TEST_F(GameEngineTest, ShutdownDuringTheIntervalWaitOrThePause) {
   useOrder({17, 42, 8});
   state.mode = ReadMode::Automatic;
-  state.interval = 10;
+  state.settings.interval = 10;
   at(20000, [this] { engine.shutdown(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(sound.events().back().kind, Kind::Stop);
@@ -700,7 +700,7 @@ TEST_F(GameEngineTest, ShutdownDuringTheUpperVerse) {
   at(12000, [this] { engine.shutdown(); });
   engine.startReading(Memorisation::Without);
   EXPECT_EQ(played("I-017A").heardUntilMs, 12000);
-  EXPECT_EQ(state.busy, kPlaying);  // nothing was tidied up: the program ends
+  EXPECT_EQ(state.busy, Busy::Playing);  // nothing was tidied up: the program ends
   EXPECT_EQ(view.enabledChanges.size(), 10u);
 }
 

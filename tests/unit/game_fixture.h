@@ -38,7 +38,7 @@ class GameFixture : public ::testing::Test {
       ++position;
     }
     const int count = static_cast<int>(poems.size());
-    state.orderPrepared = kOrderLoaded;
+    state.orderPrepared = OrderPrepared::OrderLoaded;
     if (count < 100 || preface == Preface::Skipped) {
       selection.selected.fill(0);
       for (std::int16_t poem : poems) selection.selected[poem] = 1;

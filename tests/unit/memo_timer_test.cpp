@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/screen/control_ids.h"
 #include "core/screen/tool_window_names.h"
 #include "tests/fakes/fake_ports.h"
 
@@ -34,7 +33,7 @@ class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
 
   void openToolWindow(std::string_view name) override {
     ASSERT_EQ(name, kTimerWindowName);
-    MemoTimerRun* run = timer.current();
+    CountdownRun* run = timer.current();
     ASSERT_NE(run, nullptr);
     ++windowsOpened;
     openedAtMs = clock.nowMs();
@@ -61,7 +60,7 @@ class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
   }
 
   // Runs `command` on the open window at virtual time `atMs`.
-  void commandAt(double atMs, int command, int times = 1) {
+  void commandAt(double atMs, TimerCommand command, int times = 1) {
     clock.at(atMs, [this, command, times] {
       for (int i = 0; i < times; ++i) {
         if (timer.current()->dispatchCommand(command) == TimerWindowAction::Close) close_ = true;
@@ -71,7 +70,7 @@ class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
   void closeBoxAt(double atMs) {
     clock.at(atMs, [this] { close_ = timer.current()->closeBox() == TimerWindowAction::Close; });
   }
-  bool closed(MemoTimerRun&) {
+  bool closed(CountdownRun&) {
     const bool wanted = close_;
     close_ = false;
     return wanted;
@@ -86,7 +85,7 @@ class MemoTimerTest : public ::testing::Test, public ReaderFrontEnd {
   CardSelection selection;
   MemoTimer timer{selection, clock, announcer, *this};
   RecordingFace face;
-  std::function<void(MemoTimerRun&)> onOpen;
+  std::function<void(CountdownRun&)> onOpen;
   std::vector<double> pauses;
   int windowsOpened = 0;
   double openedAtMs = 0, closedAtMs = 0;
@@ -130,7 +129,7 @@ TEST_F(MemoTimerTest, ACountdownEndingAtMidnightEnds) {
 }
 
 TEST_F(MemoTimerTest, LengtheningAfterTheTwoMinuteMarkPlaysNifunOnce) {
-  commandAt(4000 + 13 * 60 * 1000 + 30 * 1000 + 500, kCmdTimerLonger);
+  commandAt(4000 + 13 * 60 * 1000 + 30 * 1000 + 500, TimerCommand::Lengthen);
   std::string shown;
   clock.at(4000 + 13 * 60 * 1000 + 31 * 1000 + 500, [&] { shown = face.shown(); });
   EXPECT_EQ(timer.openMemoTimer(), MemoOutcome::RanOut);
@@ -143,7 +142,7 @@ TEST_F(MemoTimerTest, ShorteningThreeTimesAtTwoThirtyEndsInOneTick) {
   const double twoThirty = 4000 + 12 * 60 * 1000 + 30 * 1000;
   std::string shown;
   clock.at(twoThirty + 500, [&] { shown = face.shown(); });
-  commandAt(twoThirty + 500, kCmdTimerShorter, 3);
+  commandAt(twoThirty + 500, TimerCommand::Shorten, 3);
   EXPECT_EQ(timer.openMemoTimer(), MemoOutcome::RanOut);
   EXPECT_EQ(shown, " 2:30");
   EXPECT_EQ(face.shown(), "-1:29");
@@ -158,7 +157,7 @@ TEST_F(MemoTimerTest, ShorteningThreeTimesAtTwoThirtyEndsInOneTick) {
 
 TEST_F(MemoTimerTest, LengtheningAtHalfAMinuteToMidnightEndsAtFiftyPast) {
   clock.setLocalStart(23, 44, 46);  // window at 23:44:50, end 86390
-  commandAt(4000 + 14 * 60 * 1000 + 40 * 1000 + 500, kCmdTimerLonger);  // 23:59:30
+  commandAt(4000 + 14 * 60 * 1000 + 40 * 1000 + 500, TimerCommand::Lengthen);  // 23:59:30
   EXPECT_EQ(timer.openMemoTimer(), MemoOutcome::RanOut);
   EXPECT_DOUBLE_EQ(timer.countdown().endSeconds, 86450);
   EXPECT_DOUBLE_EQ(closedAtMs, 4000 + 16 * 60 * 1000);  // 00:00:50
@@ -185,7 +184,7 @@ TEST_F(MemoTimerTest, OneThirdGameCountsFiveMinutesAfterAnki5) {
 }
 
 TEST_F(MemoTimerTest, StartNowOrTheCloseBoxEndsEarlyAndPlaysNothingMore) {
-  commandAt(30 * 1000, kCmdTimerStartNow);
+  commandAt(30 * 1000, TimerCommand::EndNow);
   EXPECT_EQ(timer.openMemoTimer(), MemoOutcome::ClosedEarly);
   EXPECT_DOUBLE_EQ(closedAtMs, 30 * 1000);
 
@@ -197,11 +196,11 @@ TEST_F(MemoTimerTest, StartNowOrTheCloseBoxEndsEarlyAndPlaysNothingMore) {
 
 TEST_F(MemoTimerTest, HandsFirstShowThePreviousRunsLastTime) {
   std::vector<LocalTime> firstHands;
-  onOpen = [&](MemoTimerRun& run) {
+  onOpen = [&](CountdownRun& run) {
     firstHands.push_back(face.hands.front());
     clock.advanceTo(clock.nowMs() + 7000);
     run.tick();
-    close_ = run.dispatchCommand(kCmdTimerStartNow) == TimerWindowAction::Close;
+    close_ = run.dispatchCommand(TimerCommand::EndNow) == TimerWindowAction::Close;
   };
   timer.openMemoTimer();
   timer.openMemoTimer();

@@ -47,7 +47,7 @@ class ReaderCommandsTest : public GameFixture {
     useOrder({10, 20, 30});
     dispatch(kQuickStartButton);
     ASSERT_EQ(state.running, 1);
-    ASSERT_EQ(state.busy, kIdle);
+    ASSERT_EQ(state.busy, Busy::Idle);
     host.calls.clear();
   }
 
@@ -64,7 +64,7 @@ TEST_F(ReaderCommandsTest, StartButtonsAndMenuItemsStartAGame) {
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
   }
-  for (int id : std::initializer_list<int>{kAnkiStartButton, kCmdAnkiStart}) {
+  for (int id : std::initializer_list<int>{kStartWithMemoButton, kCmdStartWithMemo}) {
     dispatch(id);
     EXPECT_EQ(state.running, 1) << id;
     state.running = 0;
@@ -79,26 +79,26 @@ TEST_F(ReaderCommandsTest, SelectionDialogsAndOrderVariantsOnlyWhenIdle) {
   dispatch(kTitlePicture);
   dispatch(kGestureMiddleDoubleClick);
   EXPECT_THAT(host.calls, IsEmpty());
-  EXPECT_EQ(state.orderVariant, 0);
+  EXPECT_EQ(state.orderVariant, OrderVariant::PlainShuffle);
 
   // Busy without a game: the test reading.
   state.running = 0;
   at(clock.nowMs() + 500, [this] {
-    ASSERT_EQ(state.busy, kPlaying);
+    ASSERT_EQ(state.busy, Busy::Playing);
     dispatch(kCmdCardSelection);
     dispatch(kTitlePicture);
     dispatch(kGestureMiddleDoubleClick);
   });
   dispatch(kCmdTestReading);
   EXPECT_THAT(host.calls, IsEmpty());
-  EXPECT_EQ(state.orderVariant, 0);
+  EXPECT_EQ(state.orderVariant, OrderVariant::PlainShuffle);
 
   dispatch(kCmdCardSelection);
   dispatch(kCmdThirdGame);
   dispatch(kTitlePicture);
-  EXPECT_EQ(state.orderVariant, 2);
+  EXPECT_EQ(state.orderVariant, OrderVariant::SecondPairOrder);
   dispatch(kGestureMiddleDoubleClick);  // the later gesture wins
-  EXPECT_EQ(state.orderVariant, 1);
+  EXPECT_EQ(state.orderVariant, OrderVariant::FirstPairOrder);
   EXPECT_THAT(host.calls, ElementsAre("window CSelect", "window HSelect"));
 }
 
@@ -108,7 +108,7 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
     ReadMode mode;  // the radio buttons' too
     double interval;
   };
-  state.interval = 4.5;
+  state.settings.interval = 4.5;
   const Row rows[] = {
       {kAutoRadio, ReadMode::Automatic, 4.5},
       {kManualRadio, ReadMode::Manual, 4.5},
@@ -124,32 +124,32 @@ TEST_F(ReaderCommandsTest, ModeCommandsSetRadioModeAndInterval) {
     dispatch(row.id);
     EXPECT_EQ(view.radio, row.mode) << row.id;
     EXPECT_EQ(state.mode.load(), row.mode) << row.id;
-    EXPECT_EQ(state.interval, row.interval) << row.id;
+    EXPECT_EQ(state.settings.interval, row.interval) << row.id;
   }
 }
 
 TEST_F(ReaderCommandsTest, IntervalDefaultReadsTheSettingsFileAgain) {
   dispatch(kCmdIntervalDefault);  // no file: "3"
-  EXPECT_EQ(state.interval, 3.0);
+  EXPECT_EQ(state.settings.interval, 3.0);
   EXPECT_EQ(state.mode.load(), ReadMode::Automatic);
   writeSettings("[Auto]\nItvl=2.5\n");
   dispatch(kCmdIntervalDefault);
-  EXPECT_EQ(state.interval, 2.5);
+  EXPECT_EQ(state.settings.interval, 2.5);
   writeSettings("[auto]\nitvl = x7\n");
   dispatch(kCmdIntervalDefault);
-  EXPECT_EQ(state.interval, 0.0);
+  EXPECT_EQ(state.settings.interval, 0.0);
 }
 
 TEST_F(ReaderCommandsTest, ModeAndReaderItemsActDuringAStep) {
   gameWaiting();
   at(clock.nowMs() + 2000, [this] {
-    ASSERT_EQ(state.busy, kPlaying);
+    ASSERT_EQ(state.busy, Busy::Playing);
     dispatch(kCmdReader2);
     dispatch(kCmdInterval7);
   });
   dispatch(kNextButton);
   EXPECT_THAT(host.calls, ElementsAre("voice 2"));
-  EXPECT_EQ(state.interval, 7.0);
+  EXPECT_EQ(state.settings.interval, 7.0);
 }
 
 TEST_F(ReaderCommandsTest, ReaderListHelpItemsGoToTheHost) {
@@ -209,7 +209,7 @@ TEST_F(ReaderCommandsEnglishTest, AboutBox) {
 }
 
 TEST_F(ReaderCommandsTest, RightDoubleClickStartsWithTheCountdownOnlyBeforeTheFirstGame) {
-  state.memoState = kStartWithMemo;  // "Timer"/"Use" = "1"
+  state.memoState = MemoState::StartWithMemo;  // "Timer"/"Use" = "1"
   useOrder({10});
   dispatch(kGestureRightButton);
   dispatch(kGestureRightDoubleClick);
@@ -240,7 +240,7 @@ TEST_F(ReaderCommandsTest, RightButtonDuringAStepAsksItToStop) {
   at(clock.nowMs() + 1600, [this] { dispatch(kGestureRightButton); });
   dispatch(kNextButton);
   EXPECT_EQ(state.position, 1);
-  EXPECT_EQ(state.busy, kIdle);
+  EXPECT_EQ(state.busy, Busy::Idle);
 }
 
 TEST_F(ReaderCommandsTest, UnknownIdsAreIgnored) {

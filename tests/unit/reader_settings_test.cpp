@@ -34,8 +34,8 @@ TEST(LoadSettings, WithNoSettingsFileEverythingTakesItsDefault) {
   EXPECT_EQ(loaded.voice.get().announceDir, std::filesystem::path("./data/Mesg"));
   EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual);
   EXPECT_EQ(loaded.view.radio, ReadMode::Manual);
-  EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
-  EXPECT_EQ(loaded.state.memoState.load(), kStartWithMemo);
+  EXPECT_DOUBLE_EQ(loaded.state.settings.interval.load(), 3.0);
+  EXPECT_EQ(loaded.state.memoState.load(), MemoState::StartWithMemo);
   EXPECT_EQ(loaded.offsets.x, 180);
   EXPECT_EQ(loaded.offsets.y, 340);
 }
@@ -47,7 +47,7 @@ TEST(LoadSettings, ASettingsFileThatIsADirectoryIsReportedAndTheDefaultsApply) {
   ASSERT_GE(loaded.view.messages.size(), 1u);
   EXPECT_EQ(loaded.view.messages[0].caption, "fudayomi.ini");
   EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual);
-  EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 3.0);
+  EXPECT_DOUBLE_EQ(loaded.state.settings.interval.load(), 3.0);
   EXPECT_EQ(loaded.offsets.x, 180);
 }
 
@@ -57,7 +57,7 @@ TEST(LoadSettings, OnlyTheExactTextOneSetsAFlag) {
     Loaded loaded(SettingsFile(folder.write(
         "fudayomi.ini", std::string("[Auto]\nAuto=") + value + "\n[Timer]\nUse=" + value + "\n")));
     EXPECT_EQ(loaded.state.mode.load(), ReadMode::Manual) << value;
-    EXPECT_EQ(loaded.state.memoState.load(), kStartWithoutMemo) << value;
+    EXPECT_EQ(loaded.state.memoState.load(), MemoState::StartWithoutMemo) << value;
   }
   Loaded loaded(SettingsFile(folder.write("fudayomi.ini", "[Auto]\nAuto= 1 \n")));
   EXPECT_EQ(loaded.state.mode.load(), ReadMode::Automatic);
@@ -68,11 +68,11 @@ TEST(LoadSettings, NumbersAreReadAsTheProgramReadsNumbers) {
   TempFolder folder;
   Loaded loaded(SettingsFile(
       folder.write("fudayomi.ini", "[Auto]\nItvl=2.5s\n[Timer]\nPosx=abc\nPosy=&H10\n")));
-  EXPECT_DOUBLE_EQ(loaded.state.interval.load(), 2.5);
+  EXPECT_DOUBLE_EQ(loaded.state.settings.interval.load(), 2.5);
   EXPECT_EQ(loaded.offsets.x, 0);
   EXPECT_EQ(loaded.offsets.y, 16);
   Loaded letter(SettingsFile(folder.write("fudayomi.ini", "[Auto]\nItvl=x2\n")));
-  EXPECT_DOUBLE_EQ(letter.state.interval.load(), 0.0);
+  EXPECT_DOUBLE_EQ(letter.state.settings.interval.load(), 0.0);
 }
 
 TEST(SelectReaderVoice, ProbesTheFormatWithoutRegardToCaseAndPrefersWav) {

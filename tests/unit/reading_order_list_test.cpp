@@ -52,11 +52,13 @@ class ReadingListTest : public ::testing::Test {
     readingOrderImport(order_, selection_, state_, dir_, language, messages_);
   }
 
-  void buildFull(std::uint32_t seed) { buildReadingOrder(order_, selection_, 0, seed); }
+  void buildFull(std::uint32_t seed) {
+    buildReadingOrder(order_, selection_, OrderVariant::PlainShuffle, seed);
+  }
   void buildPartial(std::uint32_t seed, const std::vector<int>& poems) {
     for (int n : poems) selection_.selected[n] = 1;
     selection_.selectionActive = 1;
-    buildReadingOrder(order_, selection_, 0, seed);
+    buildReadingOrder(order_, selection_, OrderVariant::PlainShuffle, seed);
     selection_.reset();
   }
 
@@ -66,7 +68,7 @@ class ReadingListTest : public ::testing::Test {
     EXPECT_EQ(order_.decisiveLength, before.decisiveLength);
     EXPECT_EQ(selection_.selectedCount.load(), 100);
     EXPECT_EQ(selection_.selectionActive.load(), 0);
-    EXPECT_EQ(state_.orderPrepared.load(), 0);
+    EXPECT_EQ(state_.orderPrepared.load(), OrderPrepared::ShuffleAtStart);
   }
 
   testing::TempFolder folder_;
@@ -103,7 +105,7 @@ TEST_F(ReadingListTest, FullGameIsWrittenAndReadBack) {
   EXPECT_EQ(order_.decisiveLength, written.decisiveLength);
   EXPECT_EQ(selection_.selectedCount.load(), 100);
   EXPECT_EQ(selection_.selectionActive.load(), 0);
-  EXPECT_EQ(state_.orderPrepared.load(), 1);
+  EXPECT_EQ(state_.orderPrepared.load(), OrderPrepared::OrderLoaded);
   ASSERT_EQ(messages_.messages.size(), 2u);
   EXPECT_EQ(messages_.messages[1].caption, "読唱順リスト");
   EXPECT_EQ(messages_.messages[1].text, "リストを読み込みました");
@@ -187,7 +189,7 @@ TEST_F(ReadingListTest, TwelveCardGameIsWrittenAndReadBack) {
   EXPECT_EQ(order_.poem, written.poem);
   EXPECT_EQ(selection_.selectedCount.load(), 12);
   EXPECT_EQ(selection_.selectionActive.load(), 1);
-  EXPECT_EQ(state_.orderPrepared.load(), 1);
+  EXPECT_EQ(state_.orderPrepared.load(), OrderPrepared::OrderLoaded);
   ASSERT_EQ(messages_.messages.size(), 2u);
   EXPECT_EQ(messages_.messages[1].caption, "List");
   EXPECT_EQ(messages_.messages[1].text, "Reading of the List is Complete!");
@@ -230,7 +232,7 @@ TEST_F(ReadingListTest, HandWrittenShortListLeavesTheRestEmpty) {
   for (int p = 4; p <= 100; ++p) EXPECT_EQ(order_.poem[p], kNoCard) << p;
   EXPECT_EQ(selection_.selectedCount.load(), 3);
   EXPECT_EQ(selection_.selectionActive.load(), 1);
-  EXPECT_EQ(state_.orderPrepared.load(), 1);
+  EXPECT_EQ(state_.orderPrepared.load(), OrderPrepared::OrderLoaded);
 }
 
 TEST_F(ReadingListTest, EmptyPositionsInsideAListCloseUp) {
@@ -273,7 +275,7 @@ TEST_F(ReadingListTest, UnfinishedGameGoesOnFromItsCurrentCard) {
   EXPECT_EQ(order_.poem, before.poem);
   EXPECT_EQ(order_.decisiveLength, before.decisiveLength);
   EXPECT_EQ(state_.openingPosition.load(), 40);
-  EXPECT_EQ(state_.orderPrepared.load(), kOrderLoaded);
+  EXPECT_EQ(state_.orderPrepared.load(), OrderPrepared::OrderLoaded);
   EXPECT_TRUE(messages_.messages.empty());
 }
 

@@ -132,7 +132,7 @@ TEST(SortPositions, HandlesSortedReversedAndEqualKeys) {
 TEST(BuildReadingOrder, WithoutSelectionReadsAllHundredInASeededOrder) {
   CardSelection selection;
   ReadingOrder order;
-  buildReadingOrder(order, selection, 0, 12345);
+  buildReadingOrder(order, selection, OrderVariant::PlainShuffle, 12345);
 
   std::set<int> poems(order.poem.begin() + 1, order.poem.begin() + 101);
   EXPECT_EQ(poems.size(), 100u);
@@ -144,9 +144,9 @@ TEST(BuildReadingOrder, WithoutSelectionReadsAllHundredInASeededOrder) {
   EXPECT_EQ(std::vector<int>(order.poem.begin() + 1, order.poem.begin() + 11), firstTen);
 
   ReadingOrder again;
-  buildReadingOrder(again, selection, 0, 12345);
+  buildReadingOrder(again, selection, OrderVariant::PlainShuffle, 12345);
   EXPECT_EQ(again.poem, order.poem);
-  buildReadingOrder(again, selection, 0, 12346);
+  buildReadingOrder(again, selection, OrderVariant::PlainShuffle, 12346);
   EXPECT_NE(again.poem, order.poem);
 }
 
@@ -155,7 +155,7 @@ TEST(BuildReadingOrder, WithSelectionReadsTheChosenCardsThenFillers) {
   const std::vector<int> chosen = {1, 2, 3, 4, 5, 87, 31, 64, 39};
   selectOnly(selection, chosen);
   ReadingOrder order;
-  buildReadingOrder(order, selection, 0, 777);
+  buildReadingOrder(order, selection, OrderVariant::PlainShuffle, 777);
 
   const std::vector<int> expected = {4, 1, 31, 87, 64, 5, 3, 39, 2};
   EXPECT_EQ(std::vector<int>(order.poem.begin() + 1, order.poem.begin() + 10), expected);
@@ -166,7 +166,7 @@ TEST(BuildReadingOrder, WithSelectionReadsTheChosenCardsThenFillers) {
   }
   // The pair variants belong to full games only.
   ReadingOrder withVariant;
-  buildReadingOrder(withVariant, selection, 1, 777);
+  buildReadingOrder(withVariant, selection, OrderVariant::FirstPairOrder, 777);
   EXPECT_EQ(withVariant.poem, order.poem);
 }
 
@@ -197,7 +197,9 @@ TEST(BuildReadingOrder, PairVariantsPutEachPairInItsOrder) {
   for (std::uint32_t seed = 1; seed <= 200; ++seed) {
     for (int variant = 1; variant <= 2; ++variant) {
       ReadingOrder order;
-      buildReadingOrder(order, selection, static_cast<std::int16_t>(variant), seed);
+      buildReadingOrder(order, selection,
+                        variant == 1 ? OrderVariant::FirstPairOrder : OrderVariant::SecondPairOrder,
+                        seed);
       std::array<int, 101> positionOf{};
       for (int p = 1; p <= 100; ++p) positionOf[order.poem[p]] = p;
       for (const Pair& pair : variant == 1 ? variant1 : variant2) {
@@ -207,7 +209,7 @@ TEST(BuildReadingOrder, PairVariantsPutEachPairInItsOrder) {
       }
     }
     ReadingOrder plain;
-    buildReadingOrder(plain, selection, 0, seed);
+    buildReadingOrder(plain, selection, OrderVariant::PlainShuffle, seed);
     std::array<int, 101> positionOf{};
     for (int p = 1; p <= 100; ++p) positionOf[plain.poem[p]] = p;
     brokenWithoutVariant += positionOf[87] > positionOf[57] ? 1 : 0;
@@ -286,7 +288,7 @@ TEST(DecisiveLengths, MatchWhatThePlayersCanTellApart) {
       selectOnly(selection, chosen);
     }
     ReadingOrder order;
-    buildReadingOrder(order, selection, 0, next());
+    buildReadingOrder(order, selection, OrderVariant::PlainShuffle, next());
     for (int p = 1; p <= 100 && order.poem[p] != kNoCard; ++p) {
       ASSERT_EQ(order.decisiveLength[p], expectedLength(order, p))
           << "game " << game << ", position " << p << ", poem " << order.poem[p];
@@ -298,7 +300,7 @@ TEST(ReshuffleFrom, ReshufflesTheUnreadRestAndKeepsFillersLast) {
   CardSelection selection;
   selectOnly(selection, {11, 76, 21, 63, 61, 87, 31, 64, 39, 25});
   ReadingOrder order;
-  buildReadingOrder(order, selection, 0, 4242);
+  buildReadingOrder(order, selection, OrderVariant::PlainShuffle, 4242);
   const ReadingOrder before = order;
 
   bool moved = false;
@@ -321,7 +323,7 @@ TEST(ReshuffleFrom, LastCardOfAPartialGameStaysWhereItIs) {
   CardSelection selection;
   selectOnly(selection, {3, 4, 5});
   ReadingOrder order;
-  buildReadingOrder(order, selection, 0, 1);
+  buildReadingOrder(order, selection, OrderVariant::PlainShuffle, 1);
   const ReadingOrder before = order;
   reshuffleFrom(order, 3, 99);
   EXPECT_EQ(order.poem, before.poem);

@@ -118,7 +118,7 @@ TEST_F(WithdrawTest, DecisiveLengthsFollowTheNewOrder) {
 TEST_F(WithdrawTest, DuringTheAutomaticWaitTheLoopGoesOnWithTheNewOrder) {
   useOrder({10, 20, 30});
   state.mode = ReadMode::Automatic;
-  state.interval = 5;
+  state.settings.interval = 5;
   at(16000, [this] { engine.withdrawLastReading(); });  // wait 15000..20000
   engine.startReading(Memorisation::Without);
   ASSERT_EQ(view.messages.size(), 1u);

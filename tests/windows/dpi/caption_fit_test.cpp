@@ -21,7 +21,7 @@
 #include "core/cards/card_selection.h"
 #include "core/cards/poem_table.h"
 #include "core/countdown/announcer.h"
-#include "core/countdown/memo_timer.h"
+#include "core/countdown/countdown_run.h"
 #include "core/game/timing_adjustment.h"
 #include "core/screen/control_ids.h"
 #include "frontends/win32/card_selection_window.h"
@@ -33,6 +33,7 @@
 #include "frontends/win32/tool_window.h"
 #include "frontends/win32/wide_text.h"
 #include "tests/fakes/fake_ports.h"
+#include "tests/fakes/recording_front_end.h"
 #include "tests/support/language_names.h"
 
 namespace fuda {
@@ -41,6 +42,7 @@ namespace {
 using testing::FakeClipSource;
 using testing::InlineThreads;
 using testing::RecordingMessages;
+using testing::RecordingFrontEnd;
 using testing::RecordingSound;
 using testing::VirtualClock;
 
@@ -250,6 +252,7 @@ class CaptionFit : public ::testing::TestWithParam<Language> {
   FakeClipSource clips_{messages_};
   RecordingSound sound_{clock_};
   Announcer announcer_{threads_, clips_, sound_};
+  RecordingFrontEnd frontEnd_;  // the input-free pause
 };
 
 TEST_P(CaptionFit, TheMainWindowShowsEveryCaptionWhole) {
@@ -271,7 +274,7 @@ TEST_P(CaptionFit, TheToolWindowsShowEveryCaptionWhole) {
   registerCardSelectionWindow(tools_, selection_, messages_);
   registerThirdGameWindow(tools_, selection_, messages_);
   MemoCountdown countdown;
-  MemoTimerRun run(countdown, MemoLength::Full, clock_, announcer_);
+  CountdownRun run(countdown, MemoLength::Full, clock_, announcer_, frontEnd_);
   tools_.add(kTimerWindowName, [&run](ToolWindow& window) {
     return std::make_unique<MemoTimerWindow>(window, run, TimerOffsets{});
   });
