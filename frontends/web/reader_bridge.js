@@ -217,10 +217,7 @@ export async function startReader({
       return audio.resume();
     },
     texts(lang = language) {
-      const at = module.ccall('fuda_texts', 'number', ['string'], [lang]);
-      const json = module.UTF8ToString(at);
-      module._free(at);
-      return JSON.parse(json);
+      return coreJson(module, module.ccall('fuda_texts', 'number', ['string'], [lang]));
     },
     // The desktop's "Writing of the List": the file's bytes when the core
     // wrote one (a game is on), else null.

@@ -198,7 +198,6 @@ EMSCRIPTEN_KEEPALIVE void fuda_selection_click(int id, int boxChecked, int task)
   });
 }
 
-// A new start in `language` ("ja" or "en"), as a language switch.
 // Goes on with the game kept from an earlier visit; the page's call resolves
 // to whether it did.
 EMSCRIPTEN_KEEPALIVE void fuda_resume_game(int task) {
@@ -210,6 +209,7 @@ EMSCRIPTEN_KEEPALIVE void fuda_resume_game(int task) {
   });
 }
 
+// A new start in `language` ("ja" or "en"), as a language switch.
 EMSCRIPTEN_KEEPALIVE void fuda_restart(const char* language) {
   restartLanguage = languageOf(language) == Language::English ? 1 : 0;
   if (WebReaderView* view = liveView) view->quitProgram();
