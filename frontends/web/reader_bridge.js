@@ -20,6 +20,34 @@ function fromBase64(text) {
   return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
 }
 
+// A decoded clip as a 16-bit WAV file, which the core reads as it is.
+function wavBytes(decoded) {
+  const channels = decoded.numberOfChannels;
+  const frames = decoded.length;
+  const out = new DataView(new ArrayBuffer(44 + frames * channels * 2));
+  const text = (at, s) => [...s].forEach((c, i) => out.setUint8(at + i, c.charCodeAt(0)));
+  text(0, 'RIFF');
+  out.setUint32(4, 36 + frames * channels * 2, true);
+  text(8, 'WAVEfmt ');
+  out.setUint32(16, 16, true);
+  out.setUint16(20, 1, true);
+  out.setUint16(22, channels, true);
+  out.setUint32(24, decoded.sampleRate, true);
+  out.setUint32(28, decoded.sampleRate * channels * 2, true);
+  out.setUint16(32, channels * 2, true);
+  out.setUint16(34, 16, true);
+  text(36, 'data');
+  out.setUint32(40, frames * channels * 2, true);
+  const data = [...Array(channels).keys()].map((c) => decoded.getChannelData(c));
+  for (let f = 0; f < frames; f++) {
+    for (let c = 0; c < channels; c++) {
+      const sample = Math.max(-1, Math.min(1, data[c][f]));
+      out.setInt16(44 + (f * channels + c) * 2, Math.round(sample * 32767), true);
+    }
+  }
+  return new Uint8Array(out.buffer);
+}
+
 // The program's WebAssembly compiled as it arrives; compiled whole where the
 // server does not call it application/wasm.
 function compileCore(url) {
@@ -143,6 +171,24 @@ export async function startReader({
     showMessage(box) {
       call('showMessage', { ...box, close: () => module._fuda_dismiss_message(box.id) });
     },
+    // A clip of the player's own voice, from the view's readClip(), written
+    // where the core waits for it; MP3, which the core cannot decode, as WAV.
+    // Missing, empty or undecodable: the core hears so and names the clip.
+    async readOwnClip(id, number, name, path) {
+      let written = 0;
+      try {
+        const clip = typeof view.readClip === 'function' ? await view.readClip(number, name) : null;
+        if (clip && clip.data && clip.data.byteLength > 0) {
+          module.FS.writeFile(path, clip.extension === 'mp3'
+            ? wavBytes(await audio.decodeAudioData(clip.data.slice(0)))
+            : new Uint8Array(clip.data));
+          written = 1;
+        }
+      } catch (error) {
+        console.error(error);
+      }
+      module._fuda_own_clip_read(id, written);
+    },
     taskDone(task, result) {
       keep();
       const done = tasks.get(task);
@@ -201,6 +247,14 @@ export async function startReader({
     ...toolWindowCalls(module, run, () => language),
     ...keptGameCalls(module, run, keep),
     command,
+    // Reader `number` (2 to 4) is the player's voice of clips `names`
+    // ("I-000A", "Mesg/anki_s"), each got from view.readClip() when read.
+    ownVoice(number, names) {
+      return run((task) => {
+        module.ccall('fuda_own_voice', null, ['number', 'string', 'number'], [number, names.join('\n'), task]);
+        return true;
+      });
+    },
     moveTrackBar(position) {
       return run((task) => {
         module._fuda_move_track_bar(position, task);

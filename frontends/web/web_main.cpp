@@ -9,10 +9,14 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/countdown/memotimer_program.h"
 #include "core/game/reader_program.h"
+#include "core/settings/settings_file.h"
+#include "core/settings/voice.h"
 #include "frontends/web/core_thread.h"
 #include "frontends/web/fetched_voice.h"
 #include "frontends/web/kept_game.h"
@@ -33,6 +37,11 @@ namespace {
 // The program's files: the settings file, the list file and the default
 // voice ("data", as the settings name it) in one folder.
 const std::filesystem::path kProgramFolder = "/fudayomi";
+
+// A first visit's settings: readers 2 to 4 are the player's own voices,
+// each in a folder of its own beside the default voice.
+constexpr std::string_view kFirstSettings =
+    "[Path]\r\nData2=.\\voice2\r\nData3=.\\voice3\r\nData4=.\\voice4\r\n";
 
 CoreThread core;
 std::atomic<WebPorts*> livePorts{nullptr};
@@ -125,6 +134,9 @@ int main(int argc, char* argv[]) {
   const auto sampleRate = static_cast<std::uint32_t>(argc > 2 ? std::atoi(argv[2]) : 48000);
   setFetchedVoice(kProgramFolder / "data", argc > 3 ? argv[3] : "voice/");
   std::filesystem::current_path(kProgramFolder);
+  if (std::error_code error; !std::filesystem::exists(kProgramFolder / "fudayomi.ini", error)) {
+    std::ofstream(kProgramFolder / "fudayomi.ini", std::ios::binary) << kFirstSettings;
+  }
   if (argc > 4 && std::string_view(argv[4]) == "memotimer") {
     runMemotimer(language, sampleRate);
     callPage("quitProgram", "[]");
@@ -197,6 +209,25 @@ EMSCRIPTEN_KEEPALIVE void fuda_selection_click(int id, int boxChecked, int task)
     taskDone(task, tools ? tools->selectionClick(id, boxChecked != 0) : "null");
   });
 }
+
+// Reader `number`'s own voice now holds the clips `names` (one a line), in
+// the folder the settings name for that reader.
+EMSCRIPTEN_KEEPALIVE void fuda_own_voice(int number, const char* names, int task) {
+  std::vector<std::string> clips;
+  for (std::string_view rest = names; !rest.empty();) {
+    const auto end = rest.find('\n');
+    if (end != 0) clips.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  core.post([number, clips = std::move(clips), task] {
+    const SettingsFile settings(kProgramFolder / "fudayomi.ini");
+    setOwnVoice(number, chooseVoice(settings, std::to_string(number)).location.voiceDir, clips);
+    taskDone(task);
+  });
+}
+
+// The page's answer to a "readOwnClip" request.
+EMSCRIPTEN_KEEPALIVE void fuda_own_clip_read(int id, int written) { ownClipAnswered(id, written != 0); }
 
 // A new start in `language` ("ja" or "en"), as a language switch.
 // Goes on with the game kept from an earlier visit; the page's call resolves

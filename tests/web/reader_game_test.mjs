@@ -5,12 +5,12 @@
 // page's audio worklet rendered; the list file the page exports must be the
 // desktop's for the same order. Then ten cards chosen in the card selection
 // make the next game's order, that game goes on after a reload at the same
-// card, and the memotimer page counts down. Last, with audio that never runs,
-// the player is told once that there is no sound, and the game still comes to
-// "Next".
+// card, and the memotimer page counts down. With audio that never runs, the
+// player is told once that there is no sound, and the game still comes to
+// "Next". Last, a voice of the player's own (one clip MP3) read as reader 2.
 //   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { launchChromium } from './devtools.mjs';
@@ -178,6 +178,32 @@ const kSilentGame = `(async () => {
   return messages;
 })()`;
 
+// The player's own voice as reader 2, its clips from the page's store: every
+// one a WAV tone but the preface's upper verse, an MP3 the page decodes.
+function ownVoiceGame() {
+  const dir = mkdtempSync(join(tmpdir(), 'fudayomi-own-voice-'));
+  const wav = join(dir, 'tone.wav');
+  execFileSync('sox', ['-n', '-r', String(kRate), '-c', '1', '-b', '16', wav, 'synth', '0.25', 'sine', '440']);
+  execFileSync('lame', ['--quiet', wav, join(dir, 'tone.mp3')]);
+  const [wavBytes, mp3Bytes] = ['tone.wav', 'tone.mp3'].map((name) => readFileSync(join(dir, name)).toString('base64'));
+  rmSync(dir, { recursive: true, force: true });
+  const names = [...Array(101).keys()].flatMap((poem) => ['A', 'B'].map((v) => `I-${String(poem).padStart(3, '0')}${v}`));
+  return `(async () => {
+    const clip = (text, extension) => ({ extension, data: Uint8Array.from(atob(text), (c) => c.charCodeAt(0)).buffer });
+    const wav = clip('${wavBytes}', 'wav');
+    const mp3 = clip('${mp3Bytes}', 'mp3');
+    const asked = [];
+    const readClip = async (number, name) => { asked.push(number + '/' + name); return name === 'I-000A' ? mp3 : wav; };
+    ${startInPage(`{ language: 'ja', view: Object.assign(view, { readClip }), sampleRate: ${kRate} }`)}
+    await reader.resumeAudio();
+    await reader.ownVoice(2, ${JSON.stringify([...names, 'Mesg/anki_s'])});
+    await reader.command('Reader2');
+    await reader.command('StartWithoutMemorisation');
+    await idle();
+    return { messages, asked };
+  })()`;
+}
+
 function fail(text) {
   console.error(`FAIL: ${text}`);
   process.exitCode = 1;
@@ -243,6 +269,16 @@ try {
   const told = messages.filter((text) => text.startsWith('音声出力'));
   if (told.length !== 1) fail(`without running audio the player was told ${told.length} times, not once: ${messages.join(' / ')}`);
   else console.log('without running audio: told once, and the game came to Next');
+  await browser.close();
+  browser = await launchChromium();
+  await browser.navigate(`${server.url}game_test.html`);
+  await browser.waitFor('window.crossOriginIsolated === true', 15000);
+  const own = await browser.evaluate(ownVoiceGame());
+  if (own.messages.length > 0 || !own.asked.includes('2/I-000A')) {
+    fail(`reader 2's own voice did not read: asked ${own.asked.join(' ')}; ${own.messages.join(' / ')}`);
+  } else {
+    console.log(`reader 2's own voice read its clips ${own.asked.join(' ')}`);
+  }
 } finally {
   await browser.close();
   server.close();

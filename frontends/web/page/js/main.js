@@ -157,8 +157,9 @@ async function start() {
   wireClose(menu, () => {});
   byId('menu-open').addEventListener('click', () => menu.showModal());
 
+  await announceVoices(store, reader, [2, 3, 4]);
   wireVoices(texts, store, reader);
-  wireSettings(texts, reader);
+  wireSettings(texts, store, reader);
   wireOffline(texts);
   byId('loading').remove();
 
@@ -182,6 +183,16 @@ function offer(dialog) {
   });
 }
 
+// Tells the core which clips readers `numbers` have kept; it reads each
+// one's bytes from the store when the game first needs it.
+async function announceVoices(store, reader, numbers) {
+  for (const number of numbers) {
+    const prefix = clipKey(number, '');
+    const names = (await store.keysWithPrefix(prefix)).map((key) => key.slice(prefix.length));
+    await reader.ownVoice(number, names);
+  }
+}
+
 function wireVoices(texts, store, reader) {
   const select = byId('voice-reader');
   for (const option of select.options) option.textContent = texts.get(`kItemReader${option.value}`);
@@ -197,6 +208,7 @@ function wireVoices(texts, store, reader) {
       const names = await voiceClipNames(window.fetch.bind(window), kVoiceBase);
       const entries = await checkVoice(files, names, (data) => audio.decodeAudioData(data), (part) => { progress.value = part; });
       const refusal = await storeVoice(store, select.value, entries);
+      if (!refusal) await announceVoices(store, reader, [Number(select.value)]);
       status.textContent = refusal ? `${texts.get(refusal)} ${texts.get('kPageVoiceUnchanged')}`
                                    : texts.get('kPageVoiceKept');
     } catch (error) {
@@ -212,9 +224,9 @@ function wireVoices(texts, store, reader) {
   }
 }
 
-function wireSettings(texts, reader) {
+function wireSettings(texts, store, reader) {
   byId('settings-export').addEventListener('click', async () => {
-    // Nothing to hand out while no settings file was ever imported.
+    // Nothing to hand out where the browser lost the settings file.
     const file = await reader.exportSettings();
     if (file) download(document, file.name, file.bytes);
   });
@@ -223,6 +235,8 @@ function wireSettings(texts, reader) {
     const file = input.files[0];
     if (!file) return;
     reader.importSettings(new Uint8Array(await file.arrayBuffer()));
+    // The new settings may name other folders for the own voices.
+    await announceVoices(store, reader, [2, 3, 4]);
     byId('settings-status').textContent = texts.get('kPageSettingsImported');
   });
 }
