@@ -8,6 +8,7 @@ const kSettings = `${kFolder}/fudayomi.ini`;
 const kList = `${kFolder}/readlist.txt`;
 const kVoice = `${kFolder}/data`;
 const kUnfinished = 'unfinished.txt';
+const kOwnVoices = '/tmp/own-voices.txt';
 const kKept = ['fudayomi.ini', 'readlist.txt', kUnfinished];
 
 function toBase64(bytes) {
@@ -18,6 +19,34 @@ function toBase64(bytes) {
 
 function fromBase64(text) {
   return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+// A decoded clip as a 16-bit WAV file, which the core reads as it is.
+function wavBytes(decoded) {
+  const channels = decoded.numberOfChannels;
+  const frames = decoded.length;
+  const out = new DataView(new ArrayBuffer(44 + frames * channels * 2));
+  const text = (at, s) => [...s].forEach((c, i) => out.setUint8(at + i, c.charCodeAt(0)));
+  text(0, 'RIFF');
+  out.setUint32(4, 36 + frames * channels * 2, true);
+  text(8, 'WAVEfmt ');
+  out.setUint32(16, 16, true);
+  out.setUint16(20, 1, true);
+  out.setUint16(22, channels, true);
+  out.setUint32(24, decoded.sampleRate, true);
+  out.setUint32(28, decoded.sampleRate * channels * 2, true);
+  out.setUint16(32, channels * 2, true);
+  out.setUint16(34, 16, true);
+  text(36, 'data');
+  out.setUint32(40, frames * channels * 2, true);
+  const data = [...Array(channels).keys()].map((c) => decoded.getChannelData(c));
+  for (let f = 0; f < frames; f++) {
+    for (let c = 0; c < channels; c++) {
+      const sample = Math.max(-1, Math.min(1, data[c][f]));
+      out.setInt16(44 + (f * channels + c) * 2, Math.round(sample * 32767), true);
+    }
+  }
+  return new Uint8Array(out.buffer);
 }
 
 // The program's WebAssembly compiled as it arrives; compiled whole where the
@@ -57,7 +86,7 @@ function keptStorage() {
 
 export async function startReader({
   language = 'ja', view = {}, voiceBase = 'voice/', baseUrl = new URL('./', import.meta.url).href,
-  record = false, sampleRate, program = 'reader',
+  record = false, sampleRate, program = 'reader', ownVoices = {},
 } = {}) {
   const call = (name, ...args) => {
     try {
@@ -78,8 +107,8 @@ export async function startReader({
   const voiceUrl = new URL(voiceBase, document.baseURI).href;
   const clipList = fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
   const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
-  const [, clipNames] = await Promise.all([
-    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)), clipList, scriptLoaded, compiled,
+  const [, clipNames, ownClips] = await Promise.all([
+    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)), clipList, ownVoices, scriptLoaded, compiled,
   ]);
 
   let node = null;
@@ -143,6 +172,24 @@ export async function startReader({
     showMessage(box) {
       call('showMessage', { ...box, close: () => module._fuda_dismiss_message(box.id) });
     },
+    // A clip of the player's own voice, from the view's readClip(), written
+    // where the core waits for it; MP3, which the core cannot decode, as WAV.
+    // Missing, empty or undecodable: the core hears so and names the clip.
+    async readOwnClip(id, number, name, path) {
+      let written = 0;
+      try {
+        const clip = typeof view.readClip === 'function' ? await view.readClip(number, name) : null;
+        if (clip && clip.data && clip.data.byteLength > 0) {
+          module.FS.writeFile(path, clip.extension === 'mp3'
+            ? wavBytes(await audio.decodeAudioData(clip.data.slice(0)))
+            : new Uint8Array(clip.data));
+          written = 1;
+        }
+      } catch (error) {
+        console.error(error);
+      }
+      module._fuda_own_clip_read(id, written);
+    },
     taskDone(task, result) {
       keep();
       const done = tasks.get(task);
@@ -176,6 +223,9 @@ export async function startReader({
       }
       // The voice's clips as empty stand-ins; each is fetched when first read.
       for (const name of clipNames) m.FS.writeFile(`${kVoice}/${name}`, new Uint8Array());
+      // The player's own voices, which the core places before it starts.
+      const own = Object.entries(ownClips || {}).flatMap(([number, names]) => names.map((name) => `${number} ${name}\n`));
+      if (own.length > 0) m.FS.writeFile(kOwnVoices, own.join(''));
     }],
   }));
   await firstStart;
@@ -201,6 +251,14 @@ export async function startReader({
     ...toolWindowCalls(module, run, () => language),
     ...keptGameCalls(module, run, keep),
     command,
+    // Reader `number` (2 to 4) is the player's voice of clips `names`
+    // ("I-000A", "Mesg/anki_s"), each got from view.readClip() when read.
+    ownVoice(number, names) {
+      return run((task) => {
+        module.ccall('fuda_own_voice', null, ['number', 'string', 'number'], [number, names.join('\n'), task]);
+        return true;
+      });
+    },
     moveTrackBar(position) {
       return run((task) => {
         module._fuda_move_track_bar(position, task);

@@ -15,6 +15,7 @@ export async function startReader({ language = 'ja', view = {} } = {}) {
     command(name) {
       call('showMessage', { id: nextMessage++, caption: 'stub', text: name, owner: 'MainWindow' });
     },
+    async ownVoice() {},
     moveTrackBar(position) { call('setText', 'TimingLabel', `${(position * 0.02).toFixed(2)}`); },
     dismissMessage() {},
     toolWindowClosed() {},

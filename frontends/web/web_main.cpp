@@ -16,6 +16,7 @@
 #include "frontends/web/core_thread.h"
 #include "frontends/web/fetched_voice.h"
 #include "frontends/web/kept_game.h"
+#include "frontends/web/own_voices.h"
 #include "frontends/web/page_call.h"
 #include "frontends/web/page_names.h"
 #include "frontends/web/page_selection.h"
@@ -33,6 +34,8 @@ namespace {
 // The program's files: the settings file, the list file and the default
 // voice ("data", as the settings name it) in one folder.
 const std::filesystem::path kProgramFolder = "/fudayomi";
+// The own voices the page had kept, written by it before the start.
+const std::filesystem::path kOwnVoicesList = "/tmp/own-voices.txt";
 
 CoreThread core;
 std::atomic<WebPorts*> livePorts{nullptr};
@@ -125,6 +128,7 @@ int main(int argc, char* argv[]) {
   const auto sampleRate = static_cast<std::uint32_t>(argc > 2 ? std::atoi(argv[2]) : 48000);
   setFetchedVoice(kProgramFolder / "data", argc > 3 ? argv[3] : "voice/");
   std::filesystem::current_path(kProgramFolder);
+  keepListedOwnVoices(kProgramFolder / "fudayomi.ini", kOwnVoicesList);
   if (argc > 4 && std::string_view(argv[4]) == "memotimer") {
     runMemotimer(language, sampleRate);
     callPage("quitProgram", "[]");
@@ -197,6 +201,18 @@ EMSCRIPTEN_KEEPALIVE void fuda_selection_click(int id, int boxChecked, int task)
     taskDone(task, tools ? tools->selectionClick(id, boxChecked != 0) : "null");
   });
 }
+
+// Reader `number`'s own voice now holds the clips `names` (one a line), in
+// the folder the settings name for that reader.
+EMSCRIPTEN_KEEPALIVE void fuda_own_voice(int number, const char* names, int task) {
+  core.post([number, clips = clipNameLines(names), task] {
+    keepOwnVoice(kProgramFolder / "fudayomi.ini", number, clips);
+    taskDone(task);
+  });
+}
+
+// The page's answer to a "readOwnClip" request.
+EMSCRIPTEN_KEEPALIVE void fuda_own_clip_read(int id, int written) { ownClipAnswered(id, written != 0); }
 
 // Goes on with the game kept from an earlier visit; the page's call resolves
 // to whether it did.

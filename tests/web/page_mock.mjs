@@ -123,7 +123,7 @@ export function mockBridgeScript(root) {
         const closing = dialog === 'CSelect' ? [1221, 1222] : [1006, 1016];
         return { step: closing.includes(id) ? 'Close' : 'ShowSelection', selected, thirdChoice };
       },
-      async exportList() { return null; }, importList() {},
+      async exportList() { return null; }, importList() {}, async ownVoice() {},
       async exportSettings() { return { name: 'fudayomi.ini', bytes: new Uint8Array() }; }, importSettings() {},
       async unfinishedGame() { return false; }, resumeGame() {}, dropUnfinishedGame() {},
       audioStats: () => ({ underruns: 0 }),

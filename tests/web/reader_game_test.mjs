@@ -5,12 +5,13 @@
 // page's audio worklet rendered; the list file the page exports must be the
 // desktop's for the same order. Then ten cards chosen in the card selection
 // make the next game's order, that game goes on after a reload at the same
-// card, and the memotimer page counts down. Last, with audio that never runs,
-// the player is told once that there is no sound, and the game still comes to
-// "Next".
+// card, and the memotimer page counts down. With audio that never runs, the
+// player is told once that there is no sound, and the game still comes to
+// "Next". Last, a voice of the player's own, kept on an earlier visit, read as
+// reader 2: one clip an MP3, one broken and reported by name.
 //   node --experimental-websocket reader_game_test.mjs SITE DESKTOP_LIST_BYTES
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { launchChromium } from './devtools.mjs';
@@ -178,6 +179,34 @@ const kSilentGame = `(async () => {
   return messages;
 })()`;
 
+// The player's own voice as reader 2, kept on an earlier visit: its clips
+// come from the page's store, every one a WAV tone but the preface's upper
+// verse, an MP3 the page decodes, and its lower verse, an MP3 that is not
+// one, which the core must report by name.
+function ownVoiceGame() {
+  const dir = mkdtempSync(join(tmpdir(), 'fudayomi-own-voice-'));
+  const wav = join(dir, 'tone.wav');
+  execFileSync('sox', ['-n', '-r', String(kRate), '-c', '1', '-b', '16', wav, 'synth', '0.25', 'sine', '440']);
+  execFileSync('lame', ['--quiet', wav, join(dir, 'tone.mp3')]);
+  const [wavBytes, mp3Bytes] = ['tone.wav', 'tone.mp3'].map((name) => readFileSync(join(dir, name)).toString('base64'));
+  rmSync(dir, { recursive: true, force: true });
+  const names = [...Array(101).keys()].flatMap((poem) => ['A', 'B'].map((v) => `I-${String(poem).padStart(3, '0')}${v}`));
+  return `(async () => {
+    const clip = (text, extension) => ({ extension, data: Uint8Array.from(atob(text), (c) => c.charCodeAt(0)).buffer });
+    const clips = { 'I-000A': clip('${mp3Bytes}', 'mp3'), 'I-000B': clip(btoa('not an mp3'), 'mp3') };
+    const wav = clip('${wavBytes}', 'wav');
+    const asked = [];
+    const readClip = async (number, name) => { asked.push(number + '/' + name); return clips[name] || wav; };
+    const ownVoices = { 2: ${JSON.stringify([...names, 'Mesg/anki_s'])} };
+    ${startInPage(`{ language: 'ja', view: Object.assign(view, { readClip }), sampleRate: ${kRate}, ownVoices }`)}
+    await reader.resumeAudio();
+    await reader.command('Reader2');
+    await reader.command('StartWithoutMemorisation');
+    await idle();
+    return { messages, asked };
+  })()`;
+}
+
 function fail(text) {
   console.error(`FAIL: ${text}`);
   process.exitCode = 1;
@@ -243,6 +272,16 @@ try {
   const told = messages.filter((text) => text.startsWith('音声出力'));
   if (told.length !== 1) fail(`without running audio the player was told ${told.length} times, not once: ${messages.join(' / ')}`);
   else console.log('without running audio: told once, and the game came to Next');
+  await browser.close();
+  browser = await launchChromium();
+  await browser.navigate(`${server.url}game_test.html`);
+  await browser.waitFor('window.crossOriginIsolated === true', 15000);
+  const own = await browser.evaluate(ownVoiceGame());
+  const heard = `asked ${own.asked.join(' ')}; told ${own.messages.join(' / ')}`;
+  const named = own.messages.length === 1 && own.messages[0].includes('I-000B');
+  if (!named || !own.asked.includes('2/I-000A') || own.asked.length < 3) fail(`reader 2's own voice: ${heard}`);
+  else console.log(`reader 2's own voice read, its broken clip named: ${heard}`);
+
 } finally {
   await browser.close();
   server.close();

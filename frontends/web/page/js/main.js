@@ -12,7 +12,7 @@ import { download, pickFile } from './settings_transfer.js';
 import { FileStore, browserPrefs } from './storage.js';
 import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
 import { TimerFace } from './timer_face.js';
-import { ClipFault, checkVoice, clipKey, storeVoice, voiceClipNames } from './voice_import.js';
+import { ClipFault, checkVoice, clipKey, keptVoices, storeVoice, voiceClipNames } from './voice_import.js';
 import { ScreenOn } from './wake_lock.js';
 
 const kVoiceBase = 'voice/';
@@ -126,7 +126,12 @@ async function start() {
     }
   };
   const mainWindow = new MainWindow(document, command, (position) => reader && reader.moveTrackBar(position));
-  reader = await startReader({ language, view: makeView(mainWindow, messages, screenOn, storeOpened, later), voiceBase: kVoiceBase });
+  // The voices kept on an earlier visit are known before the settings choose
+  // a reader; their clips are read from the store only when played.
+  const ownVoices = storeOpened.then((store) => keptVoices(store, [2, 3, 4]));
+  reader = await startReader({
+    language, view: makeView(mainWindow, messages, screenOn, storeOpened, later), voiceBase: kVoiceBase, ownVoices,
+  });
   const store = await storeOpened;
   later.reader = reader;
   // The benchmark reads the sound's underruns through it.
@@ -157,8 +162,8 @@ async function start() {
   wireClose(menu, () => {});
   byId('menu-open').addEventListener('click', () => menu.showModal());
 
-  wireVoices(texts, store, reader);
-  wireSettings(texts, reader);
+  wireVoices(texts, store, reader, command);
+  wireSettings(texts, store, reader);
   wireOffline(texts);
   byId('loading').remove();
 
@@ -182,7 +187,13 @@ function offer(dialog) {
   });
 }
 
-function wireVoices(texts, store, reader) {
+// Tells the core which clips readers `numbers` have kept now.
+async function announceVoices(store, reader, numbers) {
+  const voices = await keptVoices(store, numbers);
+  for (const number of numbers) await reader.ownVoice(number, voices[number]);
+}
+
+function wireVoices(texts, store, reader, command) {
   const select = byId('voice-reader');
   for (const option of select.options) option.textContent = texts.get(`kItemReader${option.value}`);
   const progress = byId('voice-progress');
@@ -197,6 +208,11 @@ function wireVoices(texts, store, reader) {
       const names = await voiceClipNames(window.fetch.bind(window), kVoiceBase);
       const entries = await checkVoice(files, names, (data) => audio.decodeAudioData(data), (part) => { progress.value = part; });
       const refusal = await storeVoice(store, select.value, entries);
+      if (!refusal) {
+        await announceVoices(store, reader, [Number(select.value)]);
+        // The voice just kept is the one the player wants to hear.
+        command(`Reader${select.value}`);
+      }
       status.textContent = refusal ? `${texts.get(refusal)} ${texts.get('kPageVoiceUnchanged')}`
                                    : texts.get('kPageVoiceKept');
     } catch (error) {
@@ -212,9 +228,9 @@ function wireVoices(texts, store, reader) {
   }
 }
 
-function wireSettings(texts, reader) {
+function wireSettings(texts, store, reader) {
   byId('settings-export').addEventListener('click', async () => {
-    // Nothing to hand out while no settings file was ever imported.
+    // Nothing to hand out where the browser lost the settings file.
     const file = await reader.exportSettings();
     if (file) download(document, file.name, file.bytes);
   });
@@ -223,6 +239,8 @@ function wireSettings(texts, reader) {
     const file = input.files[0];
     if (!file) return;
     reader.importSettings(new Uint8Array(await file.arrayBuffer()));
+    // The new settings may name other folders for the own voices.
+    await announceVoices(store, reader, [2, 3, 4]);
     byId('settings-status').textContent = texts.get('kPageSettingsImported');
   });
 }

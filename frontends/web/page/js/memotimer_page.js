@@ -3,9 +3,10 @@
 import { loadBridge, startPage } from './engine.js';
 import { pauseWithoutInput } from './input_pause.js';
 import { MessageBox } from './message_box.js';
-import { browserPrefs } from './storage.js';
+import { FileStore, browserPrefs } from './storage.js';
 import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
 import { TimerFace } from './timer_face.js';
+import { clipKey, keptVoices } from './voice_import.js';
 
 async function start() {
   const prefs = browserPrefs(window);
@@ -16,8 +17,11 @@ async function start() {
   let memotimer = null;
   const face = new TimerFace(document.getElementById('board'),
                              (w, h, time) => (memotimer ? memotimer.clockHands(w, h, time) : []));
+  // The settings' reader may be a voice the player kept.
+  const storeOpened = window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore());
   memotimer = await startMemotimer({
     language,
+    ownVoices: storeOpened.then((store) => keptVoices(store, [2, 3, 4])),
     view: {
       showCountdownText: (text) => face.showCountdownText(text),
       showHands: (time) => face.showHands(time),
@@ -26,6 +30,7 @@ async function start() {
         .then(() => (box.close ? box.close() : memotimer.dismissMessage(box.id))),
       // The end of the program: back to the reader.
       quitProgram: () => window.location.assign('index.html'),
+      readClip: async (number, name) => (await storeOpened).get(clipKey(number, name)),
     },
   });
   const texts = new Texts(memotimer.texts(language).all || {}, language);

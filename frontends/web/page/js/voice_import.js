@@ -89,6 +89,17 @@ export function clipKey(number, name) {
   return `voice${number}/${name}`;
 }
 
+// The clip names ("I-000A", "Mesg/anki_s") of each of readers `numbers`,
+// by number, as the store holds them.
+export async function keptVoices(store, numbers) {
+  const voices = {};
+  for (const number of numbers) {
+    const prefix = clipKey(number, '');
+    voices[number] = (await store.keysWithPrefix(prefix)).map((key) => key.slice(prefix.length));
+  }
+  return voices;
+}
+
 // Replaces reader `number`'s voice by `entries` in one transaction.
 // Resolves to null, or to the name of the text that says why nothing changed.
 export async function storeVoice(store, number, entries) {
