@@ -107,9 +107,9 @@ export async function startReader({
   const voiceUrl = new URL(voiceBase, document.baseURI).href;
   const clipList = fetch(new URL('clips.json', voiceUrl)).then((r) => (r.ok ? r.json() : []), () => []);
   const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
-  const [, clipNames, ownClips] = await Promise.all([
-    audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl)), clipList, ownVoices, scriptLoaded, compiled,
-  ]);
+  // The core starts while the worklet loads; its sound waits for the worklet.
+  const workletLoaded = audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl));
+  const [clipNames, ownClips] = await Promise.all([clipList, ownVoices, scriptLoaded, compiled]);
 
   let node = null;
   let ringWords = null;
@@ -149,7 +149,14 @@ export async function startReader({
   };
 
   const pageCalls = {
-    soundReady(ring, channels) {
+    async soundReady(ring, channels) {
+      try {
+        await workletLoaded;
+      } catch (error) {
+        // No sound: the core tells the player once a clip waits unheard.
+        console.error(error);
+        return;
+      }
       if (node) node.disconnect();
       node = new AudioWorkletNode(audio, 'fuda-sound', {
         numberOfInputs: 0,
