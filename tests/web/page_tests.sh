@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The web page's own checks: the voice import's refusals under Node, axe-core
 # on the page in headless Chromium in both languages, and, over a built site,
-# the reader starting and reading offline.
+# the reader starting and reading offline, and a game that loses the network
+# naming the clip it cannot fetch.
 #   tests/web/page_tests.sh [SITE]
 # With SITE (a folder made by scripts/web-build.sh) the page runs over the
 # real core; without it, over the stand-in of tests/web/page_mock.mjs.

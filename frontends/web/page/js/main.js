@@ -245,7 +245,7 @@ function wireSettings(texts, store, reader) {
   });
 }
 
-async function wireOffline(texts) {
+function wireOffline(texts) {
   const button = byId('keep-voice');
   const progress = byId('keep-progress');
   const status = byId('settings-status');
@@ -253,7 +253,6 @@ async function wireOffline(texts) {
     button.disabled = true;
     return;
   }
-  if (await defaultVoiceKept(window.caches, kVoiceBase)) status.textContent = texts.get('kPageVoiceOffline');
   button.addEventListener('click', async () => {
     button.disabled = true;
     progress.hidden = false;
@@ -269,6 +268,11 @@ async function wireOffline(texts) {
       button.disabled = false;
     }
   });
+  // The button works at once; whether the voice is already kept is told when
+  // known, unless the status says something newer by then.
+  defaultVoiceKept(window.caches, kVoiceBase).then((kept) => {
+    if (kept && !status.textContent) status.textContent = texts.get('kPageVoiceOffline');
+  }, () => {});
 }
 
 startPage(window, start);
