@@ -7,7 +7,7 @@ namespace fuda {
 
 namespace {
 
-// About 12 ms each at 44.1 kHz: a play or stop is heard within a few buffers.
+// About 12 ms each at 44.1 kHz.
 constexpr std::uint32_t kBufferFrames = 512;
 // A device that has given no buffer back for this long is taken to be gone.
 constexpr double kDeviceStallMs = 2000.0;

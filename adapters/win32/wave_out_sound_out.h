@@ -46,7 +46,11 @@ class WaveOutSoundOut : public TimelineSoundOut {
   WaveOutSoundOut& operator=(const WaveOutSoundOut&) = delete;
 
  private:
-  static constexpr std::size_t kBuffers = 4;
+  // About 90 ms queued: a feeder that a busy machine keeps waiting for
+  // 50 ms still finds the device playing, where four buffers left a gap in
+  // the sound (a pause heard 10 ms too long under Wine), and a stop is heard
+  // within a tenth of a second.
+  static constexpr std::size_t kBuffers = 8;
   enum class Refilled { None, Some, Refused };
 
   // Constructor, then the feeder thread.

@@ -109,7 +109,12 @@ export async function startReader({
   const audio = new AudioContext(sampleRate ? { latencyHint: 'interactive', sampleRate } : { latencyHint: 'interactive' });
   // The core starts while the worklet loads; its sound waits for the worklet.
   const workletLoaded = audio.audioWorklet.addModule(new URL('sound_worklet.js', baseUrl));
-  const [clipNames, ownClips] = await Promise.all([clipList, ownVoices, scriptLoaded, compiled]);
+  // A store that cannot list the kept voices costs those voices, not the start.
+  const ownListed = Promise.resolve(ownVoices).catch((error) => {
+    console.error(error);
+    return {};
+  });
+  const [clipNames, ownClips] = await Promise.all([clipList, ownListed, scriptLoaded, compiled]);
 
   let node = null;
   let ringWords = null;
