@@ -8,7 +8,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
-#include <set>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -28,8 +28,9 @@ std::string voiceUrl;
 std::mutex ownMutex;
 std::condition_variable ownAnswer;
 std::map<int, std::filesystem::path> ownFolders;
-std::map<int, bool> answers;
-std::set<int> waiting;
+// A request is here while its reading thread waits; its value, once the
+// page has answered, says whether the clip was written.
+std::map<int, std::optional<bool>> answers;
 int nextRequest = 1;
 constexpr std::chrono::seconds kPageAnswerTimeout{20};
 
@@ -57,7 +58,7 @@ WavParse askPageForClip(int number, const std::string& name) {
   {
     std::lock_guard lock(ownMutex);
     id = nextRequest++;
-    waiting.insert(id);
+    answers[id] = std::nullopt;
   }
   const std::filesystem::path file = ownClipFile(id);
   callPage("readOwnClip", "[" + std::to_string(id) + "," + std::to_string(number) + "," +
@@ -66,11 +67,9 @@ WavParse askPageForClip(int number, const std::string& name) {
   {
     std::unique_lock lock(ownMutex);
     // A page that never answers (its store hung) costs one clip, not the game.
-    if (ownAnswer.wait_for(lock, kPageAnswerTimeout, [&] { return answers.contains(id); })) {
-      written = answers[id];
-    }
+    ownAnswer.wait_for(lock, kPageAnswerTimeout, [&] { return answers[id].has_value(); });
+    written = answers[id].value_or(false);
     answers.erase(id);
-    waiting.erase(id);
   }
   if (!written) return {std::nullopt, WavProblem::Unreadable};
   WavParse parsed = loadClipFile(file, parseOwnClip);
@@ -155,8 +154,8 @@ void setOwnVoice(int number, const std::filesystem::path& folder,
 void ownClipAnswered(int id, bool written) {
   {
     std::lock_guard lock(ownMutex);
-    if (waiting.contains(id)) {
-      answers[id] = written;
+    if (const auto waiting = answers.find(id); waiting != answers.end()) {
+      waiting->second = written;
     } else {
       // An answer after its clip was given up: its bytes are not kept.
       std::error_code ignored;

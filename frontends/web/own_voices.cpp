@@ -1,9 +1,9 @@
 #include "frontends/web/own_voices.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
 #include <system_error>
 
 #include "core/settings/settings_file.h"
@@ -44,8 +44,7 @@ void keepOwnVoice(const std::filesystem::path& settingsFile, int number,
 void keepListedOwnVoices(const std::filesystem::path& settingsFile,
                          const std::filesystem::path& list) {
   std::map<int, std::vector<std::string>> voices;
-  std::istringstream lines(fileBytes(list));
-  for (std::string line; std::getline(lines, line);) {
+  for (const std::string& line : clipNameLines(fileBytes(list))) {
     const auto space = line.find(' ');
     if (space == std::string::npos) continue;
     const int number = std::atoi(line.substr(0, space).c_str());

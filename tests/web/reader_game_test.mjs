@@ -281,7 +281,6 @@ try {
   const named = own.messages.length === 1 && own.messages[0].includes('I-000B');
   if (!named || !own.asked.includes('2/I-000A') || own.asked.length < 3) fail(`reader 2's own voice: ${heard}`);
   else console.log(`reader 2's own voice read, its broken clip named: ${heard}`);
-
 } finally {
   await browser.close();
   server.close();

@@ -9,10 +9,10 @@ import { MessageBox, wireClose } from './message_box.js';
 import { defaultVoiceKept, keepDefaultVoice } from './offline.js';
 import { CardSelectionDialog, ThirdGameDialog } from './selection_dialogs.js';
 import { download, pickFile } from './settings_transfer.js';
-import { FileStore, browserPrefs } from './storage.js';
+import { browserPrefs, openFileStore } from './storage.js';
 import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
 import { TimerFace } from './timer_face.js';
-import { ClipFault, checkVoice, clipKey, keptVoices, storeVoice, voiceClipNames } from './voice_import.js';
+import { ClipFault, checkVoice, keptVoiceOptions, keptVoices, kOwnReaders, storeVoice, voiceClipNames } from './voice_import.js';
 import { ScreenOn } from './wake_lock.js';
 
 const kVoiceBase = 'voice/';
@@ -65,7 +65,7 @@ class ToolWindows {
 
 // Everything the core calls on the page. `later` holds what exists only
 // once the core has started (the tool windows need its layouts).
-function makeView(mainWindow, messages, screenOn, storeOpened, later) {
+function makeView(mainWindow, messages, screenOn, readClip, later) {
   return {
     setText: (name, text) => mainWindow.setText(name, text),
     setEnabled: (name, enabled) => mainWindow.setEnabled(name, enabled),
@@ -93,7 +93,7 @@ function makeView(mainWindow, messages, screenOn, storeOpened, later) {
     storageUnavailable: () => { byId('notice').textContent = later.texts.get('kPageStorageRefused'); },
     clipFailed: () => {},
     // Readers 2 to 4: the player's own recorded voices.
-    readClip: async (number, name) => (await storeOpened).get(clipKey(number, name)),
+    readClip,
   };
 }
 
@@ -102,7 +102,7 @@ async function start() {
   const language = startLanguage(prefs, navigator.languages || [navigator.language || 'ja']);
   // The player's voices are opened while the core starts: only a reading
   // with a recorded voice waits for them.
-  const storeOpened = window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore());
+  const storeOpened = openFileStore(window);
   const startReader = await loadBridge(window);
   const messages = new MessageBox(byId('message'));
   const screenOn = new ScreenOn(navigator, document);
@@ -128,9 +128,9 @@ async function start() {
   const mainWindow = new MainWindow(document, command, (position) => reader && reader.moveTrackBar(position));
   // The voices kept on an earlier visit are known before the settings choose
   // a reader; their clips are read from the store only when played.
-  const ownVoices = storeOpened.then((store) => keptVoices(store, [2, 3, 4]));
+  const { ownVoices, readClip } = keptVoiceOptions(storeOpened);
   reader = await startReader({
-    language, view: makeView(mainWindow, messages, screenOn, storeOpened, later), voiceBase: kVoiceBase, ownVoices,
+    language, view: makeView(mainWindow, messages, screenOn, readClip, later), voiceBase: kVoiceBase, ownVoices,
   });
   const store = await storeOpened;
   later.reader = reader;
@@ -240,7 +240,7 @@ function wireSettings(texts, store, reader) {
     if (!file) return;
     reader.importSettings(new Uint8Array(await file.arrayBuffer()));
     // The new settings may name other folders for the own voices.
-    await announceVoices(store, reader, [2, 3, 4]);
+    await announceVoices(store, reader, kOwnReaders);
     byId('settings-status').textContent = texts.get('kPageSettingsImported');
   });
 }

@@ -3,10 +3,10 @@
 import { loadBridge, startPage } from './engine.js';
 import { pauseWithoutInput } from './input_pause.js';
 import { MessageBox } from './message_box.js';
-import { FileStore, browserPrefs } from './storage.js';
+import { browserPrefs, openFileStore } from './storage.js';
 import { Texts, fillPage, startLanguage, wireLanguageSwitch } from './texts.js';
 import { TimerFace } from './timer_face.js';
-import { clipKey, keptVoices } from './voice_import.js';
+import { keptVoiceOptions } from './voice_import.js';
 
 async function start() {
   const prefs = browserPrefs(window);
@@ -18,10 +18,10 @@ async function start() {
   const face = new TimerFace(document.getElementById('board'),
                              (w, h, time) => (memotimer ? memotimer.clockHands(w, h, time) : []));
   // The settings' reader may be a voice the player kept.
-  const storeOpened = window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore());
+  const { ownVoices, readClip } = keptVoiceOptions(openFileStore(window));
   memotimer = await startMemotimer({
     language,
-    ownVoices: storeOpened.then((store) => keptVoices(store, [2, 3, 4])),
+    ownVoices,
     view: {
       showCountdownText: (text) => face.showCountdownText(text),
       showHands: (time) => face.showHands(time),
@@ -30,7 +30,7 @@ async function start() {
         .then(() => (box.close ? box.close() : memotimer.dismissMessage(box.id))),
       // The end of the program: back to the reader.
       quitProgram: () => window.location.assign('index.html'),
-      readClip: async (number, name) => (await storeOpened).get(clipKey(number, name)),
+      readClip,
     },
   });
   const texts = new Texts(memotimer.texts(language).all || {}, language);

@@ -66,6 +66,12 @@ function done(transaction) {
   });
 }
 
+// Resolves to the page's store, one that keeps nothing where the browser
+// has no IndexedDB.
+export function openFileStore(window) {
+  return window.indexedDB ? FileStore.open(window.indexedDB) : Promise.resolve(new FileStore());
+}
+
 export class FileStore {
   // Resolves to a store whose `available` says whether anything will be kept.
   static async open(indexedDB) {

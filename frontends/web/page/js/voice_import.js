@@ -89,15 +89,28 @@ export function clipKey(number, name) {
   return `voice${number}/${name}`;
 }
 
+// The readers whose voice a player records.
+export const kOwnReaders = [2, 3, 4];
+
 // The clip names ("I-000A", "Mesg/anki_s") of each of readers `numbers`,
 // by number, as the store holds them.
-export async function keptVoices(store, numbers) {
+export async function keptVoices(store, numbers = kOwnReaders) {
   const voices = {};
   for (const number of numbers) {
     const prefix = clipKey(number, '');
     voices[number] = (await store.keysWithPrefix(prefix)).map((key) => key.slice(prefix.length));
   }
   return voices;
+}
+
+// What the bridge's startReader() takes of the voices kept in the store that
+// `storeOpened` resolves to: their clips' names, known before the core
+// starts, and each clip's bytes when a game first reads it.
+export function keptVoiceOptions(storeOpened) {
+  return {
+    ownVoices: storeOpened.then((store) => keptVoices(store)),
+    readClip: async (number, name) => (await storeOpened).get(clipKey(number, name)),
+  };
 }
 
 // Replaces reader `number`'s voice by `entries` in one transaction.
